@@ -1,0 +1,9 @@
+// The _spatial extension: the module entry and the registration order of the Python surface.
+// Each class must be registered before anything that names it in a signature.
+#include <pybind11/pybind11.h>
+
+namespace py = pybind11;
+
+PYBIND11_MODULE(_spatial, m) {
+    m.doc() = "Host-neutral spatial intent values and host grounding pass";
+}
