@@ -2,8 +2,14 @@
 // Each class must be registered before anything that names it in a signature.
 #include <pybind11/pybind11.h>
 
-namespace py = pybind11;
+#include "bindings.hpp"
+
+namespace bindings = quillary::spatial::bindings;
 
 PYBIND11_MODULE(_spatial, m) {
     m.doc() = "Host-neutral spatial intent values and host grounding pass";
+    bindings::register_geometry(m);
+    bindings::register_enumerations(m);
+    bindings::register_records(m);
+    bindings::register_timeline(m);
 }

@@ -1,0 +1,13 @@
+// Registration steps of the _spatial module, called in this order by the module entry.
+#pragma once
+
+#include <pybind11/pybind11.h>
+
+namespace quillary::spatial::bindings {
+
+void register_geometry(pybind11::module_& m);
+void register_enumerations(pybind11::module_& m);
+void register_records(pybind11::module_& m);
+void register_timeline(pybind11::module_& m);
+
+}  // namespace quillary::spatial::bindings
