@@ -3,16 +3,41 @@ import sys
 
 import _spatial
 
+REGISTRATION_ORDER = [
+    "Vec3",
+    "Quaternion",
+    "Pose",
+    "Ray",
+    "TrackingConfidence",
+    "PointingSource",
+    "PointingIntent",
+    "SelectState",
+    "SpatialHit",
+    "ReferenceSpace",
+    "CapabilitySnapshot",
+    "SpatialIntentFrame",
+    "ContextualIntentEvent",
+    "IntentTimeline",
+]
+
 
 def test_imports_on_3_14_with_its_documentation():
     assert sys.version_info[:2] == (3, 14)
     assert _spatial.__doc__ == "Host-neutral spatial intent values and host grounding pass"
 
 
-def test_reimport_after_removal_gives_the_same_module():
+def test_namespace_holds_exactly_the_registered_names_in_order():
+    public = [name for name in vars(_spatial) if not name.startswith("__")]
+    assert public == REGISTRATION_ORDER
+    assert not hasattr(_spatial, "UNAVAILABLE")
+    assert hasattr(_spatial.TrackingConfidence, "UNAVAILABLE")
+
+
+def test_reimport_after_removal_gives_the_same_module_and_classes():
     before = sys.modules.pop("_spatial")
     try:
         again = importlib.import_module("_spatial")
         assert again is before
+        assert again.SpatialIntentFrame is before.SpatialIntentFrame
     finally:
         sys.modules["_spatial"] = before
