@@ -9,5 +9,7 @@ void register_geometry(pybind11::module_& m);
 void register_enumerations(pybind11::module_& m);
 void register_records(pybind11::module_& m);
 void register_timeline(pybind11::module_& m);
+void register_grounding(pybind11::module_& m);
+void register_serialisation(pybind11::module_& m);
 
 }  // namespace quillary::spatial::bindings

@@ -12,4 +12,6 @@ PYBIND11_MODULE(_spatial, m) {
     bindings::register_enumerations(m);
     bindings::register_records(m);
     bindings::register_timeline(m);
+    bindings::register_grounding(m);
+    bindings::register_serialisation(m);
 }

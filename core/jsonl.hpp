@@ -1,0 +1,16 @@
+// The two versioned JSON Lines records: "quillary.spatial-intent" for a frame and
+// "quillary.contextual-intent" for an event, which embeds its frame's line unchanged.
+// Lines are compact, hold no control character and carry no trailing newline.
+#pragma once
+
+#include <string>
+
+#include "values.hpp"
+
+namespace quillary::spatial {
+
+// A complete line or an exception (std::bad_alloc): never a shortened line.
+[[nodiscard]] std::string to_jsonl(const SpatialIntentFrame& frame);
+[[nodiscard]] std::string to_jsonl(const ContextualIntentEvent& event);
+
+}  // namespace quillary::spatial

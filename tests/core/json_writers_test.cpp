@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "json_writers.hpp"
+
+namespace qs = quillary::spatial;
+namespace json = quillary::spatial::json;
+
+namespace {
+
+template <class Writer, class Value>
+std::string written(Writer writer, const Value& value) {
+    std::string out;
+    writer(out, value);
+    return out;
+}
+
+}  // namespace
+
+struct NumberCase {
+    double value;
+    const char* text;
+};
+
+class NumberRule : public testing::TestWithParam<NumberCase> {};
+
+TEST_P(NumberRule, NineSignificantDigitsGeneralNotation) {
+    EXPECT_EQ(written(json::write_number, GetParam().value), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, NumberRule,
+    testing::Values(NumberCase{0.0, "0"}, NumberCase{-0.0, "-0"}, NumberCase{1.0, "1"},
+                    NumberCase{1.6, "1.6"}, NumberCase{-1.5, "-1.5"}, NumberCase{0.1, "0.1"},
+                    NumberCase{0.1 + 0.2, "0.3"}, NumberCase{1.0 / 3.0, "0.333333333"},
+                    NumberCase{2.0 / 3.0, "0.666666667"},
+                    NumberCase{-0.8660254037844386, "-0.866025404"},
+                    // Exponent boundaries: fixed form from 1e-4 up to 9 integer digits.
+                    NumberCase{123456789.0, "123456789"}, NumberCase{100000000.0, "100000000"},
+                    NumberCase{1234567890.0, "1.23456789e+09"}, NumberCase{1e9, "1e+09"},
+                    NumberCase{0.0001, "0.0001"}, NumberCase{0.00012345, "0.00012345"},
+                    NumberCase{0.00001, "1e-05"}, NumberCase{2.5e-5, "2.5e-05"},
+                    NumberCase{1e100, "1e+100"}, NumberCase{1e-300, "1e-300"},
+                    NumberCase{std::numeric_limits<double>::max(), "1.79769313e+308"},
+                    NumberCase{std::numeric_limits<double>::denorm_min(), "4.94065646e-324"},
+                    // Exact ties go to the even digit, also when the exponent changes.
+                    NumberCase{123456788.5, "123456788"}, NumberCase{123456789.5, "123456790"},
+                    NumberCase{999999999.5, "1e+09"}, NumberCase{-123456788.5, "-123456788"},
+                    // No JSON form: written as null so every line stays strict JSON.
+                    NumberCase{std::numeric_limits<double>::quiet_NaN(), "null"},
+                    NumberCase{std::numeric_limits<double>::infinity(), "null"},
+                    NumberCase{-std::numeric_limits<double>::infinity(), "null"}));
+
+TEST(IntegerWriters, FullSixtyFourBitRanges) {
+    EXPECT_EQ(written(json::write_integer, std::numeric_limits<std::int64_t>::min()),
+              "-9223372036854775808");
+    EXPECT_EQ(written(json::write_integer, std::numeric_limits<std::int64_t>::max()),
+              "9223372036854775807");
+    EXPECT_EQ(written(json::write_integer, std::int64_t{0}), "0");
+    EXPECT_EQ(written(json::write_unsigned, std::numeric_limits<std::uint64_t>::max()),
+              "18446744073709551615");
+}
+
+TEST(BoolWriter, Literals) {
+    EXPECT_EQ(written(json::write_bool, true), "true");
+    EXPECT_EQ(written(json::write_bool, false), "false");
+}
+
+struct EscapeCase {
+    std::string input;
+    std::string output;
+};
+
+class StringEscaping : public testing::TestWithParam<EscapeCase> {};
+
+TEST_P(StringEscaping, ByteByByte) {
+    EXPECT_EQ(written(json::write_json_string, std::string_view(GetParam().input)),
+              GetParam().output);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, StringEscaping,
+    testing::Values(EscapeCase{"", R"("")"},
+                    EscapeCase{"\"\\\t\n\r\b\x01\x1f", R"("\"\\\t\n\r\u0008\u0001\u001f")"},
+                    EscapeCase{std::string("a\0b", 3), R"("a\u0000b")"},
+                    EscapeCase{"\f\x1b", R"("\u000c\u001b")"},
+                    EscapeCase{"/\x7f", "\"/\x7f\""},
+                    EscapeCase{"caf\xc3\xa9", "\"caf\xc3\xa9\""},       // UTF-8 passes through
+                    EscapeCase{"\xff\xfe", "\"\xff\xfe\""},             // so does invalid UTF-8
+                    EscapeCase{"plain text", R"("plain text")"}));
+
+TEST(StringEscaping, NumbersAfterAnEscapeStayDecimal) {
+    std::string out;
+    json::write_json_string(out, "\x1b");
+    json::write_number(out, 10.0);
+    json::write_integer(out, 10);
+    EXPECT_EQ(out, R"("\u001b"1010)");
+}
+
+TEST(GeometryWriters, VectorsAndPoses) {
+    EXPECT_EQ(written(json::write_vec3, qs::Vec3{}), "[0,0,0]");
+    EXPECT_EQ(written(json::write_pose, qs::Pose{}),
+              R"({"position":[0,0,0],"orientation":[0,0,0,1]})");
+}
+
+TEST(WireNames, ListedAndFallback) {
+    using qs::PointingSource;
+    using qs::TrackingConfidence;
+    EXPECT_EQ(json::tracking_confidence_name(TrackingConfidence::UNAVAILABLE), "unavailable");
+    EXPECT_EQ(json::tracking_confidence_name(TrackingConfidence::ORIENTATION_ONLY), "orientation_only");
+    EXPECT_EQ(json::tracking_confidence_name(TrackingConfidence::POSITION_AND_ORIENTATION),
+              "position_and_orientation");
+    EXPECT_EQ(json::tracking_confidence_name(static_cast<TrackingConfidence>(7)), "unavailable");
+    EXPECT_EQ(json::pointing_source_name(PointingSource::CONTROLLER), "controller");
+    EXPECT_EQ(json::pointing_source_name(PointingSource::HAND), "hand");
+    EXPECT_EQ(json::pointing_source_name(PointingSource::EYE_GAZE), "eye_gaze");
+    EXPECT_EQ(json::pointing_source_name(PointingSource::HEAD), "head");
+    EXPECT_EQ(json::pointing_source_name(static_cast<PointingSource>(-1)), "head");
+    EXPECT_EQ(json::pointing_source_name(static_cast<PointingSource>(4)), "head");
+}
