@@ -18,6 +18,9 @@ REGISTRATION_ORDER = [
     "SpatialIntentFrame",
     "ContextualIntentEvent",
     "IntentTimeline",
+    "resolve_target",
+    "to_jsonl",
+    "to_dict",
 ]
 
 

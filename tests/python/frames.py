@@ -1,0 +1,154 @@
+"""Frames the tests build the way a host would, and hypothesis strategies for many more."""
+
+import math
+
+from hypothesis import strategies as st
+
+from _spatial import (
+    CapabilitySnapshot,
+    IntentTimeline,
+    PointingIntent,
+    PointingSource,
+    Pose,
+    Quaternion,
+    Ray,
+    ReferenceSpace,
+    SelectState,
+    SpatialHit,
+    SpatialIntentFrame,
+    TrackingConfidence,
+    Vec3,
+)
+
+FULL_EXAMPLE_LINE = (
+    '{"schema":"quillary.spatial-intent","version":1,"timestamp_ns":1700000000123456789,'
+    '"timestamp_domain":"monotonic","reference_space":{"type":"stage","id":"room-1","generation":3},'
+    '"head":{"position":[0,1.6,0],"orientation":[0,0,0,1]},"head_tracking":"position_and_orientation",'
+    '"pointing":{"source":"hand","confidence":"orientation_only","origin":[0.1,1.2,-0.3],"direction":[0,0,-1]},'
+    '"primary_select":{"pressed":true,"changed":true,"last_change_time_ns":1700000000100000000},'
+    '"left_hand":{"position":[-0.2,1.1,-0.4],"orientation":[0,0,0,1]},'
+    '"gaze":{"origin":[0,1.6,0],"direction":[0,-0.5,-0.866025404]},'
+    '"target":{"position":[0.1,0.75,-1.5],"normal":[0,1,0],"host_id":"table-7"},'
+    '"capabilities":{"head_pose":true,"action_input":true,"hand_tracking":true,'
+    '"hand_interaction":false,"eye_gaze":false,"enabled_extensions":["ext.hands","ext.gaze"]}}'
+)
+
+
+def full_example_frame():
+    frame = SpatialIntentFrame()
+    frame.timestamp_ns = 1700000000123456789
+    frame.timestamp_domain = "monotonic"
+    frame.reference_space.type = "stage"
+    frame.reference_space.id = "room-1"
+    frame.reference_space.generation = 3
+    frame.head_pose.position = Vec3(0, 1.6, 0)
+    frame.head_tracking = TrackingConfidence.POSITION_AND_ORIENTATION
+    pointing = PointingIntent()
+    pointing.ray = Ray(Vec3(0.1, 1.2, -0.3), Vec3(0, 0, -1))
+    pointing.source = PointingSource.HAND
+    pointing.confidence = TrackingConfidence.ORIENTATION_ONLY
+    frame.pointing = pointing
+    select = SelectState()
+    select.pressed = select.changed = True
+    select.last_change_time_ns = 1700000000100000000
+    frame.primary_select = select
+    left = Pose()
+    left.position = Vec3(-0.2, 1.1, -0.4)
+    frame.left_hand_pose = left
+    frame.gaze_ray = Ray(Vec3(0, 1.6, 0), Vec3(0, -0.5, -0.8660254037844386))
+    hit = SpatialHit()
+    hit.position = Vec3(0.1, 0.75, -1.5)
+    hit.normal = Vec3(0, 1, 0)
+    hit.host_id = "table-7"
+    frame.target = hit
+    caps = frame.capabilities
+    caps.head_pose = caps.action_input = caps.hand_tracking = True
+    caps.enabled_extensions = ["ext.hands", "ext.gaze"]
+    return frame
+
+
+def event_for(frame, text="put it there", age_ns=0):
+    timeline = IntentTimeline(1, max(age_ns, 0))
+    timeline.push(frame)
+    return timeline.submit_text(text, frame.timestamp_ns + age_ns)
+
+
+# --- strategies ---------------------------------------------------------------------------
+
+numbers = st.floats(allow_nan=True, allow_infinity=True)
+int64 = st.integers(-(2**63), 2**63 - 1)
+text = st.text()  # any code points but lone surrogates, which str attributes cannot encode
+flags = st.booleans()
+
+
+@st.composite
+def vec3s(draw):
+    return Vec3(draw(numbers), draw(numbers), draw(numbers))
+
+
+@st.composite
+def poses(draw):
+    pose = Pose()
+    pose.position = draw(vec3s())
+    pose.orientation = Quaternion(draw(numbers), draw(numbers), draw(numbers), draw(numbers))
+    return pose
+
+
+@st.composite
+def rays(draw):
+    return Ray(draw(vec3s()), draw(vec3s()))
+
+
+def enum_values(enum):
+    return st.integers(-3, 6).map(enum)
+
+
+@st.composite
+def frames(draw):
+    frame = SpatialIntentFrame()
+    # Stay clear of the ends so that events at small ages can be made from these frames.
+    frame.timestamp_ns = draw(st.integers(-(2**62), 2**62))
+    frame.timestamp_domain = draw(text)
+    space = ReferenceSpace()
+    space.type, space.id = draw(text), draw(text)
+    space.generation = draw(st.integers(0, 2**64 - 1))
+    frame.reference_space = space
+    frame.head_pose = draw(poses())
+    frame.head_tracking = draw(enum_values(TrackingConfidence))
+    if draw(flags):
+        pointing = PointingIntent()
+        pointing.ray = draw(rays())
+        pointing.source = draw(enum_values(PointingSource))
+        pointing.confidence = draw(enum_values(TrackingConfidence))
+        frame.pointing = pointing
+    if draw(flags):
+        select = SelectState()
+        select.pressed, select.changed = draw(flags), draw(flags)
+        select.last_change_time_ns = draw(int64)
+        frame.primary_select = select
+    if draw(flags):
+        frame.left_hand_pose = draw(poses())
+    if draw(flags):
+        frame.right_hand_pose = draw(poses())
+    if draw(flags):
+        frame.gaze_ray = draw(rays())
+    if draw(flags):
+        hit = SpatialHit()
+        hit.position, hit.normal = draw(vec3s()), draw(vec3s())
+        hit.host_id = draw(st.none() | text)
+        frame.target = hit
+    caps = CapabilitySnapshot()
+    caps.head_pose, caps.action_input, caps.hand_tracking = draw(flags), draw(flags), draw(flags)
+    caps.hand_interaction, caps.eye_gaze = draw(flags), draw(flags)
+    caps.enabled_extensions = draw(st.lists(text, max_size=4))
+    frame.capabilities = caps
+    return frame
+
+
+@st.composite
+def events(draw):
+    return event_for(draw(frames()), draw(text.filter(bool)), draw(st.integers(0, 2**40)))
+
+
+def same_number(a, b):
+    return a == b or (math.isnan(a) and math.isnan(b))
