@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdio>
+#include <random>
 #include <limits>
 #include <string>
 
@@ -120,4 +123,38 @@ TEST(WireNames, ListedAndFallback) {
     EXPECT_EQ(json::pointing_source_name(PointingSource::HEAD), "head");
     EXPECT_EQ(json::pointing_source_name(static_cast<PointingSource>(-1)), "head");
     EXPECT_EQ(json::pointing_source_name(static_cast<PointingSource>(4)), "head");
+}
+
+// The C library's %.9g in the "C" locale is an independent statement of the same rule; the
+// writer must agree with it everywhere (non-finite values aside), fast path and general path.
+TEST(NumberRule, AgreesWithPrintfAcrossMagnitudes) {
+    std::mt19937_64 random(20261208);
+    std::uniform_real_distribution<double> exponent(-14.0, 14.0);
+    std::uniform_int_distribution<std::uint64_t> any_bits;
+    char expected[64];
+    auto check = [&](double value) {
+        std::snprintf(expected, sizeof expected, "%.9g", value);
+        std::string out;
+        json::write_number(out, value);
+        ASSERT_EQ(out, expected) << "for " << value;
+    };
+    for (int i = 0; i < 200000; ++i) {
+        const double magnitude = std::pow(10.0, exponent(random));
+        check(i % 2 == 0 ? magnitude : -magnitude);
+        // Values right at 9-digit ties and at powers of ten, where rounding can carry.
+        const double tie = (std::floor(magnitude * 1e3) + 0.5) / 1e3;
+        check(tie);
+        const double bits = std::bit_cast<double>(any_bits(random));
+        if (std::isfinite(bits)) {
+            check(bits);
+        }
+    }
+    for (int p = -12; p <= 12; ++p) {
+        const double power = std::pow(10.0, p);
+        check(power);
+        check(std::nextafter(power, 0.0));
+        check(std::nextafter(power, 1e300));
+        check(power * 0.9999999995);
+        check(power * 0.99999999949999);
+    }
 }
