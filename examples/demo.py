@@ -11,9 +11,10 @@ import math
 import random
 import sys
 from dataclasses import dataclass
+from typing import TextIO
 
 import _spatial as spatial
-from scene import Point, normalize, raycast, sub
+from scene import Point, add, lerp, normalize, raycast, sub
 
 TICK_RATE_HZ = 90
 SESSION_SECONDS = 4.0
@@ -61,7 +62,7 @@ def aim_at(seconds: float) -> Point:
     for (t0, p0), (t1, p1) in zip(AIM_KEYFRAMES, AIM_KEYFRAMES[1:]):
         if seconds <= t1:
             f = 0.0 if t1 == t0 else (seconds - t0) / (t1 - t0)
-            return tuple(a + (b - a) * max(0.0, f) for a, b in zip(p0, p1))
+            return lerp(p0, p1, max(0.0, f))
     return AIM_KEYFRAMES[-1][1]
 
 
@@ -88,7 +89,10 @@ class ScriptedRuntime:
         self.select_changed_ns = 0
 
     def jitter(self, point: Point, amount: float) -> Point:
-        return tuple(c + self.rng.uniform(-amount, amount) for c in point)
+        def shake() -> float:
+            return self.rng.uniform(-amount, amount)
+
+        return add(point, (shake(), shake(), shake()))
 
     def frame_at(self, seconds: float) -> spatial.SpatialIntentFrame:
         now_ns = ns_at(seconds)
@@ -131,7 +135,8 @@ class ScriptedRuntime:
         return frame
 
 
-def describe(utterance: Utterance, event, timeline: spatial.IntentTimeline) -> str:
+def describe(utterance: Utterance, event: spatial.ContextualIntentEvent | None,
+             timeline: spatial.IntentTimeline) -> str:
     said = f'  t={utterance.at_seconds:5.3f} s  {utterance.text!r:26}'
     if event is not None:
         age_ms = event.spatial_age_ns / 1e6
@@ -147,11 +152,11 @@ def describe(utterance: Utterance, event, timeline: spatial.IntentTimeline) -> s
     return f"{said} -> no event: newest frame is {age_ms:.1f} ms old, limit {MAX_CONTEXT_AGE_NS / 1e6:.0f} ms"
 
 
-def run(events_out, frames_out, seed: int) -> None:
+def run(events_out: TextIO, frames_out: TextIO | None, seed: int) -> None:
     runtime = ScriptedRuntime(seed)
     timeline = spatial.IntentTimeline(capacity=240, max_context_age_ns=MAX_CONTEXT_AGE_NS)
     pending = sorted(UTTERANCES, key=lambda u: u.at_seconds)
-    summary = []
+    summary: list[str] = []
 
     def submit(utterance: Utterance) -> None:
         event = timeline.submit_text(utterance.text, ns_at(utterance.at_seconds))

@@ -46,7 +46,7 @@ class Box:
                 t_near, t_far = t_far, t_near
             if t_near > t_enter:
                 t_enter = t_near
-                entry_normal = tuple(sign if i == axis else 0.0 for i in range(3))
+                entry_normal = unit(axis, sign)
             t_exit = min(t_exit, t_far)
         if t_enter > t_exit or t_exit < 0 or t_enter < 0:
             return None  # missed, behind the origin, or the origin is inside the box
@@ -80,6 +80,14 @@ def raycast(ray: Ray) -> SpatialHit | None:
     hit.normal = Vec3(*normal)
     hit.host_id = host_id
     return hit
+
+
+def unit(axis: int, sign: float) -> Point:
+    return (sign if axis == 0 else 0.0, sign if axis == 1 else 0.0, sign if axis == 2 else 0.0)
+
+
+def lerp(a: Point, b: Point, f: float) -> Point:
+    return (a[0] + (b[0] - a[0]) * f, a[1] + (b[1] - a[1]) * f, a[2] + (b[2] - a[2]) * f)
 
 
 def dot(a: Point, b: Point) -> float:
