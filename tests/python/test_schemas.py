@@ -1,0 +1,142 @@
+"""Every line the library writes validates against the published JSON Schemas."""
+
+import io
+import json
+import sys
+from pathlib import Path
+
+import pytest
+from hypothesis import given, settings
+from jsonschema import Draft202012Validator
+from referencing import Registry, Resource
+
+from _spatial import SpatialIntentFrame, to_jsonl
+from frames import event_for, events, frames, full_example_frame
+
+REPO = Path(__file__).resolve().parents[2]
+SCHEMAS = {name: json.loads((REPO / "schema" / f"{name}.v1.json").read_text())
+           for name in ("spatial-intent", "contextual-intent")}
+REGISTRY = Registry().with_resources(
+    (schema["$id"], Resource.from_contents(schema)) for schema in SCHEMAS.values())
+FRAME = Draft202012Validator(SCHEMAS["spatial-intent"], registry=REGISTRY)
+EVENT = Draft202012Validator(SCHEMAS["contextual-intent"], registry=REGISTRY)
+
+
+def in_wire_order(record, schema):
+    """JSON Schema cannot require an order; the order of its "properties" is the wire order."""
+    order = list(schema["properties"])
+    keys = list(record)
+    return keys == sorted(keys, key=order.index)
+
+
+def check_frame(line):
+    record = json.loads(line)
+    FRAME.validate(record)
+    assert in_wire_order(record, SCHEMAS["spatial-intent"])
+
+
+def check_event(line):
+    record = json.loads(line)
+    EVENT.validate(record)
+    assert in_wire_order(record, SCHEMAS["contextual-intent"])
+    assert in_wire_order(record["spatial_context"], SCHEMAS["spatial-intent"])
+
+
+def test_schemas_are_valid_draft_2020_12():
+    for schema in SCHEMAS.values():
+        Draft202012Validator.check_schema(schema)
+
+
+@settings(max_examples=200, deadline=None)
+@given(frames())
+def test_generated_frames_validate(frame):
+    check_frame(to_jsonl(frame))
+
+
+@settings(max_examples=100, deadline=None)
+@given(events())
+def test_generated_events_validate(event):
+    check_event(to_jsonl(event))
+
+
+def test_demo_output_validates():
+    sys.path.insert(0, str(REPO / "examples"))
+    try:
+        import demo
+    finally:
+        sys.path.pop(0)
+    events_out, frames_out = io.StringIO(), io.StringIO()
+    demo.run(events_out, frames_out, seed=7)
+    for line in frames_out.getvalue().splitlines():
+        check_frame(line)
+    for line in events_out.getvalue().splitlines():
+        check_event(line)
+
+
+def full_record():
+    return json.loads(to_jsonl(full_example_frame()))
+
+
+def without(path):
+    record = full_record()
+    *parents, last = path
+    node = record
+    for key in parents:
+        node = node[key]
+    del node[last]
+    return record
+
+
+def with_value(path, value):
+    record = full_record()
+    *parents, last = path
+    node = record
+    for key in parents:
+        node = node[key]
+    node[last] = value
+    return record
+
+
+@pytest.mark.parametrize(
+    "record",
+    [
+        without(["capabilities"]),
+        without(["reference_space", "generation"]),
+        without(["pointing", "direction"]),
+        with_value(["extra"], 1),
+        with_value(["target", "label"], "x"),
+        with_value(["schema"], "quillary.contextual-intent"),
+        with_value(["version"], 2),
+        with_value(["head", "position"], [0, 1]),
+        with_value(["head", "orientation"], [0, 0, 0, 1, 0]),
+        with_value(["head_tracking"], "tracked"),
+        with_value(["pointing", "source"], "HAND"),
+        with_value(["reference_space", "generation"], -1),
+        with_value(["reference_space", "generation"], 2**64),
+        with_value(["timestamp_ns"], 2**63),
+        with_value(["timestamp_ns"], 1.5),
+        with_value(["target", "host_id"], None),
+    ],
+    ids=["no-capabilities", "no-generation", "no-direction", "extra-member", "extra-nested",
+         "wrong-schema", "wrong-version", "short-vector", "long-quaternion", "bad-tracking-name",
+         "bad-source-name", "negative-generation", "huge-generation", "huge-timestamp",
+         "float-timestamp", "null-host-id"],
+)
+def test_schema_refuses_malformed_frames(record):
+    assert not FRAME.is_valid(record)
+
+
+def test_event_schema_refuses_a_malformed_embedded_frame():
+    record = json.loads(to_jsonl(event_for(SpatialIntentFrame(), "x")))
+    assert EVENT.is_valid(record)
+    del record["spatial_context"]["head"]
+    assert not EVENT.is_valid(record)
+    del record["spatial_context"]
+    assert not EVENT.is_valid(record)
+
+
+def test_reordered_members_are_caught_by_the_order_check():
+    record = full_record()
+    reordered = {"version": record.pop("version"), **record}
+    assert FRAME.is_valid(reordered)  # beyond what JSON Schema can say
+    assert not in_wire_order(reordered, SCHEMAS["spatial-intent"])
