@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <random>
 #include <limits>
+#include <ostream>
 #include <string>
 
 #include "json_writers.hpp"
@@ -27,6 +28,9 @@ struct NumberCase {
     double value;
     const char* text;
 };
+
+// Printed by value: gtest would otherwise dump the struct's bytes, padding included.
+void PrintTo(const NumberCase& c, std::ostream* os) { *os << c.value << " -> " << c.text; }
 
 class NumberRule : public testing::TestWithParam<NumberCase> {};
 
@@ -76,6 +80,8 @@ struct EscapeCase {
     std::string input;
     std::string output;
 };
+
+void PrintTo(const EscapeCase& c, std::ostream* os) { *os << testing::PrintToString(c.input); }
 
 class StringEscaping : public testing::TestWithParam<EscapeCase> {};
 

@@ -5,6 +5,7 @@
 #include <limits>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -55,6 +56,8 @@ struct Selection {
     std::optional<std::int64_t> chosen;  // timestamp of the frame paired, or none
     std::int64_t age;
 };
+
+void PrintTo(const Selection& s, std::ostream* os) { *os << "submit at " << s.submit_at; }
 
 class SubmitSelection : public testing::TestWithParam<Selection> {};
 
