@@ -1,0 +1,311 @@
+"""What quillary-spatial costs a host per tick, side by side with what it would use instead.
+
+Every peer is checked to produce the same result as ours (the same bytes, for the encoders)
+before anything is timed. Times are medians over repeated runs. Writes a markdown table to
+stdout and to bench/results.md, and a plot of cost against timeline capacity to
+bench/scaling.png.
+"""
+
+import argparse
+import json
+import os
+import platform
+import statistics
+import sys
+import timeit
+from collections.abc import Callable
+from pathlib import Path
+
+import matplotlib
+import msgspec
+import orjson
+import pydantic
+
+import _spatial as spatial
+import peers
+
+HERE = Path(__file__).resolve().parent
+sys.path.insert(0, str(HERE.parent / "tests" / "python"))
+from frames import event_for, full_example_frame  # noqa: E402
+
+CAPACITIES = (240, 2_400, 24_000)
+
+
+class Bench:
+    def __init__(self, quick: bool):
+        self.number, self.repeat = (50, 3) if quick else (5_000, 15)
+        self.rows: list[tuple[str, str, float, float]] = []  # section, subject, ns, ratio
+
+    def time(self, call: Callable[[], object], number: int | None = None) -> float:
+        n = number or self.number
+        return statistics.median(timeit.repeat(call, number=n, repeat=self.repeat)) / n * 1e9
+
+    def compare(self, section: str, ours: tuple[str, Callable[[], object]],
+                others: list[tuple[str, Callable[[], object]]], number: int | None = None) -> None:
+        base = self.time(ours[1], number)
+        self.rows.append((section, ours[0], base, 1.0))
+        for name, call in others:
+            ns = self.time(call, number)
+            self.rows.append((section, name, ns, ns / base))
+
+
+def same(name: str, got: object, want: str) -> None:
+    got = got.decode() if isinstance(got, bytes) else got
+    if got != want:
+        raise SystemExit(f"{name} does not write the same line:\n{got}\n{want}")
+
+
+def encoding(bench: Bench) -> None:
+    full = full_example_frame()
+    for label, record, ms_type, pd_type in [
+        ("default frame", spatial.SpatialIntentFrame(), peers.MsFrame, peers.PdFrame),
+        ("full frame", full, peers.MsFrame, peers.PdFrame),
+        ("event", event_for(full, "put it there", 76543211), peers.MsEvent, peers.PdEvent),
+    ]:
+        line = spatial.to_jsonl(record)
+        data = json.loads(line)
+        struct = msgspec.convert(data, ms_type)
+        model = pd_type.model_validate(data)
+        encoder = msgspec.json.Encoder()
+        others = [
+            ("msgspec Struct", lambda: encoder.encode(struct)),
+            ("orjson.dumps(dict)", lambda: orjson.dumps(data)),
+            ("pydantic model_dump_json", lambda: peers.pydantic_json(model)),
+            ("json.dumps(dict)", lambda: json.dumps(data, separators=(",", ":"), ensure_ascii=False)),
+        ]
+        for name, call in others:
+            same(name, call(), line)
+        bench.compare(f"encode {label} ({len(line)} B)", ("to_jsonl", lambda: spatial.to_jsonl(record)), others)
+
+
+def decoding(bench: Bench) -> None:
+    full = full_example_frame()
+    line = spatial.to_jsonl(full)
+    data = spatial.to_dict(full)
+
+    def by_hand() -> dict:
+        p = full.pointing
+        return {"schema": "quillary.spatial-intent", "version": 1, "timestamp_ns": full.timestamp_ns,
+                "timestamp_domain": full.timestamp_domain,
+                "reference_space": {"type": full.reference_space.type, "id": full.reference_space.id,
+                                    "generation": full.reference_space.generation},
+                "head": pose_dict(full.head_pose), "head_tracking": full.head_tracking.name.lower(),
+                "pointing": {"source": p.source.name.lower(), "confidence": p.confidence.name.lower(),
+                             "origin": vec(p.ray.origin), "direction": vec(p.ray.direction)},
+                "capabilities": {"enabled_extensions": full.capabilities.enabled_extensions}}
+
+    if json.loads(line) != data:
+        raise SystemExit("to_dict and json.loads disagree")
+    bench.compare("full frame to dict", ("to_dict", lambda: spatial.to_dict(full)),
+                  [("json.loads(line)", lambda: json.loads(line)),
+                   ("hand-built dict (partial)", by_hand)])
+
+
+def vec(v: spatial.Vec3) -> list[float]:
+    return [v.x, v.y, v.z]
+
+
+def pose_dict(p: spatial.Pose) -> dict:
+    o = p.orientation
+    return {"position": vec(p.position), "orientation": [o.x, o.y, o.z, o.w]}
+
+
+def filled(timeline, frames_at) -> None:
+    for t in frames_at:
+        timeline.push(t)
+
+
+def timeline_ops(bench: Bench) -> None:
+    full = full_example_frame()
+    ours = spatial.IntentTimeline(240, 2**62)
+    deque_timeline = peers.DequeTimeline(240, 2**62)
+    bisect_timeline = peers.BisectTimeline(240, 2**62)
+    py_frames = [peers.DcFrame(timestamp_ns=t * 10) for t in range(240)]
+    for t in range(240):
+        full.timestamp_ns = t * 10
+        ours.push(full)
+        deque_timeline.push(py_frames[t])
+        bisect_timeline.push(py_frames[t])
+    full.timestamp_ns = 2390
+    py_newest = peers.DcFrame(timestamp_ns=2390)
+
+    bench.compare("push full frame (capacity 240)", ("IntentTimeline.push", lambda: ours.push(full)),
+                  [("deque timeline", lambda: deque_timeline.push(py_newest)),
+                   ("bisect timeline", lambda: bisect_timeline.push(py_newest))])
+    bench.compare("latest", ("IntentTimeline.latest", ours.latest),
+                  [("deque timeline", deque_timeline.latest)])
+    bench.compare("push + latest", ("IntentTimeline", lambda: (ours.push(full), ours.latest())),
+                  [("deque timeline", lambda: (deque_timeline.push(py_newest), deque_timeline.latest()))])
+    for case, at in [("usual: after the newest", 2400), ("worst: before all but the oldest", 5)]:
+        if (ours.submit_text("x", at) is None) != (deque_timeline.submit_text("x", at) is None):
+            raise SystemExit("the Python timeline disagrees with ours")
+        bench.compare(f"submit_text, {case} (240)", ("IntentTimeline.submit_text", lambda: ours.submit_text("put it there", at)),
+                      [("deque timeline", lambda: deque_timeline.submit_text("put it there", at)),
+                       ("bisect timeline", lambda: bisect_timeline.submit_text("put it there", at))])
+
+
+def build_frame(t_ns: int) -> spatial.SpatialIntentFrame:
+    frame = spatial.SpatialIntentFrame()
+    frame.timestamp_ns = t_ns
+    frame.timestamp_domain = "monotonic"
+    frame.reference_space.type = "stage"
+    frame.reference_space.id = "room-1"
+    frame.head_pose.position = spatial.Vec3(0.0, 1.6, 0.0)
+    frame.head_pose.orientation = spatial.Quaternion(0.0, 0.1, 0.0, 0.995)
+    frame.head_tracking = spatial.TrackingConfidence.POSITION_AND_ORIENTATION
+    pointing = spatial.PointingIntent()
+    pointing.ray = spatial.Ray(spatial.Vec3(0.1, 1.2, -0.3), spatial.Vec3(0.0, 0.0, -1.0))
+    pointing.source = spatial.PointingSource.HAND
+    frame.pointing = pointing
+    select = spatial.SelectState()
+    select.pressed = True
+    frame.primary_select = select
+    left = spatial.Pose()
+    left.position = spatial.Vec3(-0.2, 1.1, -0.4)
+    frame.left_hand_pose = left
+    frame.gaze_ray = spatial.Ray(spatial.Vec3(0.0, 1.6, 0.0), spatial.Vec3(0.0, -0.5, -0.87))
+    caps = frame.capabilities
+    caps.head_pose = caps.action_input = caps.hand_tracking = True
+    caps.enabled_extensions = ["ext.hands", "ext.gaze"]
+    return frame
+
+
+def build_dataclass_frame(t_ns: int) -> peers.DcFrame:
+    return peers.DcFrame(
+        timestamp_ns=t_ns, timestamp_domain="monotonic", space_type="stage", space_id="room-1",
+        head_pose=peers.DcPose(peers.V3(0.0, 1.6, 0.0), peers.Q4(0.0, 0.1, 0.0, 0.995)), head_tracking=2,
+        pointing=peers.DcRay(peers.V3(0.1, 1.2, -0.3), peers.V3(0.0, 0.0, -1.0)), pointing_source=1,
+        pressed=True, left_hand_pose=peers.DcPose(peers.V3(-0.2, 1.1, -0.4)),
+        gaze_ray=peers.DcRay(peers.V3(0.0, 1.6, 0.0), peers.V3(0.0, -0.5, -0.87)),
+        capabilities=(True, True, True, False, False), enabled_extensions=["ext.hands", "ext.gaze"])
+
+
+def per_tick(bench: Bench) -> None:
+    hit = spatial.SpatialHit()
+    hit.host_id = "table-7"
+    dc_hit = peers.DcHit(host_id="table-7")
+    ours = spatial.IntentTimeline()
+    theirs = peers.DequeTimeline()
+    clock = iter(range(10**12))
+
+    def tick_ours() -> None:
+        ours.push(spatial.resolve_target(build_frame(next(clock)), lambda ray: hit))
+
+    def tick_dataclasses() -> None:
+        theirs.push(peers.dc_resolve_target(build_dataclass_frame(next(clock)), lambda ray: dc_hit))
+
+    bench.compare("per tick: build full frame, ground, push", ("_spatial", tick_ours),
+                  [("dataclasses + deque timeline", tick_dataclasses)])
+    bench.compare("per tick: build full frame only", ("_spatial", lambda: build_frame(1)),
+                  [("dataclasses", lambda: build_dataclass_frame(1))])
+
+
+def scaling(bench: Bench) -> dict[str, list[float]]:
+    full = full_example_frame()
+    series: dict[str, list[float]] = {name: [] for name in (
+        "IntentTimeline.push", "IntentTimeline.submit_text, usual", "IntentTimeline.submit_text, worst",
+        "Python deque timeline submit, worst", "Python bisect timeline submit, worst")}
+    push, usual, worst, deque_worst, bisect_worst = series.values()
+    for capacity in CAPACITIES:
+        ours = spatial.IntentTimeline(capacity, 2**62)
+        deque_timeline = peers.DequeTimeline(capacity, 2**62)
+        bisect_timeline = peers.BisectTimeline(capacity, 2**62)
+        for t in range(capacity):
+            full.timestamp_ns = t * 10
+            ours.push(full)
+            py = peers.DcFrame(timestamp_ns=t * 10)
+            deque_timeline.push(py)
+            bisect_timeline.push(py)
+        newest = capacity * 10
+        full.timestamp_ns = newest
+        few = max(5, bench.number // (capacity // 240))
+        push.append(bench.time(lambda: ours.push(full)))
+        usual.append(bench.time(lambda: ours.submit_text("x", newest + 1)))
+        worst.append(bench.time(lambda: ours.submit_text("x", 5), few))
+        deque_worst.append(bench.time(lambda: deque_timeline.submit_text("x", 5), few))
+        bisect_worst.append(bench.time(lambda: bisect_timeline.submit_text("x", 5), few))
+    for i, capacity in enumerate(CAPACITIES):
+        for name, values in series.items():
+            bench.rows.append((f"scale: capacity {capacity:,}", name, values[i], values[i] / series[name][0]))
+    return series
+
+
+def plot(series: dict[str, list[float]], path: Path) -> None:
+    matplotlib.use("Agg")
+    from matplotlib import pyplot
+
+    figure, axes = pyplot.subplots(figsize=(7, 4.5))
+    for name, values in series.items():
+        axes.plot(CAPACITIES, [v / 1000 for v in values], marker="o", label=name)
+    axes.set_xscale("log")
+    axes.set_yscale("log")
+    axes.set_xlabel("timeline capacity (frames)")
+    axes.set_ylabel("microseconds per call (median)")
+    axes.set_title("IntentTimeline from Python: cost against capacity")
+    axes.grid(True, which="both", alpha=0.3)
+    axes.legend()
+    figure.tight_layout()
+    figure.savefig(path, dpi=110)
+
+
+def core_rows(path: Path | None) -> list[str]:
+    """Google Benchmark's results for the core alone (medians when it ran repetitions)."""
+    if path is None or not path.exists():
+        return []
+    results = json.loads(path.read_text())["benchmarks"]
+    medians = [b for b in results if b.get("aggregate_name") == "median"] or \
+              [b for b in results if b.get("run_type") == "iteration"]
+    rows = ["", "## Core alone (C++, Google Benchmark)", "", "| benchmark | ns per call | bytes per second |",
+            "|---|---:|---:|"]
+    for b in medians:
+        name = b["name"].removesuffix("_median")
+        rate = b.get("bytes_per_second")
+        rows.append(f"| {name} | {b['real_time']:,.1f} | {f'{rate / 2**20:,.0f} MiB/s' if rate else ''} |")
+    return rows
+
+
+def report(bench: Bench, core_json: Path | None) -> str:
+    cpu = next((line.split(":", 1)[1].strip() for line in Path("/proc/cpuinfo").read_text().splitlines()
+                if line.startswith("model name")), platform.processor())
+    lines = [
+        "# Benchmark results",
+        "",
+        "Written by `tools/dev bench`; see README for what they mean for a frame budget.",
+        "",
+        "## From Python, against what a host would use instead",
+        "",
+        f"Machine: {cpu}, {os.cpu_count()} cores, {platform.system()} {platform.release()}.  ",
+        f"Python {platform.python_version()}; msgspec {msgspec.__version__}, orjson {orjson.__version__}, "
+        f"pydantic {pydantic.VERSION}.  ",
+        f"Median of {bench.repeat} runs of {bench.number} calls (fewer for the slow worst cases); "
+        "ratio: the row's time over the first row of its group (scaling rows: over capacity 240).",
+        "",
+        "| what | subject | ns per call | ratio |",
+        "|---|---|---:|---:|",
+    ]
+    lines += [f"| {section} | {subject} | {ns:,.0f} | {ratio:.2f}x |" for section, subject, ns, ratio in bench.rows]
+    lines += core_rows(core_json)
+    return "\n".join(lines) + "\n"
+
+
+def main() -> None:
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--quick", action="store_true",
+                        help="a smoke run: few iterations, numbers not meaningful, nothing written")
+    parser.add_argument("--core-json", type=Path, help="Google Benchmark JSON output of bench/core_bench")
+    args = parser.parse_args()
+    bench = Bench(args.quick)
+    encoding(bench)
+    decoding(bench)
+    timeline_ops(bench)
+    per_tick(bench)
+    series = scaling(bench)
+    text = report(bench, args.core_json)
+    print(text)
+    if not args.quick:
+        (HERE / "results.md").write_text(text)
+        plot(series, HERE / "scaling.png")
+
+
+if __name__ == "__main__":
+    main()
