@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "example_frames.hpp"
 #include "json_writers.hpp"
 #include "jsonl.hpp"
 #include "timeline.hpp"
@@ -13,30 +14,7 @@ using std::chrono::nanoseconds;
 
 namespace {
 
-// The full example frame: every optional but the right hand, strings in every string field.
-qs::SpatialIntentFrame full_frame() {
-    qs::SpatialIntentFrame frame;
-    frame.timestamp_ns = nanoseconds{1700000000123456789};
-    frame.timestamp_domain = "monotonic";
-    frame.reference_space = {.type = "stage", .id = "room-1", .generation = 3};
-    frame.head_pose.position = {0, 1.6, 0};
-    frame.head_tracking = qs::TrackingConfidence::POSITION_AND_ORIENTATION;
-    frame.pointing = qs::PointingIntent{.ray = {{0.1, 1.2, -0.3}, {0, 0, -1}},
-                                        .source = qs::PointingSource::HAND,
-                                        .confidence = qs::TrackingConfidence::ORIENTATION_ONLY};
-    frame.primary_select = qs::SelectState{
-        .pressed = true, .changed = true, .last_change_time_ns = nanoseconds{1700000000100000000}};
-    frame.left_hand_pose.emplace().position = {-0.2, 1.1, -0.4};
-    frame.gaze_ray = qs::Ray{{0, 1.6, 0}, {0, -0.5, -0.8660254037844386}};
-    auto& target = frame.target.emplace();
-    target.position = {0.1, 0.75, -1.5};
-    target.normal = {0, 1, 0};
-    target.host_id = "table-7";
-    frame.capabilities.head_pose = frame.capabilities.action_input = true;
-    frame.capabilities.hand_tracking = true;
-    frame.capabilities.enabled_extensions = {"ext.hands", "ext.gaze"};
-    return frame;
-}
+using qs::examples::full_frame;
 
 template <class Record>
 void write_line(benchmark::State& state, const Record& record) {

@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "example_frames.hpp"
 #include "jsonl.hpp"
 
 namespace qs = quillary::spatial;
@@ -33,30 +34,7 @@ constexpr std::string_view full_frame_line =
     R"("capabilities":{"head_pose":true,"action_input":true,"hand_tracking":true,)"
     R"("hand_interaction":false,"eye_gaze":false,"enabled_extensions":["ext.hands","ext.gaze"]}})";
 
-qs::SpatialIntentFrame full_frame() {
-    qs::SpatialIntentFrame frame;
-    frame.timestamp_ns = nanoseconds{1700000000123456789};
-    frame.timestamp_domain = "monotonic";
-    frame.reference_space = {.type = "stage", .id = "room-1", .generation = 3};
-    frame.head_pose.position = {0, 1.6, 0};
-    frame.head_tracking = qs::TrackingConfidence::POSITION_AND_ORIENTATION;
-    frame.pointing = qs::PointingIntent{.ray = {{0.1, 1.2, -0.3}, {0, 0, -1}},
-                                        .source = qs::PointingSource::HAND,
-                                        .confidence = qs::TrackingConfidence::ORIENTATION_ONLY};
-    frame.primary_select = qs::SelectState{
-        .pressed = true, .changed = true, .last_change_time_ns = nanoseconds{1700000000100000000}};
-    frame.left_hand_pose.emplace().position = {-0.2, 1.1, -0.4};
-    frame.gaze_ray = qs::Ray{{0, 1.6, 0}, {0, -0.5, -0.8660254037844386}};
-    auto& target = frame.target.emplace();
-    target.position = {0.1, 0.75, -1.5};
-    target.normal = {0, 1, 0};
-    target.host_id = "table-7";
-    frame.capabilities.head_pose = true;
-    frame.capabilities.action_input = true;
-    frame.capabilities.hand_tracking = true;
-    frame.capabilities.enabled_extensions = {"ext.hands", "ext.gaze"};
-    return frame;
-}
+using qs::examples::full_frame;
 
 // Events come from the timeline in the library; tests of the writer build them directly.
 qs::ContextualIntentEvent event_with(qs::SpatialIntentFrame frame) {

@@ -8,18 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "check.hpp"
 #include "jsonl.hpp"
 
 namespace qs = quillary::spatial;
 using std::chrono::nanoseconds;
 
 namespace {
-
-void check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 bool valid_utf8(const std::string& s) {
     std::size_t i = 0;

@@ -9,18 +9,13 @@
 #include <optional>
 #include <string>
 
+#include "check.hpp"
 #include "timeline.hpp"
 
 namespace qs = quillary::spatial;
 using std::chrono::nanoseconds;
 
 namespace {
-
-void check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 // The rules, written the obvious way: frames are (time, serial) pairs, newest at the back.
 struct Model {
