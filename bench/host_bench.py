@@ -110,22 +110,23 @@ def pose_dict(p: spatial.Pose) -> dict:
     return {"position": vec(p.position), "orientation": [o.x, o.y, o.z, o.w]}
 
 
-def filled(timeline, frames_at) -> None:
-    for t in frames_at:
-        timeline.push(t)
+def filled_timelines(capacity: int, full: spatial.SpatialIntentFrame):
+    """Ours and the two Python timelines, each holding `capacity` frames at 0, 10, 20, ... ns."""
+    ours = spatial.IntentTimeline(capacity, 2**62)
+    deque_timeline = peers.DequeTimeline(capacity, 2**62)
+    bisect_timeline = peers.BisectTimeline(capacity, 2**62)
+    for t in range(capacity):
+        full.timestamp_ns = t * 10
+        ours.push(full)
+        py = peers.DcFrame(timestamp_ns=t * 10)
+        deque_timeline.push(py)
+        bisect_timeline.push(py)
+    return ours, deque_timeline, bisect_timeline
 
 
 def timeline_ops(bench: Bench) -> None:
     full = full_example_frame()
-    ours = spatial.IntentTimeline(240, 2**62)
-    deque_timeline = peers.DequeTimeline(240, 2**62)
-    bisect_timeline = peers.BisectTimeline(240, 2**62)
-    py_frames = [peers.DcFrame(timestamp_ns=t * 10) for t in range(240)]
-    for t in range(240):
-        full.timestamp_ns = t * 10
-        ours.push(full)
-        deque_timeline.push(py_frames[t])
-        bisect_timeline.push(py_frames[t])
+    ours, deque_timeline, bisect_timeline = filled_timelines(240, full)
     full.timestamp_ns = 2390
     py_newest = peers.DcFrame(timestamp_ns=2390)
 
@@ -207,15 +208,7 @@ def scaling(bench: Bench) -> dict[str, list[float]]:
         "Python deque timeline submit, worst", "Python bisect timeline submit, worst")}
     push, usual, worst, deque_worst, bisect_worst = series.values()
     for capacity in CAPACITIES:
-        ours = spatial.IntentTimeline(capacity, 2**62)
-        deque_timeline = peers.DequeTimeline(capacity, 2**62)
-        bisect_timeline = peers.BisectTimeline(capacity, 2**62)
-        for t in range(capacity):
-            full.timestamp_ns = t * 10
-            ours.push(full)
-            py = peers.DcFrame(timestamp_ns=t * 10)
-            deque_timeline.push(py)
-            bisect_timeline.push(py)
+        ours, deque_timeline, bisect_timeline = filled_timelines(capacity, full)
         newest = capacity * 10
         full.timestamp_ns = newest
         few = max(5, bench.number // (capacity // 240))

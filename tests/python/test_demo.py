@@ -1,20 +1,14 @@
 """The demo host as a user runs it: a subprocess whose every output line is strict JSON."""
 
-import json
 import subprocess
 import sys
 from pathlib import Path
 
 import pytest
 
+from frames import strict_loads
+
 DEMO = Path(__file__).resolve().parents[2] / "examples" / "demo.py"
-
-
-def strict_loads(line):
-    def refuse(name):
-        raise ValueError(name)
-
-    return json.loads(line, parse_constant=refuse)
 
 
 @pytest.fixture(scope="module")

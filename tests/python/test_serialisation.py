@@ -6,7 +6,7 @@ import pytest
 from hypothesis import given, settings
 
 from _spatial import IntentTimeline, SpatialIntentFrame, Vec3, to_dict, to_jsonl
-from frames import FULL_EXAMPLE_LINE, event_for, events, frames, full_example_frame
+from frames import FULL_EXAMPLE_LINE, event_for, events, frames, full_example_frame, strict_loads
 
 DEFAULT_FRAME_LINE = (
     '{"schema":"quillary.spatial-intent","version":1,"timestamp_ns":0,"timestamp_domain":"",'
@@ -15,15 +15,6 @@ DEFAULT_FRAME_LINE = (
     '"capabilities":{"head_pose":false,"action_input":false,"hand_tracking":false,'
     '"hand_interaction":false,"eye_gaze":false,"enabled_extensions":[]}}'
 )
-
-
-def strict_loads(line):
-    """What a strict consumer (JavaScript's JSON.parse, say) accepts: no NaN or Infinity."""
-
-    def refuse(name):
-        raise ValueError(f"non-standard JSON constant {name}")
-
-    return json.loads(line, parse_constant=refuse)
 
 
 def test_default_frame_line_and_dict():
