@@ -9,6 +9,7 @@ scripted user; on its own it needs a running OpenXR runtime with XR_MND_headless
 
 import argparse
 import json
+import signal
 import sys
 import time
 from pathlib import Path
@@ -77,9 +78,12 @@ class FrameSource:
         hand = profile == HAND_INTERACTION_PROFILE
         self.pointing_source = spatial.PointingSource.HAND if hand else spatial.PointingSource.CONTROLLER
 
-    def frame_at(self, at: int) -> spatial.SpatialIntentFrame:
+    def sample(self) -> spatial.SpatialIntentFrame:
+        """The frame of this instant. Actions are synced first, so that the select state's
+        change time is never later than the frame's own timestamp."""
         runtime = self.runtime
         runtime.sync_actions()
+        at = runtime.xr_time(time.monotonic_ns())
         frame = spatial.SpatialIntentFrame()
         frame.timestamp_ns = at
         frame.timestamp_domain = TIMESTAMP_DOMAIN
@@ -167,7 +171,7 @@ def run(runtime: OpenXRRuntime, epoch_ns: int, events_out: TextIO, frames_out: T
         if runtime.interaction_profile_changed:
             runtime.interaction_profile_changed = False
             source.on_interaction_profile_changed()
-        frame = spatial.resolve_target(source.frame_at(runtime.xr_time(time.monotonic_ns())), raycast)
+        frame = spatial.resolve_target(source.sample(), raycast)
         timeline.push(frame)
         if frames_out is not None:
             frames_out.write(spatial.to_jsonl(frame) + "\n")
@@ -182,6 +186,7 @@ def run(runtime: OpenXRRuntime, epoch_ns: int, events_out: TextIO, frames_out: T
     print("\n".join(summary), file=sys.stderr)
     return {
         "summary": summary,
+        "epoch_xr_time": runtime.xr_time(epoch_ns),
         "system_name": runtime.system.name,
         "session_states": runtime.log.states,
         "reference_space": runtime.reference_space_type,
@@ -201,6 +206,9 @@ def main(argv: list[str] | None = None) -> int:
     parser.add_argument("--frames", metavar="FILE", help="also write every grounded frame here, one JSON line each")
     parser.add_argument("--report", metavar="FILE", help="write what the session went through here, as JSON")
     args = parser.parse_args(argv)
+    # Stopped from outside (the launcher does so on failure or Ctrl-C): leave through the
+    # `with` below, so that the runtime sees the session and instance destroyed.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(128 + signal.SIGTERM))
     epoch_ns = args.epoch_ns if args.epoch_ns is not None else time.monotonic_ns() + 1_000_000_000
 
     events_out = open(args.out, "w", encoding="utf-8") if args.out else sys.stdout

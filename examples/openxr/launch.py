@@ -43,12 +43,17 @@ def isolate(argv: list[str]) -> int:
     command += [sys.executable, str(Path(__file__).resolve()), *argv]
     env = dict(os.environ, **{ISOLATED: "1"})
     try:
-        return subprocess.run(command, env=env).returncode
+        process = subprocess.Popen(command, env=env)
     except FileNotFoundError:
         print("openxr launcher: unshare (util-linux) is needed to isolate the runtime", file=sys.stderr)
         return 1
-    except KeyboardInterrupt:
-        return 130  # the launcher inside has cleaned up and reported
+    # A Ctrl-C reaches the launcher inside too; it stops the runtime and the session itself, so
+    # this side only waits for it. Killing it here would leave the runtime's files behind.
+    while True:
+        try:
+            return process.wait()
+        except KeyboardInterrupt:
+            continue
 
 
 def terminate_on_signal(signum: int, _frame: FrameType | None) -> None:

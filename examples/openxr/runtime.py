@@ -149,7 +149,7 @@ class OpenXRRuntime:
             chain.append(gaze)
         previous: ctypes.Structure = properties
         for link in chain:
-            previous.next = ctypes.cast(ctypes.pointer(link), ctypes.c_void_p)  # type: ignore[attr-defined]
+            previous.next = ctypes.cast(ctypes.pointer(link), ctypes.c_void_p)
             previous = link
         self.api.call("xrGetSystemProperties", self._instance, self._system_id, byref(properties))
         tracking = properties.trackingProperties

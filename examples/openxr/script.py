@@ -4,11 +4,13 @@ driver plays it into the runtime; the host only knows when to submit the utteran
 
 import math
 import sys
+from collections.abc import Callable
 from dataclasses import dataclass
 from pathlib import Path
+from typing import TypeVar
 
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent))  # the demo's scene and helpers
-from scene import Point, lerp, normalize, sub  # noqa: E402
+from scene import Point as Point, lerp, normalize, sub  # noqa: E402
 
 SESSION_SECONDS = 5.0
 TICK_RATE_HZ = 90
@@ -52,23 +54,23 @@ UTTERANCES = [
 ]
 
 
-def _keyframed(keyframes: list, seconds: float):  # type: ignore[no-untyped-def]
+Value = TypeVar("Value")
+
+
+def _keyframed(keyframes: list[tuple[float, Value]], seconds: float,
+               mix: Callable[[Value, Value, float], Value]) -> Value:
     for (t0, v0), (t1, v1) in zip(keyframes, keyframes[1:]):
         if seconds <= t1:
-            f = 0.0 if t1 == t0 else max(0.0, (seconds - t0) / (t1 - t0))
-            if isinstance(v0, tuple):
-                return lerp(v0, v1, f)
-            return v0 + (v1 - v0) * f
+            return mix(v0, v1, 0.0 if t1 == t0 else max(0.0, (seconds - t0) / (t1 - t0)))
     return keyframes[-1][1]
 
 
 def head_yaw_degrees(seconds: float) -> float:
-    return float(_keyframed(HEAD_YAW_KEYFRAMES, seconds))
+    return _keyframed(HEAD_YAW_KEYFRAMES, seconds, lambda a, b, f: a + (b - a) * f)
 
 
 def aim_point(seconds: float) -> Point:
-    point: Point = _keyframed(AIM_KEYFRAMES, seconds)
-    return point
+    return _keyframed(AIM_KEYFRAMES, seconds, lerp)
 
 
 def select_held(seconds: float) -> bool:

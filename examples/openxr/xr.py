@@ -326,6 +326,8 @@ class Api:
                 continue
             address = c_void_p()
             self.call("xrGetInstanceProcAddr", Handle(instance), name.encode(), byref(address))
+            if not address.value:
+                raise OpenXRError("xrGetInstanceProcAddr", f"the runtime returned no {name}")
             prototype = ctypes.CFUNCTYPE(XrResult, *_EXTENSION_PROTOTYPES[name])
             setattr(self, "_" + name, prototype(address.value))
 

@@ -1,0 +1,74 @@
+"""The ctypes declarations of the OpenXR host match openxr.h: a wrong offset or size would
+have the runtime read or write past what Python allocated."""
+
+import ctypes
+import shutil
+import subprocess
+import sys
+from pathlib import Path
+
+import pytest
+
+REPO = Path(__file__).resolve().parents[2]
+sys.path.insert(0, str(REPO / "examples" / "openxr"))
+import xr  # noqa: E402
+
+C_NAMES = {"Timespec": "struct timespec"}
+
+
+def declared_structures() -> dict[str, type[ctypes.Structure]]:
+    return {name: value for name, value in vars(xr).items()
+            if isinstance(value, type) and issubclass(value, ctypes.Structure) and value is not ctypes.Structure}
+
+
+def layout_from_ctypes() -> dict[str, tuple[int, int]]:
+    layout = {}
+    for name, structure in declared_structures().items():
+        layout[name] = (ctypes.sizeof(structure), ctypes.alignment(structure))
+        for field, *_ in structure._fields_:
+            descriptor = getattr(structure, field)
+            layout[f"{name}.{field}"] = (descriptor.offset, descriptor.size)
+    return layout
+
+
+def layout_from_header(tmp_path: Path) -> dict[str, tuple[int, int]]:
+    lines = []
+    for name, structure in declared_structures().items():
+        c_name = C_NAMES.get(name, f"Xr{name}")
+        lines.append(f'printf("{name} %zu %zu\\n", sizeof({c_name}), _Alignof({c_name}));')
+        for field, *_ in structure._fields_:
+            lines.append(f'printf("{name}.{field} %zu %zu\\n", offsetof({c_name}, {field}), '
+                         f'sizeof((({c_name} *)0)->{field}));')
+    source = tmp_path / "layout.c"
+    source.write_text("#define XR_USE_TIMESPEC\n#include <stddef.h>\n#include <stdio.h>\n#include <time.h>\n"
+                      "#include <openxr/openxr.h>\n#include <openxr/openxr_platform.h>\n"
+                      "int main(void) {\n" + "\n".join(lines) + "\nreturn 0;\n}\n")
+    compiler = shutil.which("cc") or shutil.which("gcc")
+    assert compiler, "a C compiler is needed to read openxr.h"
+    program = tmp_path / "layout"
+    subprocess.run([compiler, "-std=c11", "-Wall", "-Werror", str(source), "-o", str(program)], check=True)
+    output = subprocess.run([str(program)], check=True, capture_output=True, text=True).stdout
+    return {key: (int(a), int(b)) for key, a, b in (line.split() for line in output.splitlines())}
+
+
+@pytest.fixture(scope="module")
+def header_layout(tmp_path_factory):
+    return layout_from_header(tmp_path_factory.mktemp("layout"))
+
+
+@pytest.mark.parametrize("key", sorted(layout_from_ctypes()))
+def test_layout_matches_openxr_h(header_layout, key):
+    assert layout_from_ctypes()[key] == header_layout[key]
+
+
+def test_structure_type_constants_match_openxr_h(tmp_path):
+    names = sorted(name for name in vars(xr) if name.startswith("TYPE_"))
+    source = tmp_path / "types.c"
+    source.write_text("#include <stdio.h>\n#include <openxr/openxr.h>\nint main(void) {\n"
+                      + "".join(f'printf("{name} %d\\n", (int)XR_{name});\n' for name in names)
+                      + "return 0;\n}\n")
+    program = tmp_path / "types"
+    subprocess.run([shutil.which("cc") or "gcc", str(source), "-o", str(program)], check=True)
+    output = subprocess.run([str(program)], check=True, capture_output=True, text=True).stdout
+    assert {name: int(value) for name, value in (line.split() for line in output.splitlines())} == \
+        {name: getattr(xr, name) for name in names}
