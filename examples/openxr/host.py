@@ -143,6 +143,7 @@ def run(runtime: OpenXRRuntime, epoch_ns: int, events_out: TextIO, frames_out: T
     pending = sorted(script.UTTERANCES, key=lambda u: u.at_seconds)
     summary: list[str] = []
     late_ticks = 0
+    work_ns: list[int] = []  # what each tick costs the host: runtime calls, frame, grounding, push
 
     runtime.wait_until_focused(FOCUS_TIMEOUT_S)
     started_late_ms = max(0, time.monotonic_ns() - epoch_ns) / 1e6
@@ -165,6 +166,7 @@ def run(runtime: OpenXRRuntime, epoch_ns: int, events_out: TextIO, frames_out: T
         if time.monotonic_ns() > deadline_ns + period_ns:
             late_ticks += 1
         sleep_until(deadline_ns)
+        work_start_ns = time.monotonic_ns()
         runtime.poll_events()
         if not runtime.focused:
             raise RuntimeError(f"the session lost focus at tick {tick}: {' -> '.join(runtime.log.states)}")
@@ -175,6 +177,7 @@ def run(runtime: OpenXRRuntime, epoch_ns: int, events_out: TextIO, frames_out: T
         timeline.push(frame)
         if frames_out is not None:
             frames_out.write(spatial.to_jsonl(frame) + "\n")
+        work_ns.append(time.monotonic_ns() - work_start_ns)
         # Speech arrives between ticks: submit what is said before the next one.
         next_tick_s = (tick + 1) / script.TICK_RATE_HZ
         while pending and pending[0].at_seconds < next_tick_s:
@@ -193,6 +196,7 @@ def run(runtime: OpenXRRuntime, epoch_ns: int, events_out: TextIO, frames_out: T
         "enabled_extensions": runtime.enabled_extensions,
         "ticks": ticks,
         "late_ticks": late_ticks,
+        "tick_work_us": {"median": sorted(work_ns)[len(work_ns) // 2] / 1e3, "max": max(work_ns) / 1e3},
         "started_late_ms": started_late_ms,
     }
 

@@ -1,5 +1,5 @@
 """An OpenXR session as this host uses it: a headless session on the runtime's head-mounted
-system, a STAGE (or LOCAL) space and the VIEW space, the right controller's aim pose and
+system, a STAGE, LOCAL_FLOOR or LOCAL space and the VIEW space, the right controller's aim pose and
 select, both grip poses and, when the runtime tracks hands, hand trackers.
 
 Headless sessions have no frame loop, so the host paces itself and takes its XrTime from
@@ -181,9 +181,13 @@ class OpenXRRuntime:
         self.api.call("xrEnumerateReferenceSpaces", self._session, 0, byref(count), None)
         types = (c_int32 * count.value)()
         self.api.call("xrEnumerateReferenceSpaces", self._session, count, byref(count), types)
-        # STAGE has its origin on the floor, as the scene does; LOCAL is always there.
-        if xr.REFERENCE_SPACE_TYPE_STAGE in list(types):
+        # The scene stands on the floor: STAGE has its origin there, LOCAL_FLOOR too; LOCAL is
+        # always offered, at the head's height.
+        offered = set(types)
+        if xr.REFERENCE_SPACE_TYPE_STAGE in offered:
             return "stage", self._reference_space(xr.REFERENCE_SPACE_TYPE_STAGE)
+        if "XR_EXT_local_floor" in self.enabled_extensions and xr.REFERENCE_SPACE_TYPE_LOCAL_FLOOR_EXT in offered:
+            return "local_floor", self._reference_space(xr.REFERENCE_SPACE_TYPE_LOCAL_FLOOR_EXT)
         return "local", self._reference_space(xr.REFERENCE_SPACE_TYPE_LOCAL)
 
     def path(self, text: str) -> int:
