@@ -21,6 +21,8 @@ from collections.abc import Iterator
 from pathlib import Path
 from types import FrameType
 
+import script
+
 HERE = Path(__file__).resolve().parent
 ISOLATED = "QUILLARY_OPENXR_ISOLATED"
 SOCKET_NAME = "monado_comp_ipc"
@@ -129,9 +131,10 @@ def child(command: list[str], **options: object) -> Iterator[subprocess.Popen[by
 
 
 def session(out_dir: Path, runtime_dir: Path, to_stdout: bool) -> dict[str, object]:
-    import script  # beside this file
-
-    subprocess.run(["ip", "link", "set", "lo", "up"], check=True)
+    try:
+        subprocess.run(["ip", "link", "set", "lo", "up"], check=True)
+    except (OSError, subprocess.CalledProcessError) as error:
+        raise LaunchError(f"cannot bring up loopback in the private network namespace: {error}") from None
     monado = Monado(runtime_dir, out_dir / "monado-service.log")
     outcome: dict[str, object] = {"runtime_dir": str(runtime_dir)}
     try:
@@ -205,7 +208,6 @@ def main(argv: list[str] | None = None) -> int:
 
     signal.signal(signal.SIGTERM, terminate_on_signal)
     signal.signal(signal.SIGHUP, terminate_on_signal)
-    sys.path.insert(0, str(HERE))
     runtime_dir = Path(tempfile.mkdtemp(prefix="qxr-", dir="/tmp"))  # a socket path must stay short
     scratch = None if args.out_dir else Path(tempfile.mkdtemp(prefix="quillary-openxr-"))
     out_dir = Path(args.out_dir) if args.out_dir else scratch
