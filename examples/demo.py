@@ -14,7 +14,7 @@ from dataclasses import dataclass
 from typing import TextIO
 
 import _spatial as spatial
-from scene import Point, add, lerp, normalize, raycast, sub
+from scene import AIM_POINTS, Point, add, lerp, normalize, raycast, sub
 
 TICK_RATE_HZ = 90
 SESSION_SECONDS = 4.0
@@ -26,14 +26,10 @@ HEAD_ORIGIN = (0.0, 1.6, 0.0)
 
 # Where the right-hand pointer aims over time: held on each object, moved between them.
 AIM_KEYFRAMES: list[tuple[float, Point]] = [
-    (0.0, (-0.3, 0.75, -1.5)),  # the table top
-    (1.0, (-0.3, 0.75, -1.5)),
-    (1.2, (0.35, 1.0, -1.65)),  # the lamp on the table
-    (2.2, (0.35, 1.0, -1.65)),
-    (2.4, (-0.8, 1.6, -3.0)),  # the wall
-    (3.2, (-0.8, 1.6, -3.0)),
-    (3.4, (0.9, 0.0, -1.0)),  # the floor beside the table
-    (4.0, (0.9, 0.0, -1.0)),
+    (0.0, AIM_POINTS["table"]), (1.0, AIM_POINTS["table"]),
+    (1.2, AIM_POINTS["lamp"]), (2.2, AIM_POINTS["lamp"]),
+    (2.4, AIM_POINTS["wall"]), (3.2, AIM_POINTS["wall"]),
+    (3.4, AIM_POINTS["floor"]), (4.0, AIM_POINTS["floor"]),
 ]
 SELECT_HELD = (1.7, 1.9)  # seconds into the session
 

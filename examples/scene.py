@@ -60,6 +60,14 @@ ROOM = (
     Box("lamp", (0.25, 0.75, -1.75), (0.45, 1.25, -1.55)),
 )
 
+# A point on each surface that a pointer can rest on, for scripted sessions.
+AIM_POINTS: dict[str, Point] = {
+    "table": (-0.3, 0.75, -1.5),  # the table top
+    "lamp": (0.35, 1.0, -1.65),  # the lamp's front
+    "wall": (-0.8, 1.6, -3.0),
+    "floor": (0.9, 0.0, -1.0),  # beside the table
+}
+
 
 def raycast(ray: Ray) -> SpatialHit | None:
     """The callable handed to resolve_target: the nearest surface the ray meets, if any."""

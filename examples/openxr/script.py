@@ -10,7 +10,7 @@ from pathlib import Path
 from typing import TypeVar
 
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent))  # the demo's scene and helpers
-from scene import Point as Point, lerp, normalize, sub  # noqa: E402
+from scene import AIM_POINTS, Point as Point, lerp, normalize, sub  # noqa: E402
 
 SESSION_SECONDS = 5.0
 TICK_RATE_HZ = 90
@@ -26,14 +26,10 @@ HEAD_YAW_KEYFRAMES: list[tuple[float, float]] = [
 
 # Where the right controller points: held on each object of the demo's room, swept between.
 AIM_KEYFRAMES: list[tuple[float, Point]] = [
-    (0.0, (-0.3, 0.75, -1.5)),  # the table top
-    (1.0, (-0.3, 0.75, -1.5)),
-    (1.2, (0.35, 1.0, -1.65)),  # the lamp on the table
-    (2.4, (0.35, 1.0, -1.65)),
-    (2.6, (-0.8, 1.6, -3.0)),  # the wall
-    (3.4, (-0.8, 1.6, -3.0)),
-    (3.6, (0.9, 0.0, -1.0)),  # the floor beside the table
-    (5.0, (0.9, 0.0, -1.0)),
+    (0.0, AIM_POINTS["table"]), (1.0, AIM_POINTS["table"]),
+    (1.2, AIM_POINTS["lamp"]), (2.4, AIM_POINTS["lamp"]),
+    (2.6, AIM_POINTS["wall"]), (3.4, AIM_POINTS["wall"]),
+    (3.6, AIM_POINTS["floor"]), (5.0, AIM_POINTS["floor"]),
 ]
 
 SELECT_HELD = (1.7, 1.9)
