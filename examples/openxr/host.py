@@ -72,10 +72,11 @@ class FrameSource:
         self.reference_space.type = runtime.reference_space_type
         self.reference_space.id = f"{system.name}/{runtime.reference_space_type}"
         self.pointing_source = spatial.PointingSource.CONTROLLER
+        self.right_hand_profile = ""
 
     def on_interaction_profile_changed(self) -> None:
-        profile = self.runtime.right_hand_profile()
-        hand = profile == HAND_INTERACTION_PROFILE
+        self.right_hand_profile = self.runtime.right_hand_profile()
+        hand = self.right_hand_profile == HAND_INTERACTION_PROFILE
         self.pointing_source = spatial.PointingSource.HAND if hand else spatial.PointingSource.CONTROLLER
 
     def sample(self) -> spatial.SpatialIntentFrame:
@@ -193,6 +194,7 @@ def run(runtime: OpenXRRuntime, epoch_ns: int, events_out: TextIO, frames_out: T
         "system_name": runtime.system.name,
         "session_states": runtime.log.states,
         "reference_space": runtime.reference_space_type,
+        "right_hand_profile": source.right_hand_profile,
         "enabled_extensions": runtime.enabled_extensions,
         "ticks": ticks,
         "late_ticks": late_ticks,
@@ -223,6 +225,8 @@ def main(argv: list[str] | None = None) -> int:
     except (xr.OpenXRError, RuntimeError) as error:
         print(f"openxr host: {error}", file=sys.stderr)
         return 1
+    except KeyboardInterrupt:
+        return 130  # the runtime is released on the way out of the `with`
     finally:
         if args.out:
             events_out.close()

@@ -121,6 +121,9 @@ def test_head_is_turning_between_holds(session):
 
 
 def test_pointing_follows_the_right_controller(session):
+    # The remote driver's controllers are Index controllers, so the host's binding for that
+    # profile is the one in use.
+    assert session.report["right_hand_profile"] == "/interaction_profiles/valve/index_controller"
     for frame in session.frames_between(0.0, script.SESSION_SECONDS):
         pointing = frame["pointing"]
         assert pointing["source"] == "controller"
