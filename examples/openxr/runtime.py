@@ -352,9 +352,9 @@ class OpenXRRuntime:
     # --- per tick -------------------------------------------------------------------------
 
     def xr_time(self, monotonic_ns: int) -> int:
-        spec = xr.Timespec(monotonic_ns // 1_000_000_000, monotonic_ns % 1_000_000_000)
+        timespec = xr.Timespec(monotonic_ns // 1_000_000_000, monotonic_ns % 1_000_000_000)
         value = xr.XrTime()
-        self.api.call("xrConvertTimespecTimeToTimeKHR", self._instance, byref(spec), byref(value))
+        self.api.call("xrConvertTimespecTimeToTimeKHR", self._instance, byref(timespec), byref(value))
         return value.value
 
     def sync_actions(self) -> None:

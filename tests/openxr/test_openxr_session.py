@@ -132,6 +132,14 @@ def test_pointing_follows_the_right_controller(session):
         assert math.dist(pointing["direction"], (0, 0, 0)) == pytest.approx(1.0, abs=1e-5)
 
 
+@pytest.mark.parametrize("key, controller", [("left_hand", script.LEFT_CONTROLLER),
+                                             ("right_hand", script.RIGHT_CONTROLLER)])
+def test_hands_are_tracked_at_their_controllers(session, key, controller):
+    # The runtime derives each tracked hand from its controller: the palm sits a few cm off.
+    for frame in session.frames:
+        assert math.dist(frame[key]["position"], controller) < 0.15
+
+
 def test_select_press_and_release_appear_once_each(session):
     changes = [f for f in session.frames if f["primary_select"]["changed"]]
     assert [c["primary_select"]["pressed"] for c in changes] == [True, False]
