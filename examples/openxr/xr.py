@@ -2,7 +2,7 @@
 
 Only what the host calls is here: instance and system, a headless session, reference and
 action spaces, actions, hand tracking and the timespec clock conversion. Every call goes
-through `check`, so a failed call raises with the runtime's own result name.
+through `Api.call`, so a failed call raises with the runtime's own result name.
 """
 
 import ctypes
