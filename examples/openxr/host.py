@@ -123,11 +123,12 @@ class FrameSource:
         return frame
 
     def _hand_pose(self, hand: int, at: int) -> spatial.Pose | None:
-        # The tracked palm when hands are tracked, else the controller's grip.
-        for location in (self.runtime.palm(hand, at), self.runtime.locate(self.runtime.grip_spaces[hand], at)):
-            if location is not None and location.orientation_valid and location.position_valid:
-                return to_pose(location)
-        return None
+        # The tracked palm when hands are tracked, else the controller's grip, located only then.
+        palm = self.runtime.palm(hand, at)
+        if palm is not None and palm.orientation_valid and palm.position_valid:
+            return to_pose(palm)
+        grip = self.runtime.locate(self.runtime.grip_spaces[hand], at)
+        return to_pose(grip) if grip.orientation_valid and grip.position_valid else None
 
 
 def sleep_until(monotonic_ns: int) -> None:

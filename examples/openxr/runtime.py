@@ -65,10 +65,6 @@ class SessionEnded(RuntimeError):
     pass
 
 
-def _fill(structure: ctypes.Structure, name: str, text: str) -> None:
-    setattr(structure, name, text.encode())
-
-
 class OpenXRRuntime:
     """Owns every OpenXR handle it creates; `close` (or leaving the `with`) releases them in
     reverse order, also after a failure half-way through `__init__`."""
@@ -121,8 +117,8 @@ class OpenXRRuntime:
 
         names = (c_char_p * len(enabled))(*(name.encode() for name in enabled))
         info = xr.InstanceCreateInfo(type=xr.TYPE_INSTANCE_CREATE_INFO)
-        _fill(info.applicationInfo, "applicationName", application_name)
-        _fill(info.applicationInfo, "engineName", "quillary-spatial")
+        info.applicationInfo.applicationName = application_name.encode()
+        info.applicationInfo.engineName = b"quillary-spatial"
         info.applicationInfo.apiVersion = xr.API_VERSION_1_0
         info.enabledExtensionCount = len(enabled)
         info.enabledExtensionNames = names
@@ -208,8 +204,8 @@ class OpenXRRuntime:
         paths = (xr.XrPath * len(subaction_paths))(*subaction_paths)
         info = xr.ActionCreateInfo(type=xr.TYPE_ACTION_CREATE_INFO, actionType=action_type,
                                    countSubactionPaths=len(subaction_paths), subactionPaths=paths)
-        _fill(info, "actionName", name)
-        _fill(info, "localizedActionName", localized)
+        info.actionName = name.encode()
+        info.localizedActionName = localized.encode()
         action = xr.Handle()
         self.api.call("xrCreateAction", self._action_set, byref(info), byref(action))
         return action.value
@@ -232,8 +228,8 @@ class OpenXRRuntime:
 
     def _create_actions(self) -> None:
         info = xr.ActionSetCreateInfo(type=xr.TYPE_ACTION_SET_CREATE_INFO, priority=0)
-        _fill(info, "actionSetName", "spatial_intent")
-        _fill(info, "localizedActionSetName", "Spatial intent")
+        info.actionSetName = b"spatial_intent"
+        info.localizedActionSetName = b"Spatial intent"
         action_set = xr.Handle()
         self.api.call("xrCreateActionSet", self._instance, byref(info), byref(action_set))
         self._action_set = action_set.value  # destroyed with the instance

@@ -293,12 +293,15 @@ _PROTOTYPES: dict[str, tuple[Any, ...]] = {
     "xrGetInstanceProcAddr": (Handle, c_char_p, POINTER(c_void_p)),
 }
 
-# Extension functions are not exported by the loader; they come from xrGetInstanceProcAddr.
-_EXTENSION_PROTOTYPES: dict[str, tuple[Any, ...]] = {
-    "xrConvertTimespecTimeToTimeKHR": (Handle, POINTER(Timespec), POINTER(XrTime)),
-    "xrCreateHandTrackerEXT": (Handle, POINTER(HandTrackerCreateInfoEXT), POINTER(Handle)),
-    "xrDestroyHandTrackerEXT": (Handle,),
-    "xrLocateHandJointsEXT": (Handle, POINTER(HandJointsLocateInfoEXT), POINTER(HandJointLocationsEXT)),
+# Extension functions are not exported by the loader; they come from xrGetInstanceProcAddr,
+# and only once their extension is enabled.
+_EXTENSION_PROTOTYPES: dict[str, tuple[str, tuple[Any, ...]]] = {
+    "xrConvertTimespecTimeToTimeKHR": ("XR_KHR_convert_timespec_time",
+                                       (Handle, POINTER(Timespec), POINTER(XrTime))),
+    "xrCreateHandTrackerEXT": ("XR_EXT_hand_tracking", (Handle, POINTER(HandTrackerCreateInfoEXT), POINTER(Handle))),
+    "xrDestroyHandTrackerEXT": ("XR_EXT_hand_tracking", (Handle,)),
+    "xrLocateHandJointsEXT": ("XR_EXT_hand_tracking",
+                              (Handle, POINTER(HandJointsLocateInfoEXT), POINTER(HandJointLocationsEXT))),
 }
 
 
@@ -316,20 +319,14 @@ class Api:
 
     def load_extension_functions(self, instance: int, enabled: set[str]) -> None:
         self._instance = instance
-        wanted = {
-            "xrConvertTimespecTimeToTimeKHR": "XR_KHR_convert_timespec_time",
-            "xrCreateHandTrackerEXT": "XR_EXT_hand_tracking",
-            "xrDestroyHandTrackerEXT": "XR_EXT_hand_tracking",
-            "xrLocateHandJointsEXT": "XR_EXT_hand_tracking",
-        }
-        for name, extension in wanted.items():
+        for name, (extension, arguments) in _EXTENSION_PROTOTYPES.items():
             if extension not in enabled:
                 continue
             address = c_void_p()
             self.call("xrGetInstanceProcAddr", Handle(instance), name.encode(), byref(address))
             if not address.value:
                 raise OpenXRError("xrGetInstanceProcAddr", f"the runtime returned no {name}")
-            prototype = ctypes.CFUNCTYPE(XrResult, *_EXTENSION_PROTOTYPES[name])
+            prototype = ctypes.CFUNCTYPE(XrResult, *arguments)
             setattr(self, "_" + name, prototype(address.value))
 
     def result_name(self, result: int) -> str:
@@ -345,7 +342,3 @@ class Api:
             raise OpenXRError(name, self.result_name(result))
         return result
 
-
-def pose_tuple(pose: Posef) -> tuple[tuple[float, float, float], tuple[float, float, float, float]]:
-    p, q = pose.position, pose.orientation
-    return (p.x, p.y, p.z), (q.x, q.y, q.z, q.w)
