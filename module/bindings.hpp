@@ -3,6 +3,8 @@
 
 #include <pybind11/pybind11.h>
 
+#include "instances.hpp"
+
 namespace quillary::spatial::bindings {
 
 void register_geometry(pybind11::module_& m);
