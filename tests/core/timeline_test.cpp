@@ -147,6 +147,9 @@ TEST(Timeline, OlderFrameResetsHistoryEqualOneDoesNot) {
 
     timeline.push(frame_at(150, "second"));
     EXPECT_EQ(timeline.latest()->timestamp_domain, "second");
+    timeline.push(frame_at(160));
+    timeline.push(frame_at(160, "third"));  // the same time keeps what came before it
+    EXPECT_EQ(stored_times(timeline, {150, 160}), (std::vector<std::int64_t>{150, 160}));
     timeline.push(frame_at(149));
     EXPECT_EQ(stored_times(timeline, {100, 149, 150, 200}), (std::vector<std::int64_t>{149}));
 }

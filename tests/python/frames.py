@@ -1,6 +1,7 @@
 """Frames the tests build the way a host would, and hypothesis strategies for many more."""
 
 import json
+import math
 
 from hypothesis import strategies as st
 
@@ -157,3 +158,58 @@ def strict_loads(line):
         raise ValueError(f"non-standard JSON constant {name}")
 
     return json.loads(line, parse_constant=refuse)
+
+
+# --- what a frame's dict must be, worked out from its attributes, not from its line -------------
+
+CONFIDENCE_NAMES = {0: "unavailable", 1: "orientation_only", 2: "position_and_orientation"}
+SOURCE_NAMES = {0: "controller", 1: "hand", 2: "eye_gaze", 3: "head"}
+
+
+def number(value):
+    """A component as a strict parser reads it back: 9 significant digits, null if not finite."""
+    return json.loads(f"{value:.9g}") if math.isfinite(value) else None
+
+
+def vector(v):
+    return [number(v.x), number(v.y), number(v.z)]
+
+
+def pose_dict(pose):
+    q = pose.orientation
+    return {"position": vector(pose.position), "orientation": [number(q.x), number(q.y), number(q.z), number(q.w)]}
+
+
+def expected_dict(frame):
+    d = {
+        "schema": "quillary.spatial-intent",
+        "version": 1,
+        "timestamp_ns": frame.timestamp_ns,
+        "timestamp_domain": frame.timestamp_domain,
+        "reference_space": {"type": frame.reference_space.type, "id": frame.reference_space.id,
+                            "generation": frame.reference_space.generation},
+        "head": pose_dict(frame.head_pose),
+        "head_tracking": CONFIDENCE_NAMES.get(frame.head_tracking.value, "unavailable"),
+    }
+    if frame.pointing is not None:
+        p = frame.pointing
+        d["pointing"] = {"source": SOURCE_NAMES.get(p.source.value, "head"),
+                         "confidence": CONFIDENCE_NAMES.get(p.confidence.value, "unavailable"),
+                         "origin": vector(p.ray.origin), "direction": vector(p.ray.direction)}
+    if frame.primary_select is not None:
+        s = frame.primary_select
+        d["primary_select"] = {"pressed": s.pressed, "changed": s.changed, "last_change_time_ns": s.last_change_time_ns}
+    for member, key in (("left_hand_pose", "left_hand"), ("right_hand_pose", "right_hand")):
+        if getattr(frame, member) is not None:
+            d[key] = pose_dict(getattr(frame, member))
+    if frame.gaze_ray is not None:
+        d["gaze"] = {"origin": vector(frame.gaze_ray.origin), "direction": vector(frame.gaze_ray.direction)}
+    if frame.target is not None:
+        d["target"] = {"position": vector(frame.target.position), "normal": vector(frame.target.normal)}
+        if frame.target.host_id is not None:
+            d["target"]["host_id"] = frame.target.host_id
+    c = frame.capabilities
+    d["capabilities"] = {"head_pose": c.head_pose, "action_input": c.action_input, "hand_tracking": c.hand_tracking,
+                         "hand_interaction": c.hand_interaction, "eye_gaze": c.eye_gaze,
+                         "enabled_extensions": c.enabled_extensions}
+    return d

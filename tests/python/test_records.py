@@ -10,6 +10,7 @@ from _spatial import (
     PointingIntent,
     PointingSource,
     Pose,
+    Quaternion,
     Ray,
     ReferenceSpace,
     SelectState,
@@ -17,6 +18,7 @@ from _spatial import (
     SpatialIntentFrame,
     TrackingConfidence,
     Vec3,
+    to_jsonl,
 )
 
 INT64_MIN, INT64_MAX, UINT64_MAX = -(2**63), 2**63 - 1, 2**64 - 1
@@ -359,3 +361,48 @@ def test_nested_stale_views_of_one_member_are_independent_afterwards():
     assert ray.origin.x == 2.0 and origin.x == 2.0
     origin.x = 3.0
     assert ray.origin.x == 2.0
+
+
+# Every view an optional member can hand out, below each member.
+VIEW_PATHS = {
+    "pointing": (PointingIntent, [(), ("ray",), ("ray", "origin"), ("ray", "direction")]),
+    "primary_select": (SelectState, [()]),
+    "left_hand_pose": (Pose, [(), ("position",), ("orientation",)]),
+    "right_hand_pose": (Pose, [(), ("position",), ("orientation",)]),
+    "gaze_ray": (Ray, [(), ("origin",), ("direction",)]),
+    "target": (SpatialHit, [(), ("position",), ("normal",)]),
+}
+
+
+def scribble(view):
+    """Writes a new value to every field that can be reached through the view."""
+    if isinstance(view, (Vec3, Quaternion)):
+        for name in ("x", "y", "z", "w"):
+            if hasattr(view, name):
+                setattr(view, name, 7.0)
+        return
+    fields = {
+        Pose: ["position", "orientation"], Ray: ["origin", "direction"], PointingIntent: ["ray"],
+        SpatialHit: ["position", "normal"],
+    }
+    for name in fields.get(type(view), []):
+        scribble(getattr(view, name))
+    if isinstance(view, PointingIntent):
+        view.source, view.confidence = PointingSource.HAND, TrackingConfidence.ORIENTATION_ONLY
+    if isinstance(view, SelectState):
+        view.pressed, view.changed, view.last_change_time_ns = True, True, 7
+    if isinstance(view, SpatialHit):
+        view.host_id = "scribbled"
+
+
+@pytest.mark.parametrize("member, path", [(m, p) for m, (_, paths) in VIEW_PATHS.items() for p in paths])
+def test_a_stale_view_never_writes_into_the_next_value(member, path):
+    factory = VIEW_PATHS[member][0]
+    frame = SpatialIntentFrame()
+    setattr(frame, member, factory())
+    view = walk(getattr(frame, member), path)
+    setattr(frame, member, None)
+    setattr(frame, member, factory())
+    before = to_jsonl(frame)
+    scribble(view)
+    assert to_jsonl(frame) == before

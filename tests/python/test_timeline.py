@@ -97,11 +97,12 @@ def test_submit_picks_newest_frame_at_or_before_within_max_age(submit_at, chosen
 
 def test_older_push_resets_equal_push_appends():
     timeline = timeline_with(100, 200)
-    timeline.push(frame_at(150))
+    timeline.push(frame_at(200, "second"))  # the same time: appended, the history stays
+    assert timeline.submit_text("x", 150).spatial_context.timestamp_ns == 100
+    assert timeline.submit_text("x", 200).spatial_context.timestamp_domain == "second"
+    timeline.push(frame_at(150))  # an older time: the history starts again
     assert timeline.latest().timestamp_ns == 150
     assert timeline.submit_text("x", 120) is None
-    timeline.push(frame_at(150, "second"))
-    assert timeline.submit_text("x", 150).spatial_context.timestamp_domain == "second"
 
 
 def test_capacity_three_evicts_the_oldest():
