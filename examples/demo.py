@@ -2,8 +2,9 @@
 
 Every 90 Hz tick the host builds a frame from its (here: scripted) runtime, grounds the
 pointing ray against its own scene with resolve_target, and pushes the frame into an
-IntentTimeline. When the "user" says something, the host submits the text and hands the
-resulting contextual-intent event, as one JSON line, to its agent.
+intent timeline. When the "user" says something, the host submits the text and hands the
+resulting contextual-intent event, as one JSON line, to its agent. With --record, the whole
+session goes to a session log that `python -m quillary_spatial replay` reproduces.
 """
 
 import argparse
@@ -13,7 +14,7 @@ import sys
 from dataclasses import dataclass
 from typing import TextIO
 
-import _spatial as spatial
+import quillary_spatial as spatial
 from scene import AIM_POINTS, Point, add, lerp, normalize, raycast, sub
 
 TICK_RATE_HZ = 90
@@ -132,25 +133,22 @@ class ScriptedRuntime:
 
 
 def describe(utterance: Utterance, event: spatial.ContextualIntentEvent | None,
-             timeline: spatial.IntentTimeline) -> str:
+             explanation: spatial.Explanation) -> str:
     said = f'  t={utterance.at_seconds:5.3f} s  {utterance.text!r:26}'
     if event is not None:
         age_ms = event.spatial_age_ns / 1e6
         target = event.spatial_context.target
         referent = target.host_id if target is not None else "nothing under the pointer"
         return f"{said} -> {referent}  (context {age_ms:.1f} ms old)"
-    if not utterance.text:
-        return f"{said} -> no event: empty text"
-    latest = timeline.latest()
-    if latest is None or latest.timestamp_ns > ns_at(utterance.at_seconds):
-        return f"{said} -> no event: no frame at or before this moment"
-    age_ms = (ns_at(utterance.at_seconds) - latest.timestamp_ns) / 1e6
-    return f"{said} -> no event: newest frame is {age_ms:.1f} ms old, limit {MAX_CONTEXT_AGE_NS / 1e6:.0f} ms"
+    return f"{said} -> {explanation.describe()}"
 
 
-def run(events_out: TextIO, frames_out: TextIO | None, seed: int) -> None:
+def run(events_out: TextIO, frames_out: TextIO | None, seed: int, record: str | None = None) -> None:
     runtime = ScriptedRuntime(seed)
-    timeline = spatial.IntentTimeline(capacity=240, max_context_age_ns=MAX_CONTEXT_AGE_NS)
+    # The timeline explains every utterance that gets no event; a recorder also logs the session.
+    timeline = (spatial.Recorder(record, capacity=240, max_context_age_ns=MAX_CONTEXT_AGE_NS,
+                                 host={"host": "examples/demo.py", "seed": seed})
+                if record else spatial.ExplainedTimeline(capacity=240, max_context_age_ns=MAX_CONTEXT_AGE_NS))
     pending = sorted(UTTERANCES, key=lambda u: u.at_seconds)
     summary: list[str] = []
 
@@ -158,7 +156,8 @@ def run(events_out: TextIO, frames_out: TextIO | None, seed: int) -> None:
         event = timeline.submit_text(utterance.text, ns_at(utterance.at_seconds))
         if event is not None:
             events_out.write(spatial.to_jsonl(event) + "\n")
-        summary.append(describe(utterance, event, timeline))
+        assert timeline.last_explanation is not None
+        summary.append(describe(utterance, event, timeline.last_explanation))
 
     ticks = round(SESSION_SECONDS * TICK_RATE_HZ)
     for tick in range(ticks):
@@ -172,6 +171,8 @@ def run(events_out: TextIO, frames_out: TextIO | None, seed: int) -> None:
             submit(pending.pop(0))
     for utterance in pending:
         submit(utterance)
+    if isinstance(timeline, spatial.Recorder):
+        timeline.close()
 
     print(f"quillary-spatial demo: {ticks} frames at {TICK_RATE_HZ} Hz, {len(UTTERANCES)} utterances",
           file=sys.stderr)
@@ -184,13 +185,14 @@ def main(argv: list[str] | None = None) -> int:
         "contextual-intent events an agent would receive, one JSON line each.")
     parser.add_argument("--out", metavar="FILE", help="write the events here instead of stdout")
     parser.add_argument("--frames", metavar="FILE", help="also write every grounded frame here, one JSON line each")
+    parser.add_argument("--record", metavar="FILE", help="record the session as a session log here")
     parser.add_argument("--seed", type=int, default=7, help="seed of the scripted tremor (default: 7)")
     args = parser.parse_args(argv)
 
     events_out = open(args.out, "w", encoding="utf-8") if args.out else sys.stdout
     frames_out = open(args.frames, "w", encoding="utf-8") if args.frames else None
     try:
-        run(events_out, frames_out, args.seed)
+        run(events_out, frames_out, args.seed, args.record)
     finally:
         if args.out:
             events_out.close()

@@ -1,0 +1,43 @@
+"""quillary-spatial: the user's spatial intent for XR agents.
+
+Everything of the native module `_spatial` (frames, the intent timeline, JSON lines, the
+grounding pass) under one import, and what hosts and agent developers need around it: reading
+lines back, session logs, replay and explanations.
+"""
+
+from _spatial import (
+    CapabilitySnapshot,
+    ContextualIntentEvent,
+    IntentTimeline,
+    PointingIntent,
+    PointingSource,
+    Pose,
+    Quaternion,
+    Ray,
+    ReferenceSpace,
+    SelectState,
+    SpatialHit,
+    SpatialIntentFrame,
+    TrackingConfidence,
+    Vec3,
+    resolve_target,
+    to_dict,
+    to_jsonl,
+)
+
+from .explain import Explanation, HistoryStart, Outcome
+from .read import ReadError, event_from_dict, frame_from_dict, read_event, read_frame, read_line
+from .recorder import ExplainedTimeline, Recorder
+from .replay import Difference, Replay, Replayed, first_difference, replay
+from .session import Entry, SessionHeader, SessionReader, TruncatedLog, Utterance, Word, read_session
+from .version import __version__
+
+__all__ = [
+    "CapabilitySnapshot", "ContextualIntentEvent", "IntentTimeline", "PointingIntent", "PointingSource", "Pose",
+    "Quaternion", "Ray", "ReferenceSpace", "SelectState", "SpatialHit", "SpatialIntentFrame", "TrackingConfidence",
+    "Vec3", "resolve_target", "to_dict", "to_jsonl",
+    "Difference", "Entry", "ExplainedTimeline", "Explanation", "HistoryStart", "Outcome", "ReadError", "Recorder",
+    "Replay", "Replayed", "SessionHeader", "SessionReader", "TruncatedLog", "Utterance", "Word", "__version__",
+    "event_from_dict", "first_difference", "frame_from_dict", "read_event", "read_frame", "read_line",
+    "read_session", "replay",
+]

@@ -1,0 +1,153 @@
+"""The command line: replay a session log, or summarise its utterances.
+
+Exit status: 0 on success, 1 when --verify finds a difference, 2 on bad input (a one-line
+message, no traceback).
+"""
+
+from __future__ import annotations
+
+import argparse
+import sys
+import time
+from collections.abc import Sequence
+from typing import TextIO
+
+from .read import ReadError
+from .replay import Replay, Replayed, first_difference
+
+
+class Progress:
+    """A progress bar on stderr, shown only on a terminal and redrawn at most ten times a second."""
+
+    def __init__(self, replay: Replay, stream: TextIO):
+        self.replay, self.stream = replay, stream
+        self.shown = stream.isatty() and replay.reader.total_bytes is not None
+        self.next_draw = time.monotonic() + 0.5
+
+    def update(self) -> None:
+        if self.shown and time.monotonic() >= self.next_draw:
+            self.next_draw = time.monotonic() + 0.1
+            total = self.replay.reader.total_bytes or 1
+            done = self.replay.reader.bytes_read / total
+            bar = "#" * int(done * 30)
+            self.stream.write(f"\r  [{bar:<30}] {done:4.0%}  {self.replay.frames} frames")
+            self.stream.flush()
+
+    def done(self) -> None:
+        if self.shown:
+            self.stream.write("\r" + " " * 60 + "\r")
+
+
+def replayed(replay: Replay, progress: Progress) -> list[Replayed]:
+    # Utterances are few (one every few seconds); frames stream through without being kept.
+    results = []
+    for result in replay:
+        results.append(result)
+        progress.update()
+    progress.update()
+    progress.done()
+    return results
+
+
+def settings(replay: Replay) -> str:
+    timeline = replay.timeline
+    if timeline is None:
+        return ""
+    return f"capacity {timeline.capacity}, max context age {timeline.max_context_age_ns / 1e6:g} ms"
+
+
+def run_replay(args: argparse.Namespace) -> int:
+    replay = Replay(args.log, capacity=args.capacity, max_context_age_ns=args.max_context_age_ns)
+    progress = Progress(replay, sys.stderr)
+    difference = None
+    events = 0
+    for result in replay:
+        progress.update()
+        line = result.event_line
+        if line is not None:
+            events += 1
+            sys.stdout.write(line + "\n")
+        if args.verify and difference is None:
+            difference = first_difference(result)
+    progress.done()
+    warn_if_truncated(replay)
+    print(f"replayed {replay.frames} frames, {events} events ({settings(replay)})", file=sys.stderr)
+    if args.verify:
+        if difference is not None:
+            print(f"verify: {args.log}: {difference.describe()}", file=sys.stderr)
+            return 1
+        print("verify: every event is identical to the recorded one", file=sys.stderr)
+    return 0
+
+
+def run_summary(args: argparse.Namespace) -> int:
+    replay = Replay(args.log)
+    results = replayed(replay, Progress(replay, sys.stderr))
+    warn_if_truncated(replay)
+    print(f"{args.log}: {replay.frames} frames, {len(results)} utterances ({settings(replay)})")
+    origin = replay.first_frame_ns or 0
+    for result in results:
+        when = (result.utterance.timestamp_ns - origin) / 1e9
+        text = repr(result.utterance.text)
+        if len(text) > 40:
+            text = text[:37] + "...'"
+        print(f"  t={when:8.3f} s  {text:<26} -> {outcome(result)}")
+    return 0
+
+
+def outcome(result: Replayed) -> str:
+    if result.event is None:
+        return result.explanation.describe()
+    target = result.event.spatial_context.target
+    referent = "(nothing hit)" if target is None else "(a hit without id)" if target.host_id is None else target.host_id
+    return f"{referent}  (context {result.event.spatial_age_ns / 1e6:.1f} ms old)"
+
+
+def warn_if_truncated(replay: Replay) -> None:
+    if replay.truncated is not None:
+        print(f"warning: {replay.truncated}; everything before it was replayed", file=sys.stderr)
+
+
+def bounded(low: int, high: int) -> argparse._ActionType:
+    def convert(text: str) -> int:
+        value = int(text)
+        if not low <= value <= high:
+            raise argparse.ArgumentTypeError(f"{value} is outside [{low}, {high}]")
+        return value
+
+    return convert
+
+
+def parser() -> argparse.ArgumentParser:
+    top = argparse.ArgumentParser(prog="python -m quillary_spatial", description=__doc__.splitlines()[0])
+    commands = top.add_subparsers(dest="command", required=True)
+    replay = commands.add_parser("replay", help="replay a session log: event lines to stdout, a summary to stderr")
+    replay.add_argument("log", help="a session log (JSON Lines)")
+    replay.add_argument("--capacity", type=bounded(0, 2**64 - 1), help="replay with this capacity instead of the recorded one")
+    replay.add_argument("--max-context-age-ns", type=bounded(-(2**63), 2**63 - 1), help="replay with this maximum context age instead")
+    replay.add_argument("--verify", action="store_true",
+                        help="compare every event with the recorded one; exit 1 at a difference")
+    replay.set_defaults(run=run_replay)
+    summary = commands.add_parser("summary", help="every utterance with its referent, or why it got no event")
+    summary.add_argument("log", help="a session log (JSON Lines)")
+    summary.set_defaults(run=run_summary)
+    return top
+
+
+def main(argv: Sequence[str] | None = None) -> int:
+    args = parser().parse_args(argv)
+    try:
+        status: int = args.run(args)
+        return status
+    except ReadError as error:
+        print(f"quillary_spatial: {error}", file=sys.stderr)
+    except OSError as error:
+        print(f"quillary_spatial: {error.filename or args.log}: {error.strerror or error}", file=sys.stderr)
+    except BrokenPipeError:
+        # The reader of stdout went away (| head): nothing more to say to it.
+        sys.stderr.close()
+        return 0
+    except KeyboardInterrupt:
+        print("quillary_spatial: interrupted", file=sys.stderr)
+        return 130
+    return 2

@@ -1,0 +1,230 @@
+"""The session log: one JSON Lines stream of a whole session, in call order.
+
+Every record names its schema and version. The first is a header (the timeline's settings,
+the library's version, the host's own metadata); then every pushed frame as its frame line,
+every submitted utterance (those that got no event too), and, right after an utterance that
+got one, its event line.
+"""
+
+from __future__ import annotations
+
+import json
+import os
+from collections.abc import Iterator, Mapping
+from dataclasses import dataclass, field
+from typing import IO, Any, NamedTuple
+
+from _spatial import ContextualIntentEvent, SpatialIntentFrame
+
+from .read import (
+    EVENT_SCHEMA,
+    FRAME_SCHEMA,
+    MAX_LINE_BYTES,
+    UINT64_MAX,
+    ReadError,
+    event_from_dict,
+    fail,
+    frame_from_dict,
+    integer,
+    members,
+    parse,
+    schema_and_version,
+    string,
+)
+
+SESSION_SCHEMA = "quillary.session"
+UTTERANCE_SCHEMA = "quillary.utterance"
+
+
+@dataclass(frozen=True)
+class SessionHeader:
+    capacity: int
+    max_context_age_ns: int
+    library_version: str
+    host: Mapping[str, Any] = field(default_factory=dict)
+
+
+@dataclass(frozen=True)
+class Word:
+    """One recognised word and when it was said, on the frames' clock."""
+
+    text: str
+    start_ns: int
+    end_ns: int
+
+
+@dataclass(frozen=True)
+class Utterance:
+    timestamp_ns: int
+    text: str
+    words: tuple[Word, ...] | None = None
+
+
+Record = SessionHeader | SpatialIntentFrame | Utterance | ContextualIntentEvent
+
+
+class Entry(NamedTuple):
+    """One record of a log, with where it stands and its line as written."""
+
+    number: int
+    line: str
+    record: Record
+
+
+class TruncatedLog(ReadError):
+    """The log's last line is incomplete: the host stopped while writing it."""
+
+
+def dumps(value: object) -> str:
+    return json.dumps(value, separators=(",", ":"), ensure_ascii=False, allow_nan=False)
+
+
+def header_line(header: SessionHeader) -> str:
+    return dumps({"schema": SESSION_SCHEMA, "version": 1, "capacity": header.capacity,
+                  "max_context_age_ns": header.max_context_age_ns, "library_version": header.library_version,
+                  "host": dict(header.host)})
+
+
+def utterance_line(utterance: Utterance) -> str:
+    record: dict[str, object] = {"schema": UTTERANCE_SCHEMA, "version": 1, "timestamp_ns": utterance.timestamp_ns,
+                                 "text": utterance.text}
+    if utterance.words is not None:
+        record["words"] = [{"text": w.text, "start_ns": w.start_ns, "end_ns": w.end_ns} for w in utterance.words]
+    return dumps(record)
+
+
+HEADER_MEMBERS = frozenset({"schema", "version", "capacity", "max_context_age_ns", "library_version", "host"})
+UTTERANCE_MEMBERS = frozenset({"schema", "version", "timestamp_ns", "text"})
+WORD_MEMBERS = frozenset({"text", "start_ns", "end_ns"})
+
+
+def header_from_dict(record: object) -> SessionHeader:
+    d = members(record, "", HEADER_MEMBERS)
+    schema_and_version(d, "", SESSION_SCHEMA)
+    host = d["host"]
+    if type(host) is not dict:
+        fail("host", "expected an object")
+    return SessionHeader(integer(d["capacity"], "capacity", 0, UINT64_MAX),
+                         integer(d["max_context_age_ns"], "max_context_age_ns"),
+                         string(d["library_version"], "library_version"), host)
+
+
+def utterance_from_dict(record: object) -> Utterance:
+    d = members(record, "", UTTERANCE_MEMBERS, frozenset({"words"}))
+    schema_and_version(d, "", UTTERANCE_SCHEMA)
+    words = None
+    if "words" in d:
+        if type(d["words"]) is not list:
+            fail("words", "expected an array")
+        words = tuple(word_from_dict(w, f"words[{i}]") for i, w in enumerate(d["words"]))
+    return Utterance(integer(d["timestamp_ns"], "timestamp_ns"), string(d["text"], "text"), words)
+
+
+def word_from_dict(record: object, path: str) -> Word:
+    w = members(record, path + ".", WORD_MEMBERS)
+    start = integer(w["start_ns"], path + ".start_ns")
+    end = integer(w["end_ns"], path + ".end_ns")
+    if end < start:
+        fail(path + ".end_ns", f"the word ends ({end}) before it starts ({start})")
+    return Word(string(w["text"], path + ".text"), start, end)
+
+
+def record_from_line(line: str | bytes) -> Record:
+    record = parse(line)
+    schema = record.get("schema") if type(record) is dict else None
+    if schema == FRAME_SCHEMA:
+        return frame_from_dict(record)
+    if schema == UTTERANCE_SCHEMA:
+        return utterance_from_dict(record)
+    if schema == EVENT_SCHEMA:
+        return event_from_dict(record)
+    if schema == SESSION_SCHEMA:
+        return header_from_dict(record)
+    if type(record) is not dict:
+        fail("", "expected a JSON object")
+    if "schema" not in record:
+        fail("schema", "missing member")
+    fail("schema", f"unknown record {json.dumps(schema, ensure_ascii=False)[:60]}")
+
+
+Source = str | os.PathLike[str] | IO[bytes]
+
+
+class SessionReader:
+    """Reads a log record by record, streaming: memory stays flat however long the log.
+
+    Iterating yields an Entry per record, the header first. A last line that is incomplete
+    (the host died while writing it) ends the iteration with TruncatedLog, after every
+    record before it; any other fault raises ReadError naming the file, line and member.
+    """
+
+    def __init__(self, source: Source):
+        if isinstance(source, (str, os.PathLike)):
+            self.name = os.fspath(source)
+            self._file: IO[bytes] = open(source, "rb")
+            self._owned = True
+        else:
+            self.name = str(getattr(source, "name", "<log>"))
+            self._file, self._owned = source, False
+        self.bytes_read = 0
+        try:
+            self.total_bytes: int | None = os.fstat(self._file.fileno()).st_size
+        except (OSError, ValueError, AttributeError):
+            self.total_bytes = None
+
+    def close(self) -> None:
+        if self._owned:
+            self._file.close()
+
+    def __enter__(self) -> SessionReader:
+        return self
+
+    def __exit__(self, *exc: object) -> None:
+        self.close()
+
+    def __iter__(self) -> Iterator[Entry]:
+        number = 0
+        previous: Record | None = None
+        while raw := self._file.readline(MAX_LINE_BYTES + 1):
+            number += 1
+            self.bytes_read += len(raw)
+            complete = raw.endswith(b"\n")
+            if not complete and len(raw) > MAX_LINE_BYTES:
+                raise ReadError(f"line is longer than {MAX_LINE_BYTES} bytes", "", self.name, number)
+            try:
+                line = raw[:-1].decode() if complete else raw.decode()
+                record = record_from_line(line)
+                check_order(previous, record, number)
+            except UnicodeDecodeError as error:
+                if not complete:
+                    raise TruncatedLog("the log ends mid-record (the host stopped while writing)", "", self.name, number) from None
+                raise ReadError(f"not UTF-8 ({error.reason} at byte {error.start})", "", self.name, number) from None
+            except ReadError as error:
+                if not complete:
+                    raise TruncatedLog("the log ends mid-record (the host stopped while writing)", "", self.name, number) from None
+                raise error.located(self.name, number) from None
+            yield Entry(number, line, record)
+            previous = record
+        if number == 0:
+            raise ReadError("the log is empty: it has no quillary.session header", "", self.name, None)
+
+
+def check_order(previous: Record | None, record: Record, number: int) -> None:
+    if previous is None and not isinstance(record, SessionHeader):
+        fail("schema", "the log must begin with a quillary.session header")
+    if previous is not None and isinstance(record, SessionHeader):
+        fail("schema", "a second quillary.session header")
+    if isinstance(record, ContextualIntentEvent):
+        if not isinstance(previous, Utterance):
+            fail("schema", "an event must come right after the utterance that made it")
+        if record.timestamp_ns != previous.timestamp_ns:
+            fail("timestamp_ns", f"{record.timestamp_ns} is not its utterance's time {previous.timestamp_ns}")
+        if record.text != previous.text:
+            fail("text", "differs from its utterance's text")
+
+
+def read_session(source: Source) -> Iterator[Entry]:
+    """The records of a log, header first (see SessionReader)."""
+    with SessionReader(source) as reader:
+        yield from reader
+
