@@ -11,6 +11,7 @@ from __future__ import annotations
 
 import json
 import math
+import re
 from collections.abc import Mapping
 from typing import Any, NoReturn
 
@@ -267,11 +268,24 @@ def _refuse_constant(name: str) -> NoReturn:
     raise ReadError(f"{name} is not JSON (the library writes non-finite numbers as null)")
 
 
+# The writer writes a negative zero component as -0, which json reads as the integer 0; only
+# lines that hold one take the slower path that keeps the sign.
+_NEGATIVE_ZERO = re.compile(r"-0(?![.0-9eE])")
+
+
+def _int_or_negative_zero(text: str) -> int | float:
+    return -0.0 if text == "-0" else int(text)
+
+
 def parse(line: str | bytes, path: str = "") -> Any:
     """Strict JSON: one value, no NaN or Infinity, no line longer than MAX_LINE_BYTES."""
     if len(line) > MAX_LINE_BYTES:
         fail(path, f"line is longer than {MAX_LINE_BYTES} bytes")
     try:
+        if isinstance(line, bytes):
+            line = line.decode()
+        if _NEGATIVE_ZERO.search(line):
+            return json.loads(line, parse_constant=_refuse_constant, parse_int=_int_or_negative_zero)
         return json.loads(line, parse_constant=_refuse_constant)
     except ReadError:
         raise

@@ -32,7 +32,7 @@ class ExplainedTimeline:
     def latest(self) -> SpatialIntentFrame | None:
         return self.timeline.latest()
 
-    def submit_text(self, text: str | bytes, timestamp_ns: int) -> ContextualIntentEvent | None:
+    def submit_text(self, text: str, timestamp_ns: int) -> ContextualIntentEvent | None:
         event = self.timeline.submit_text(text, timestamp_ns)
         self.last_explanation = self.explain(text, timestamp_ns, event)
         return event
@@ -80,7 +80,7 @@ class Recorder(ExplainedTimeline):
         if len(lines) >= self.flush_every:
             self.flush()
 
-    def submit_text(self, text: str | bytes, timestamp_ns: int, words: Sequence[Word] | None = None) -> ContextualIntentEvent | None:
+    def submit_text(self, text: str, timestamp_ns: int, words: Sequence[Word] | None = None) -> ContextualIntentEvent | None:
         recorded = text if isinstance(text, str) else bytes(text).decode()
         event = super().submit_text(text, timestamp_ns)
         self._lines.append(utterance_line(Utterance(timestamp_ns, recorded, None if words is None else tuple(words))))

@@ -15,11 +15,11 @@ def test_committed_stub_is_current(tmp_path):
     assert fresh.read_text() == committed, "module/_spatial.pyi is stale: run tools/dev stubs"
 
 
-def test_examples_and_typed_usage_pass_mypy_strict():
-    env = dict(os.environ, MYPYPATH=str(REPO / "module"))
+def test_package_examples_and_typed_usage_pass_mypy_strict():
+    env = dict(os.environ, MYPYPATH=os.pathsep.join([str(REPO / "module"), str(REPO / "python")]))
     result = subprocess.run(
         [sys.executable, "-m", "mypy", "--strict", "--no-incremental", "--cache-dir", os.devnull,
-         str(REPO / "examples"), str(REPO / "tests" / "typing" / "usage.py")],
+         str(REPO / "python" / "quillary_spatial"), str(REPO / "examples"), str(REPO / "tests" / "typing" / "usage.py")],
         capture_output=True, text=True, env=env,
     )
     assert result.returncode == 0, result.stdout + result.stderr

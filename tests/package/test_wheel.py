@@ -1,6 +1,7 @@
 """pip users get a wheel with the extension and its stub, and nothing else of the source tree."""
 
 import os
+import re
 import subprocess
 import sys
 import zipfile
@@ -9,6 +10,8 @@ from pathlib import Path
 import pytest
 
 REPO = Path(__file__).resolve().parents[2]
+VERSION = re.search(r'^__version__ = "(.+)"$', (REPO / "python" / "quillary_spatial" / "version.py").read_text(), re.M)[1]
+DIST_INFO = f"quillary_spatial-{VERSION}.dist-info/"
 
 SMOKE = """
 import _spatial
@@ -17,6 +20,8 @@ frame.timestamp_ns = 5
 timeline = _spatial.IntentTimeline()
 timeline.push(frame)
 event = timeline.submit_text("put it there", 5)
+import quillary_spatial
+assert quillary_spatial.read_event(quillary_spatial.to_jsonl(event)).text == "put it there"
 print(_spatial.__file__)
 print(_spatial.to_jsonl(event))
 """
@@ -29,17 +34,21 @@ def wheel(tmp_path_factory):
         [sys.executable, "-m", "build", "--wheel", "--no-isolation", "--outdir", str(out), str(REPO)],
         check=True, capture_output=True, text=True,
     )
-    (built,) = out.glob("quillary_spatial-0.1.0-cp314-cp314-*.whl")
+    (built,) = out.glob(f"quillary_spatial-{VERSION}-cp314-cp314-*.whl")
     return built
 
 
-def test_wheel_holds_the_extension_the_stub_and_metadata_only(wheel):
+def test_wheel_holds_the_extension_the_stub_the_package_and_metadata_only(wheel):
     names = zipfile.ZipFile(wheel).namelist()
-    payload = sorted(n for n in names if not n.startswith("quillary_spatial-0.1.0.dist-info/"))
-    assert len(payload) == 2
-    assert payload[0] == "_spatial.cpython-314-x86_64-linux-gnu.so"
-    assert payload[1] == "_spatial.pyi"
-    metadata = zipfile.ZipFile(wheel).read("quillary_spatial-0.1.0.dist-info/METADATA").decode()
+    payload = sorted(n for n in names if not n.startswith(DIST_INFO))
+    extension = [n for n in payload if n.startswith("_spatial.") and n.endswith(".so")]
+    assert len(extension) == 1
+    package = sorted(p.relative_to(REPO / "python").as_posix() for p in (REPO / "python" / "quillary_spatial").rglob("*")
+                     if p.is_file() and "__pycache__" not in p.parts)
+    assert "quillary_spatial/py.typed" in package
+    assert payload == sorted(extension + ["_spatial.pyi"] + package)
+    metadata = zipfile.ZipFile(wheel).read(DIST_INFO + "METADATA").decode()
+    assert f"Version: {VERSION}" in metadata
     assert "Requires-Python: ==3.14.*" in metadata
     assert "License-Expression: MIT" in metadata
 
