@@ -16,7 +16,7 @@ from pathlib import Path
 from typing import TextIO
 
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent))  # the demo's scene
-import _spatial as spatial  # noqa: E402
+import quillary_spatial as spatial  # noqa: E402
 import script  # noqa: E402
 import xr  # noqa: E402
 from runtime import HAND_INTERACTION_PROFILE, Location, OpenXRRuntime  # noqa: E402
@@ -137,9 +137,15 @@ def sleep_until(monotonic_ns: int) -> None:
         time.sleep(remaining / 1e9)
 
 
-def run(runtime: OpenXRRuntime, epoch_ns: int, events_out: TextIO, frames_out: TextIO | None) -> dict[str, object]:
+def run(runtime: OpenXRRuntime, epoch_ns: int, events_out: TextIO, frames_out: TextIO | None,
+        record: str | None = None) -> dict[str, object]:
     source = FrameSource(runtime)
-    timeline = spatial.IntentTimeline(capacity=script.TICK_RATE_HZ * 2, max_context_age_ns=MAX_CONTEXT_AGE_NS)
+    capacity = script.TICK_RATE_HZ * 2
+    # The timeline explains every utterance that gets no event; a recorder also logs the session.
+    timeline = (spatial.Recorder(record, capacity=capacity, max_context_age_ns=MAX_CONTEXT_AGE_NS,
+                                 host={"host": "examples/openxr/host.py", "runtime": runtime.system.name,
+                                       "reference_space": runtime.reference_space_type})
+                if record else spatial.ExplainedTimeline(capacity=capacity, max_context_age_ns=MAX_CONTEXT_AGE_NS))
     period_ns = 1_000_000_000 // script.TICK_RATE_HZ
     ticks = round(script.SESSION_SECONDS * script.TICK_RATE_HZ)
     pending = sorted(script.UTTERANCES, key=lambda u: u.at_seconds)
@@ -155,7 +161,9 @@ def run(runtime: OpenXRRuntime, epoch_ns: int, events_out: TextIO, frames_out: T
         sleep_until(said_ns)
         event = timeline.submit_text(utterance.text, runtime.xr_time(time.monotonic_ns()))
         if event is None:
-            summary.append(f"  t={utterance.at_seconds:4.1f} s  {utterance.text!r:26} -> no event")
+            assert timeline.last_explanation is not None
+            summary.append(f"  t={utterance.at_seconds:4.1f} s  {utterance.text!r:26} -> "
+                           f"{timeline.last_explanation.describe()}")
             return
         events_out.write(spatial.to_jsonl(event) + "\n")
         target = event.spatial_context.target
@@ -185,6 +193,8 @@ def run(runtime: OpenXRRuntime, epoch_ns: int, events_out: TextIO, frames_out: T
         while pending and pending[0].at_seconds < next_tick_s:
             submit(pending.pop(0))
 
+    if isinstance(timeline, spatial.Recorder):
+        timeline.close()
     runtime.exit(timeout_s=2.0)
     summary.insert(0, f"openxr host: {ticks} frames at {script.TICK_RATE_HZ} Hz from {runtime.system.name} "
                       f"({runtime.reference_space_type} space), {len(script.UTTERANCES)} utterances")
@@ -212,6 +222,7 @@ def main(argv: list[str] | None = None) -> int:
     parser.add_argument("--out", metavar="FILE", help="write the events here instead of stdout")
     parser.add_argument("--frames", metavar="FILE", help="also write every grounded frame here, one JSON line each")
     parser.add_argument("--report", metavar="FILE", help="write what the session went through here, as JSON")
+    parser.add_argument("--record", metavar="FILE", help="record the session as a session log here")
     args = parser.parse_args(argv)
     # Stopped from outside (the launcher does so on failure or Ctrl-C): leave through the
     # `with` below, so that the runtime sees the session and instance destroyed.
@@ -222,7 +233,7 @@ def main(argv: list[str] | None = None) -> int:
     frames_out = open(args.frames, "w", encoding="utf-8") if args.frames else None
     try:
         with OpenXRRuntime("quillary-spatial openxr host") as runtime:
-            report = run(runtime, epoch_ns, events_out, frames_out)
+            report = run(runtime, epoch_ns, events_out, frames_out, args.record)
     except (xr.OpenXRError, RuntimeError) as error:
         print(f"openxr host: {error}", file=sys.stderr)
         return 1

@@ -130,7 +130,7 @@ def child(command: list[str], **options: object) -> Iterator[subprocess.Popen[by
                 process.wait()
 
 
-def session(out_dir: Path, runtime_dir: Path, to_stdout: bool) -> dict[str, object]:
+def session(out_dir: Path, runtime_dir: Path, to_stdout: bool, record: Path | None = None) -> dict[str, object]:
     try:
         subprocess.run(["ip", "link", "set", "lo", "up"], check=True)
     except (OSError, subprocess.CalledProcessError) as error:
@@ -146,6 +146,8 @@ def session(out_dir: Path, runtime_dir: Path, to_stdout: bool) -> dict[str, obje
                         "--frames", str(out_dir / "frames.jsonl"), "--report", str(out_dir / "report.json")]
         if not to_stdout:
             host_command += ["--out", str(out_dir / "events.jsonl")]
+        if record is not None:
+            host_command += ["--record", str(record)]
         with child([python, str(HERE / "remote_driver.py"), "--epoch-ns", str(epoch_ns)], env=env) as driver, \
                 open(out_dir / "host.log", "wb") as host_log, \
                 child(host_command, env=env, stderr=host_log) as host:
@@ -202,6 +204,7 @@ def main(argv: list[str] | None = None) -> int:
     parser.add_argument("--out-dir", metavar="DIR",
                         help="write the events, frames, reports and logs here instead of stdout and a "
                         "scratch folder")
+    parser.add_argument("--record", metavar="FILE", help="record the session as a session log here")
     args = parser.parse_args(argv)
     if os.environ.get(ISOLATED) != "1":
         return isolate(sys.argv[1:] if argv is None else argv)
@@ -214,7 +217,8 @@ def main(argv: list[str] | None = None) -> int:
     assert out_dir is not None
     try:
         out_dir.mkdir(parents=True, exist_ok=True)
-        return report(out_dir, session(out_dir, runtime_dir, to_stdout=not args.out_dir))
+        record = Path(args.record).resolve() if args.record else None
+        return report(out_dir, session(out_dir, runtime_dir, to_stdout=not args.out_dir, record=record))
     except LaunchError as error:
         print(f"openxr launcher: {error}", file=sys.stderr)
         return 1

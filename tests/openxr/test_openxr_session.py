@@ -53,7 +53,7 @@ def lines(path: Path) -> list[dict]:
 @pytest.fixture(scope="module")
 def session(tmp_path_factory) -> Session:
     out = tmp_path_factory.mktemp("openxr")
-    result = launch("--out-dir", str(out))
+    result = launch("--out-dir", str(out), "--record", str(out / "session.jsonl"))
     # On a machine where the runtime cannot start, this shows the runtime's own message.
     assert result.returncode == 0, result.stderr
     return Session(out, result.stderr, json.loads((out / "report.json").read_text()),
@@ -205,3 +205,14 @@ def test_a_runtime_that_cannot_start_fails_with_its_own_message(tmp_path):
     assert "monado-service exited with status 3 at start" in result.stderr
     assert "no Vulkan driver found" in result.stderr
     assert not Path(json.loads((tmp_path / "out" / "launch.json").read_text())["runtime_dir"]).exists()
+
+
+def test_the_recorded_session_replays_to_the_same_events(session):
+    env = dict(os.environ, PYTHONPATH=os.pathsep.join([os.environ["PYTHONPATH"], str(REPO / "python")]))
+    replay = subprocess.run([sys.executable, "-m", "quillary_spatial", "replay", str(session.out / "session.jsonl"),
+                             "--verify"], capture_output=True, text=True, env=env, timeout=60)
+    assert replay.returncode == 0, replay.stderr
+    assert [strict_loads(line) for line in replay.stdout.splitlines()] == session.events
+    summary = subprocess.run([sys.executable, "-m", "quillary_spatial", "summary", str(session.out / "session.jsonl")],
+                             capture_output=True, text=True, env=env, timeout=60)
+    assert summary.stdout.count("-> ") == len(script.UTTERANCES)

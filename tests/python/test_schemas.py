@@ -15,7 +15,7 @@ from frames import event_for, events, frames, full_example_frame
 
 REPO = Path(__file__).resolve().parents[2]
 SCHEMAS = {name: json.loads((REPO / "schema" / f"{name}.v1.json").read_text())
-           for name in ("spatial-intent", "contextual-intent")}
+           for name in ("spatial-intent", "contextual-intent", "session", "utterance")}
 REGISTRY = Registry().with_resources(
     (schema["$id"], Resource.from_contents(schema)) for schema in SCHEMAS.values())
 FRAME = Draft202012Validator(SCHEMAS["spatial-intent"], registry=REGISTRY)
@@ -59,18 +59,25 @@ def test_generated_events_validate(event):
     check_event(to_jsonl(event))
 
 
-def test_demo_output_validates():
+def test_demo_output_validates(tmp_path):
     sys.path.insert(0, str(REPO / "examples"))
     try:
         import demo
     finally:
         sys.path.pop(0)
     events_out, frames_out = io.StringIO(), io.StringIO()
-    demo.run(events_out, frames_out, seed=7)
+    demo.run(events_out, frames_out, seed=7, record=str(tmp_path / "session.jsonl"))
     for line in frames_out.getvalue().splitlines():
         check_frame(line)
     for line in events_out.getvalue().splitlines():
         check_event(line)
+    # Every record of the session log validates against the schema it names.
+    validators = {schema["properties"]["schema"]["const"]: Draft202012Validator(schema, registry=REGISTRY)
+                  for schema in SCHEMAS.values()}
+    records = [json.loads(line) for line in (tmp_path / "session.jsonl").read_text().split("\n") if line]
+    assert [r["schema"] for r in records].count("quillary.utterance") == len(demo.UTTERANCES)
+    for record in records:
+        validators[record["schema"]].validate(record)
 
 
 def full_record():
