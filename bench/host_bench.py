@@ -23,6 +23,7 @@ import pydantic
 
 import _spatial as spatial
 import peers
+import session_bench
 
 HERE = Path(__file__).resolve().parent
 sys.path.insert(0, str(HERE.parent / "tests" / "python"))
@@ -257,7 +258,7 @@ def core_rows(path: Path | None) -> list[str]:
     return rows
 
 
-def report(bench: Bench, core_json: Path | None) -> str:
+def report(bench: Bench, core_json: Path | None, session_rows: list[str]) -> str:
     cpu = next((line.split(":", 1)[1].strip() for line in Path("/proc/cpuinfo").read_text().splitlines()
                 if line.startswith("model name")), platform.processor())
     lines = [
@@ -278,6 +279,7 @@ def report(bench: Bench, core_json: Path | None) -> str:
     ]
     lines += [f"| {section} | {subject} | {ns:,.0f} | {ratio:.2f}x |" for section, subject, ns, ratio in bench.rows]
     lines += core_rows(core_json)
+    lines += session_rows
     return "\n".join(lines) + "\n"
 
 
@@ -293,7 +295,7 @@ def main() -> None:
     timeline_ops(bench)
     per_tick(bench)
     series = scaling(bench)
-    text = report(bench, args.core_json)
+    text = report(bench, args.core_json, session_bench.rows(args.quick))
     print(text)
     if not args.quick:
         (HERE / "results.md").write_text(text)

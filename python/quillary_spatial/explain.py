@@ -9,6 +9,7 @@ the rule that applied.
 from __future__ import annotations
 
 import enum
+import operator
 from collections import deque
 from dataclasses import dataclass
 
@@ -81,14 +82,22 @@ class TimelineModel:
         self.start = HistoryStart.FIRST_FRAME
         self.reset_at_ns: int | None = None
 
-    def push(self, timestamp_ns: int) -> None:
-        times = self.times
-        if times and timestamp_ns < times[-1]:
-            times.clear()
-            self.start, self.reset_at_ns = HistoryStart.RESET, timestamp_ns
-        elif len(times) == times.maxlen:
+    def push(self, times: list[int]) -> None:
+        """Frames pushed in this order, by their times."""
+        if not times:
+            return
+        held = self.times
+        # Each frame older than the one before it starts a new history; only the last counts.
+        # Found without a Python loop: this runs for every frame of a session.
+        last_reset = bytes(map(operator.lt, times[1:], times)).rfind(1)
+        if last_reset >= 0:
+            times = times[last_reset + 1:]
+        if last_reset >= 0 or (held and times[0] < held[-1]):
+            held.clear()
+            self.start, self.reset_at_ns = HistoryStart.RESET, times[0]
+        if len(held) + len(times) > self.capacity:
             self.start = HistoryStart.CAPACITY
-        times.append(timestamp_ns)
+        held.extend(times)
 
     def explain(self, text: str | bytes, timestamp_ns: int, event: ContextualIntentEvent | None) -> Explanation:
         """Why `submit_text(text, timestamp_ns)` returned `event` on the timeline modelled."""

@@ -12,7 +12,7 @@ from __future__ import annotations
 import json
 import math
 import re
-from collections.abc import Mapping
+from collections.abc import Callable, Mapping, Sequence
 from typing import Any, NoReturn
 
 from _spatial import (
@@ -24,6 +24,7 @@ from _spatial import (
     Pose,
     Quaternion,
     Ray,
+    ReferenceSpace,
     SelectState,
     SpatialHit,
     SpatialIntentFrame,
@@ -86,17 +87,20 @@ def describe(value: object) -> str:
     return text if len(text) <= 60 else text[:57] + "..."
 
 
-def members(record: object, path: str, required: frozenset[str], optional: frozenset[str] = frozenset()) -> Mapping[str, Any]:
+def members(record: object, path: str, name: str, required: frozenset[str],
+            allowed: frozenset[str] | None = None) -> Mapping[str, Any]:
+    """The record, once it is an object with every required member and no other."""
+    if type(record) is dict:
+        keys = record.keys()
+        if keys == required or (allowed is not None and required <= keys <= allowed):
+            return record
+    where = f"{path}{name}." if name else path
     if type(record) is not dict:
-        fail(path, f"expected an object, got {describe(record)}")
+        fail(where, f"expected an object, got {describe(record)}")
     keys = record.keys()
     if not required <= keys:
-        missing = sorted(required - keys)[0]
-        fail(path + missing, "missing member")
-    if len(keys) > len(required) and not keys - required <= optional:
-        unknown = sorted(keys - required - optional)[0]
-        fail(path + unknown, "unknown member")
-    return record
+        fail(where + sorted(required - keys)[0], "missing member")
+    fail(where + sorted(keys - (allowed or required))[0], "unknown member")
 
 
 def schema_and_version(record: Mapping[str, Any], path: str, schema: str) -> None:
@@ -107,28 +111,28 @@ def schema_and_version(record: Mapping[str, Any], path: str, schema: str) -> Non
         fail(path + "version", f"unsupported version {describe(version)} (this library reads version 1)")
 
 
-def integer(value: object, path: str, low: int = INT64_MIN, high: int = INT64_MAX) -> int:
+def integer(value: object, path: str, name: str = "", low: int = INT64_MIN, high: int = INT64_MAX) -> int:
+    if type(value) is int and low <= value <= high:
+        return value
     if type(value) is not int:
-        fail(path, f"expected an integer, got {describe(value)}")
-    if not low <= value <= high:
-        fail(path, f"{value} is out of range [{low}, {high}]")
-    return value
+        fail(path + name, f"expected an integer, got {describe(value)}")
+    fail(path + name, f"{value} is out of range [{low}, {high}]")
 
 
-def boolean(value: object, path: str) -> bool:
+def boolean(value: object, path: str, name: str = "") -> bool:
     if type(value) is not bool:
-        fail(path, f"expected true or false, got {describe(value)}")
+        fail(path + name, f"expected true or false, got {describe(value)}")
     return value
 
 
-def string(value: object, path: str) -> str:
+def string(value: object, path: str, name: str = "") -> str:
     if type(value) is not str:
-        fail(path, f"expected a string, got {describe(value)}")
+        fail(path + name, f"expected a string, got {describe(value)}")
     if not value.isascii():
         try:
             value.encode()
         except UnicodeEncodeError:
-            fail(path, "string holds a lone surrogate, which is not text")
+            fail(path + name, "string holds a lone surrogate, which is not text")
     return value
 
 
@@ -147,27 +151,59 @@ def components(value: object, path: str, count: int) -> list[float]:
     return [number(c, f"{path}[{i}]") for i, c in enumerate(value)]
 
 
-def vec3(value: object, path: str) -> Vec3:
-    return Vec3(*components(value, path, 3))
+# Reading a frame is checking each member (the functions below return plain values) and, unless
+# only checking, building it (the make_ functions). The fast paths take what the library writes
+# (finite numbers, exact members) with as few checks as that allows; anything else goes through
+# the checking path, which also builds the error message. Paths are joined only for a message.
+NUMBER_TYPES = frozenset({int, float})
+Numbers = Sequence[float]
+
+
+def vec3(value: object, path: str, name: str) -> Numbers:
+    if type(value) is list and len(value) == 3:
+        x, y, z = value
+        if type(x) in NUMBER_TYPES and type(y) in NUMBER_TYPES and type(z) in NUMBER_TYPES:
+            return value
+    return components(value, path + name, 3)
+
+
+def pose(value: object, path: str, name: str) -> tuple[Numbers, Numbers]:
+    if type(value) is dict and value.keys() == POSE_MEMBERS:
+        position, orientation = value["position"], value["orientation"]
+        if type(position) is list and len(position) == 3 and type(orientation) is list and len(orientation) == 4:
+            x, y, z = position
+            qx, qy, qz, qw = orientation
+            if {type(x), type(y), type(z), type(qx), type(qy), type(qz), type(qw)} <= NUMBER_TYPES:
+                return position, orientation
+    record = members(value, path, name, POSE_MEMBERS)
+    return (vec3(record["position"], path + name, ".position"),
+            components(record["orientation"], path + name + ".orientation", 4))
+
+
+def ray(value: object, path: str, name: str) -> tuple[Numbers, Numbers]:
+    r = members(value, path, name, RAY_MEMBERS)
+    return vec3(r["origin"], path + name, ".origin"), vec3(r["direction"], path + name, ".direction")
+
+
+def make_pose(position: Numbers, orientation: Numbers) -> Pose:
+    result = Pose()
+    result.position = Vec3(*position)
+    result.orientation = Quaternion(*orientation)
+    return result
+
+
+def make_ray(origin: Numbers, direction: Numbers) -> Ray:
+    return Ray(Vec3(*origin), Vec3(*direction))
 
 
 POSE_MEMBERS = frozenset({"position", "orientation"})
 
 
-def pose(value: object, path: str) -> Pose:
-    record = members(value, path + ".", POSE_MEMBERS)
-    position = vec3(record["position"], path + ".position")
-    orientation = Quaternion(*components(record["orientation"], path + ".orientation", 4))
-    result = Pose()
-    result.position, result.orientation = position, orientation
-    return result
-
-
 def enumeration(value: object, path: str, names: Mapping[str, Any]) -> Any:
-    if type(value) is not str:
-        fail(path, f"expected a string, got {describe(value)}")
-    found = names.get(value)
+    found = names.get(value) if type(value) is str else None
     if found is None:
+        if type(value) is not str:
+            fail(path, f"expected a string, got {describe(value)}")
         fail(path, f"unknown value {json.dumps(value, ensure_ascii=False)} (one of {', '.join(names)})")
     return found
 
@@ -177,65 +213,151 @@ POINTING_MEMBERS = frozenset({"source", "confidence", "origin", "direction"})
 SELECT_MEMBERS = frozenset({"pressed", "changed", "last_change_time_ns"})
 RAY_MEMBERS = frozenset({"origin", "direction"})
 TARGET_MEMBERS = frozenset({"position", "normal"})
+TARGET_ALLOWED = TARGET_MEMBERS | {"host_id"}
 CAPABILITY_FLAGS = ("head_pose", "action_input", "hand_tracking", "hand_interaction", "eye_gaze")
 CAPABILITY_MEMBERS = frozenset((*CAPABILITY_FLAGS, "enabled_extensions"))
 FRAME_REQUIRED = frozenset({"schema", "version", "timestamp_ns", "timestamp_domain", "reference_space", "head",
                             "head_tracking", "capabilities"})
-FRAME_OPTIONAL = frozenset({"pointing", "primary_select", "left_hand", "right_hand", "gaze", "target"})
+FRAME_ALLOWED = FRAME_REQUIRED | {"pointing", "primary_select", "left_hand", "right_hand", "gaze", "target"}
 EVENT_MEMBERS = frozenset({"schema", "version", "timestamp_ns", "text", "spatial_age_ns", "spatial_context"})
+
+
+# One reader per frame member: each checks its member's value and, given a frame, writes it.
+
+def _timestamp(frame: SpatialIntentFrame | None, value: object, path: str) -> None:
+    t = integer(value, path, "timestamp_ns")
+    if frame is not None:
+        frame.timestamp_ns = t
+
+
+def _domain(frame: SpatialIntentFrame | None, value: object, path: str) -> None:
+    domain = string(value, path, "timestamp_domain")
+    if frame is not None:
+        frame.timestamp_domain = domain
+
+
+def _reference_space(frame: SpatialIntentFrame | None, value: object, path: str) -> None:
+    s = members(value, path, "reference_space", SPACE_MEMBERS)
+    kind = string(s["type"], path, "reference_space.type")
+    identifier = string(s["id"], path, "reference_space.id")
+    generation = integer(s["generation"], path, "reference_space.generation", 0, UINT64_MAX)
+    if frame is not None:
+        space = ReferenceSpace()
+        space.type, space.id, space.generation = kind, identifier, generation
+        frame.reference_space = space
+
+
+def _head(frame: SpatialIntentFrame | None, value: object, path: str) -> None:
+    head = pose(value, path, "head")
+    if frame is not None:
+        frame.head_pose = make_pose(*head)
+
+
+def _head_tracking(frame: SpatialIntentFrame | None, value: object, path: str) -> None:
+    tracking = enumeration(value, path + "head_tracking", CONFIDENCE_BY_NAME)
+    if frame is not None:
+        frame.head_tracking = tracking
+
+
+def _pointing(frame: SpatialIntentFrame | None, value: object, path: str) -> None:
+    p = members(value, path, "pointing", POINTING_MEMBERS)
+    source = enumeration(p["source"], path + "pointing.source", SOURCE_BY_NAME)
+    confidence = enumeration(p["confidence"], path + "pointing.confidence", CONFIDENCE_BY_NAME)
+    origin, direction = vec3(p["origin"], path, "pointing.origin"), vec3(p["direction"], path, "pointing.direction")
+    if frame is not None:
+        pointing = PointingIntent()
+        pointing.source, pointing.confidence, pointing.ray = source, confidence, make_ray(origin, direction)
+        frame.pointing = pointing
+
+
+def _select(frame: SpatialIntentFrame | None, value: object, path: str) -> None:
+    s = members(value, path, "primary_select", SELECT_MEMBERS)
+    pressed = boolean(s["pressed"], path, "primary_select.pressed")
+    changed = boolean(s["changed"], path, "primary_select.changed")
+    last_change = integer(s["last_change_time_ns"], path, "primary_select.last_change_time_ns")
+    if frame is not None:
+        select = SelectState()
+        select.pressed, select.changed, select.last_change_time_ns = pressed, changed, last_change
+        frame.primary_select = select
+
+
+def _left_hand(frame: SpatialIntentFrame | None, value: object, path: str) -> None:
+    hand = pose(value, path, "left_hand")
+    if frame is not None:
+        frame.left_hand_pose = make_pose(*hand)
+
+
+def _right_hand(frame: SpatialIntentFrame | None, value: object, path: str) -> None:
+    hand = pose(value, path, "right_hand")
+    if frame is not None:
+        frame.right_hand_pose = make_pose(*hand)
+
+
+def _gaze(frame: SpatialIntentFrame | None, value: object, path: str) -> None:
+    gaze = ray(value, path, "gaze")
+    if frame is not None:
+        frame.gaze_ray = make_ray(*gaze)
+
+
+def _target(frame: SpatialIntentFrame | None, value: object, path: str) -> None:
+    t = members(value, path, "target", TARGET_MEMBERS, TARGET_ALLOWED)
+    position, normal = vec3(t["position"], path, "target.position"), vec3(t["normal"], path, "target.normal")
+    host_id = string(t["host_id"], path, "target.host_id") if "host_id" in t else None
+    if frame is not None:
+        hit = SpatialHit()
+        hit.position, hit.normal, hit.host_id = Vec3(*position), Vec3(*normal), host_id
+        frame.target = hit
+
+
+def _capabilities(frame: SpatialIntentFrame | None, value: object, path: str) -> None:
+    c = members(value, path, "capabilities", CAPABILITY_MEMBERS)
+    flags = [boolean(c[flag], path, "capabilities." + flag) for flag in CAPABILITY_FLAGS]
+    extensions = c["enabled_extensions"]
+    if type(extensions) is not list:
+        fail(path + "capabilities.enabled_extensions", f"expected an array of strings, got {describe(extensions)}")
+    names = [string(e, path, f"capabilities.enabled_extensions[{i}]") for i, e in enumerate(extensions)]
+    if frame is not None:
+        caps = CapabilitySnapshot()
+        caps.head_pose, caps.action_input, caps.hand_tracking, caps.hand_interaction, caps.eye_gaze = flags
+        caps.enabled_extensions = names
+        frame.capabilities = caps
+
+
+MemberReader = Callable[[SpatialIntentFrame | None, object, str], None]
+MEMBER_READERS: dict[str, MemberReader] = {
+    "timestamp_ns": _timestamp, "timestamp_domain": _domain, "reference_space": _reference_space, "head": _head,
+    "head_tracking": _head_tracking, "pointing": _pointing, "primary_select": _select, "left_hand": _left_hand,
+    "right_hand": _right_hand, "gaze": _gaze, "target": _target, "capabilities": _capabilities,
+}
+
+
+def read_frame_dict(record: object, frame: SpatialIntentFrame | None, path: str = "") -> Mapping[str, Any]:
+    """Checks a frame's dict, writing every member into `frame` unless it is None."""
+    if type(record) is dict and FRAME_REQUIRED <= record.keys() <= FRAME_ALLOWED and \
+            record["schema"] == FRAME_SCHEMA and type(record["version"]) is int and record["version"] == 1:
+        d: Mapping[str, Any] = record
+    else:
+        d = members(record, path, "", FRAME_REQUIRED, FRAME_ALLOWED)
+        schema_and_version(d, path, FRAME_SCHEMA)
+    for key, value in d.items():
+        reader = MEMBER_READERS.get(key)
+        if reader is not None:
+            reader(frame, value, path)
+    return d
 
 
 def frame_from_dict(record: object, path: str = "") -> SpatialIntentFrame:
     """A frame from the dict of its line (what `to_dict` returns, or `json.loads` of the line)."""
-    d = members(record, path, FRAME_REQUIRED, FRAME_OPTIONAL)
-    schema_and_version(d, path, FRAME_SCHEMA)
     frame = SpatialIntentFrame()
-    frame.timestamp_ns = integer(d["timestamp_ns"], path + "timestamp_ns")
-    frame.timestamp_domain = string(d["timestamp_domain"], path + "timestamp_domain")
-    space = members(d["reference_space"], path + "reference_space.", SPACE_MEMBERS)
-    frame.reference_space.type = string(space["type"], path + "reference_space.type")
-    frame.reference_space.id = string(space["id"], path + "reference_space.id")
-    frame.reference_space.generation = integer(space["generation"], path + "reference_space.generation", 0, UINT64_MAX)
-    frame.head_pose = pose(d["head"], path + "head")
-    frame.head_tracking = enumeration(d["head_tracking"], path + "head_tracking", CONFIDENCE_BY_NAME)
-    if "pointing" in d:
-        p = members(d["pointing"], path + "pointing.", POINTING_MEMBERS)
-        pointing = PointingIntent()
-        pointing.source = enumeration(p["source"], path + "pointing.source", SOURCE_BY_NAME)
-        pointing.confidence = enumeration(p["confidence"], path + "pointing.confidence", CONFIDENCE_BY_NAME)
-        pointing.ray = Ray(vec3(p["origin"], path + "pointing.origin"), vec3(p["direction"], path + "pointing.direction"))
-        frame.pointing = pointing
-    if "primary_select" in d:
-        s = members(d["primary_select"], path + "primary_select.", SELECT_MEMBERS)
-        select = SelectState()
-        select.pressed = boolean(s["pressed"], path + "primary_select.pressed")
-        select.changed = boolean(s["changed"], path + "primary_select.changed")
-        select.last_change_time_ns = integer(s["last_change_time_ns"], path + "primary_select.last_change_time_ns")
-        frame.primary_select = select
-    if "left_hand" in d:
-        frame.left_hand_pose = pose(d["left_hand"], path + "left_hand")
-    if "right_hand" in d:
-        frame.right_hand_pose = pose(d["right_hand"], path + "right_hand")
-    if "gaze" in d:
-        g = members(d["gaze"], path + "gaze.", RAY_MEMBERS)
-        frame.gaze_ray = Ray(vec3(g["origin"], path + "gaze.origin"), vec3(g["direction"], path + "gaze.direction"))
-    if "target" in d:
-        t = members(d["target"], path + "target.", TARGET_MEMBERS, frozenset({"host_id"}))
-        hit = SpatialHit()
-        hit.position = vec3(t["position"], path + "target.position")
-        hit.normal = vec3(t["normal"], path + "target.normal")
-        if "host_id" in t:
-            hit.host_id = string(t["host_id"], path + "target.host_id")
-        frame.target = hit
-    c = members(d["capabilities"], path + "capabilities.", CAPABILITY_MEMBERS)
-    caps = frame.capabilities
-    for flag in CAPABILITY_FLAGS:
-        setattr(caps, flag, boolean(c[flag], f"{path}capabilities.{flag}"))
-    extensions = c["enabled_extensions"]
-    if type(extensions) is not list:
-        fail(path + "capabilities.enabled_extensions", f"expected an array of strings, got {describe(extensions)}")
-    caps.enabled_extensions = [string(e, f"{path}capabilities.enabled_extensions[{i}]") for i, e in enumerate(extensions)]
+    read_frame_dict(record, frame, path)
     return frame
+
+
+def check_frame_dict(record: object) -> int:
+    """Checks a frame's dict as frame_from_dict does, without building the frame; its time."""
+    d = read_frame_dict(record, None)
+    timestamp_ns: int = d["timestamp_ns"]
+    return timestamp_ns
 
 
 def event_from_dict(record: object, path: str = "") -> ContextualIntentEvent:
@@ -246,13 +368,13 @@ def event_from_dict(record: object, path: str = "") -> ContextualIntentEvent:
     own age; that is possible exactly when the record is consistent (its age is its time minus
     its frame's time, and its text is not empty), which every line the library writes is.
     """
-    d = members(record, path, EVENT_MEMBERS)
+    d = members(record, path, "", EVENT_MEMBERS)
     schema_and_version(d, path, EVENT_SCHEMA)
-    timestamp_ns = integer(d["timestamp_ns"], path + "timestamp_ns")
-    text = string(d["text"], path + "text")
+    timestamp_ns = integer(d["timestamp_ns"], path, "timestamp_ns")
+    text = string(d["text"], path, "text")
     if not text:
         fail(path + "text", "empty text, which never makes an event")
-    age_ns = integer(d["spatial_age_ns"], path + "spatial_age_ns", 0, INT64_MAX)
+    age_ns = integer(d["spatial_age_ns"], path, "spatial_age_ns", 0, INT64_MAX)
     frame = frame_from_dict(d["spatial_context"], path + "spatial_context.")
     if timestamp_ns - age_ns != frame.timestamp_ns:
         fail(path + "spatial_age_ns", f"{age_ns} is not timestamp_ns minus spatial_context.timestamp_ns "

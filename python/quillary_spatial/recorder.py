@@ -20,14 +20,17 @@ class ExplainedTimeline:
     def __init__(self, capacity: int = 240, max_context_age_ns: int = 2_000_000_000):
         self.timeline = IntentTimeline(capacity, max_context_age_ns)
         self.capacity, self.max_context_age_ns = capacity, max_context_age_ns
-        self._model = TimelineModel(capacity, max_context_age_ns)
+        self.model = TimelineModel(capacity, max_context_age_ns)
         # Frame times since the last submit; the model catches up only when it has to explain.
         self._pushed: list[int] = []
         self.last_explanation: Explanation | None = None
 
     def push(self, frame: SpatialIntentFrame, /) -> None:
         self.timeline.push(frame)
-        self._pushed.append(frame.timestamp_ns)
+        pushed = self._pushed
+        pushed.append(frame.timestamp_ns)
+        if len(pushed) >= 4096:
+            self._catch_up()
 
     def latest(self) -> SpatialIntentFrame | None:
         return self.timeline.latest()
@@ -38,11 +41,12 @@ class ExplainedTimeline:
         return event
 
     def explain(self, text: str | bytes, timestamp_ns: int, event: ContextualIntentEvent | None) -> Explanation:
-        model, pushed = self._model, self._pushed
-        for t in pushed:
-            model.push(t)
-        pushed.clear()
-        return model.explain(text, timestamp_ns, event)
+        self._catch_up()
+        return self.model.explain(text, timestamp_ns, event)
+
+    def _catch_up(self) -> None:
+        self.model.push(self._pushed)
+        self._pushed = []
 
 
 class Recorder(ExplainedTimeline):
@@ -73,8 +77,10 @@ class Recorder(ExplainedTimeline):
         self._file.flush()
 
     def push(self, frame: SpatialIntentFrame, /) -> None:
+        # Written out rather than through the base class: this runs in every tick.
         line = to_jsonl(frame)
-        super().push(frame)
+        self.timeline.push(frame)
+        self._pushed.append(frame.timestamp_ns)
         lines = self._lines
         lines.append(line)
         if len(lines) >= self.flush_every:
@@ -90,6 +96,8 @@ class Recorder(ExplainedTimeline):
         return event
 
     def flush(self) -> None:
+        if len(self._pushed) >= 4096:
+            self._catch_up()
         if self._lines:
             self._lines.append("")
             self._file.write("\n".join(self._lines))

@@ -2,14 +2,17 @@
 
 from __future__ import annotations
 
+import sys
+from collections import deque
 from collections.abc import Iterator
 from dataclasses import dataclass
 
-from _spatial import ContextualIntentEvent, SpatialIntentFrame, to_jsonl
+from _spatial import ContextualIntentEvent, IntentTimeline, SpatialIntentFrame, to_jsonl
 
 from .explain import Explanation
 from .recorder import ExplainedTimeline
-from .session import SessionHeader, SessionReader, Source, TruncatedLog, Utterance
+from .read import read_frame
+from .session import CheckedFrame, SessionHeader, SessionReader, Source, TruncatedLog, Utterance
 
 
 @dataclass(frozen=True)
@@ -52,10 +55,15 @@ class Replay:
     a Replayed for every utterance. After iterating, `frames` counts the frames pushed and
     `truncated` holds the TruncatedLog that ended a log whose last line was incomplete (the
     records before it were all replayed).
+
+    Every line is checked as strictly as the reader checks it, but a frame is built in full
+    only when an event needs it: the timeline decides from frame times alone, so it is given
+    frames that carry their time and which line they came from, and the event is then made,
+    through the public API, from the full frame it chose.
     """
 
     def __init__(self, source: Source, *, capacity: int | None = None, max_context_age_ns: int | None = None):
-        self.reader = SessionReader(source)
+        self.reader = SessionReader(source, check_frames_only=True)
         self.capacity_override, self.age_override = capacity, max_context_age_ns
         self.header: SessionHeader | None = None
         self.timeline: ExplainedTimeline | None = None
@@ -66,15 +74,20 @@ class Replay:
     def __iter__(self) -> Iterator[Replayed]:
         pending: tuple[int, Utterance, ContextualIntentEvent | None, Explanation] | None = None
         timeline: ExplainedTimeline | None = None
+        stand_in = SpatialIntentFrame()  # pushed is copied, so one object serves every frame
+        held: deque[str] = deque()  # the lines of the frames the timeline may still hold, newest last
         try:
             with self.reader as reader:
                 for number, line, record in reader:
-                    if isinstance(record, SpatialIntentFrame):
+                    if isinstance(record, CheckedFrame):
                         if pending is not None:
                             yield Replayed(*pending, None)
                             pending = None
                         assert timeline is not None  # the reader puts the header first
-                        timeline.push(record)
+                        stand_in.timestamp_ns = record.timestamp_ns
+                        stand_in.timestamp_domain = str(self.frames)
+                        timeline.push(stand_in)
+                        held.append(line)
                         self.frames += 1
                         if self.first_frame_ns is None:
                             self.first_frame_ns = record.timestamp_ns
@@ -84,9 +97,14 @@ class Replay:
                         assert timeline is not None
                         event = timeline.submit_text(record.text, record.timestamp_ns)
                         assert timeline.last_explanation is not None
+                        if event is not None:
+                            # Which frame the timeline chose; what came before it is older still.
+                            index = int(event.spatial_context.timestamp_domain) - (self.frames - len(held))
+                            event = event_with(read_frame(held[index]), record.text, event)
                         pending = (number, record, event, timeline.last_explanation)
                     elif isinstance(record, SessionHeader):
                         timeline = self.timeline = self.start(record)
+                        held = deque(maxlen=min(timeline.model.capacity, sys.maxsize))
                     else:
                         assert pending is not None  # the reader puts an event right after its utterance
                         yield Replayed(*pending, line)
@@ -101,6 +119,15 @@ class Replay:
         capacity = header.capacity if self.capacity_override is None else self.capacity_override
         age = header.max_context_age_ns if self.age_override is None else self.age_override
         return ExplainedTimeline(capacity, age)
+
+
+def event_with(frame: SpatialIntentFrame, text: str, decided: ContextualIntentEvent) -> ContextualIntentEvent:
+    """The event the timeline decided on, with its full frame: made the way every event is made."""
+    timeline = IntentTimeline(capacity=1, max_context_age_ns=decided.spatial_age_ns)
+    timeline.push(frame)
+    event = timeline.submit_text(text, decided.timestamp_ns)
+    assert event is not None and event.spatial_age_ns == decided.spatial_age_ns
+    return event
 
 
 def replay(source: Source, *, capacity: int | None = None, max_context_age_ns: int | None = None) -> Iterator[Replayed]:

@@ -27,6 +27,7 @@ from .read import (
     frame_from_dict,
     integer,
     members,
+    check_frame_dict,
     parse,
     schema_and_version,
     string,
@@ -60,7 +61,13 @@ class Utterance:
     words: tuple[Word, ...] | None = None
 
 
-Record = SessionHeader | SpatialIntentFrame | Utterance | ContextualIntentEvent
+class CheckedFrame(NamedTuple):
+    """A frame line that was checked but not built (SessionReader with check_frames_only)."""
+
+    timestamp_ns: int
+
+
+Record = SessionHeader | SpatialIntentFrame | CheckedFrame | Utterance | ContextualIntentEvent
 
 
 class Entry(NamedTuple):
@@ -99,18 +106,18 @@ WORD_MEMBERS = frozenset({"text", "start_ns", "end_ns"})
 
 
 def header_from_dict(record: object) -> SessionHeader:
-    d = members(record, "", HEADER_MEMBERS)
+    d = members(record, "", "", HEADER_MEMBERS)
     schema_and_version(d, "", SESSION_SCHEMA)
     host = d["host"]
     if type(host) is not dict:
         fail("host", "expected an object")
-    return SessionHeader(integer(d["capacity"], "capacity", 0, UINT64_MAX),
+    return SessionHeader(integer(d["capacity"], "capacity", "", 0, UINT64_MAX),
                          integer(d["max_context_age_ns"], "max_context_age_ns"),
                          string(d["library_version"], "library_version"), host)
 
 
 def utterance_from_dict(record: object) -> Utterance:
-    d = members(record, "", UTTERANCE_MEMBERS, frozenset({"words"}))
+    d = members(record, "", "", UTTERANCE_MEMBERS, UTTERANCE_MEMBERS | {"words"})
     schema_and_version(d, "", UTTERANCE_SCHEMA)
     words = None
     if "words" in d:
@@ -121,19 +128,20 @@ def utterance_from_dict(record: object) -> Utterance:
 
 
 def word_from_dict(record: object, path: str) -> Word:
-    w = members(record, path + ".", WORD_MEMBERS)
-    start = integer(w["start_ns"], path + ".start_ns")
-    end = integer(w["end_ns"], path + ".end_ns")
+    w = members(record, "", path, WORD_MEMBERS)
+    start = integer(w["start_ns"], path, ".start_ns")
+    end = integer(w["end_ns"], path, ".end_ns")
     if end < start:
         fail(path + ".end_ns", f"the word ends ({end}) before it starts ({start})")
-    return Word(string(w["text"], path + ".text"), start, end)
+    return Word(string(w["text"], path, ".text"), start, end)
 
 
-def record_from_line(line: str | bytes) -> Record:
+def record_from_line(line: str | bytes, check_frames_only: bool = False) -> Record:
+    """The record a log line holds (frames only checked, when asked)."""
     record = parse(line)
     schema = record.get("schema") if type(record) is dict else None
     if schema == FRAME_SCHEMA:
-        return frame_from_dict(record)
+        return CheckedFrame(check_frame_dict(record)) if check_frames_only else frame_from_dict(record)
     if schema == UTTERANCE_SCHEMA:
         return utterance_from_dict(record)
     if schema == EVENT_SCHEMA:
@@ -156,9 +164,13 @@ class SessionReader:
     Iterating yields an Entry per record, the header first. A last line that is incomplete
     (the host died while writing it) ends the iteration with TruncatedLog, after every
     record before it; any other fault raises ReadError naming the file, line and member.
+
+    With `check_frames_only`, frame lines are checked as strictly but not built: they come as
+    CheckedFrame (their time), with the line in the Entry to build the frame from when needed.
     """
 
-    def __init__(self, source: Source):
+    def __init__(self, source: Source, check_frames_only: bool = False):
+        self._check_frames_only = check_frames_only
         if isinstance(source, (str, os.PathLike)):
             self.name = os.fspath(source)
             self._file: IO[bytes] = open(source, "rb")
@@ -193,7 +205,7 @@ class SessionReader:
                 raise ReadError(f"line is longer than {MAX_LINE_BYTES} bytes", "", self.name, number)
             try:
                 line = raw[:-1].decode() if complete else raw.decode()
-                record = record_from_line(line)
+                record = record_from_line(line, self._check_frames_only)
                 check_order(previous, record, number)
             except UnicodeDecodeError as error:
                 if not complete:

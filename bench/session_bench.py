@@ -1,0 +1,123 @@
+"""What session logs cost: recording in the host's tick, and reading and replaying a long log.
+
+An hour at 90 Hz (324,000 frames, an utterance every ten seconds) is recorded through a
+Recorder, then replayed with `python -m quillary_spatial replay --verify` in a child process,
+which reports its time and peak memory; a minute-long log is replayed the same way, so that
+the two peaks show whether memory stays flat. Run by host_bench.py; alone it prints its rows.
+"""
+
+from __future__ import annotations
+
+import os
+import random
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+import timeit
+from pathlib import Path
+
+import quillary_spatial as qs
+
+HERE = Path(__file__).resolve().parent
+sys.path.insert(0, str(HERE.parent / "tests" / "python"))
+from frames import full_example_frame  # noqa: E402
+
+TICK_NS = 1_000_000_000 // 90
+
+REPLAY_AND_MEASURE = """
+import os, resource, sys, time
+from quillary_spatial.cli import main
+sys.stdout = open(os.devnull, "w")  # the event lines
+start = time.perf_counter()
+status = main(["replay", sys.argv[1], "--verify"])
+seconds = time.perf_counter() - start
+print(seconds, resource.getrusage(resource.RUSAGE_SELF).ru_maxrss, status, file=sys.__stdout__)
+"""
+
+
+def record(path: Path, seconds: int) -> int:
+    """A session of `seconds` at 90 Hz with an utterance every ten seconds; returns its frames."""
+    frame = full_example_frame()
+    frame.right_hand_pose = qs.Pose()
+    frames = seconds * 90
+    rng = random.Random(seconds)
+    # Everything a tracker reports moves a little every tick, as it does in a real session.
+    moving = [frame.head_pose.position, frame.head_pose.orientation, frame.pointing.ray.origin,
+              frame.pointing.ray.direction, frame.left_hand_pose.position, frame.right_hand_pose.position,
+              frame.right_hand_pose.orientation, frame.gaze_ray.direction, frame.target.position]
+    with qs.Recorder(path, host={"bench": "session_bench"}) as recorder:
+        for tick in range(frames):
+            frame.timestamp_ns = tick * TICK_NS
+            for record in moving:
+                record.x += rng.uniform(-0.001, 0.001)
+                record.y += rng.uniform(-0.001, 0.001)
+            frame.target.host_id = ("table", "lamp", "wall")[tick // 200 % 3]
+            recorder.push(frame)
+            if tick % 900 == 450:
+                recorder.submit_text("put it there", frame.timestamp_ns + 3_000_000)
+    return frames
+
+
+def replay_in_child(path: Path) -> tuple[float, float]:
+    """Seconds and peak resident MiB of a `replay --verify` of the log, in a fresh interpreter."""
+    result = subprocess.run([sys.executable, "-c", REPLAY_AND_MEASURE, str(path)], capture_output=True, text=True,
+                            env=dict(os.environ), check=True)
+    seconds, peak_kib, status = result.stdout.split()
+    if status != "0":
+        raise SystemExit(f"replay --verify of {path} failed:\n{result.stderr}")
+    return float(seconds), int(peak_kib) / 1024
+
+
+def recorder_cost(number: int, repeat: int) -> list[tuple[str, str, float]]:
+    """Per tick: what a host that writes its frames pays already, and what the recorder pays."""
+    frame = full_example_frame()
+    timeline = qs.IntentTimeline()
+    with tempfile.TemporaryDirectory() as scratch, open(os.path.join(scratch, "frames.jsonl"), "w") as out, \
+            qs.Recorder(os.path.join(scratch, "session.jsonl")) as recorder:
+        def time_ns(call: object) -> float:
+            return statistics.median(timeit.repeat(call, number=number, repeat=repeat)) / number * 1e9  # type: ignore[arg-type]
+
+        line = time_ns(lambda: qs.to_jsonl(frame))
+        plain = time_ns(lambda: (timeline.push(frame), out.write(qs.to_jsonl(frame) + "\n")))
+        recorded = time_ns(lambda: recorder.push(frame))
+    return [
+        ("record a frame", "to_jsonl(frame)", line),
+        ("record a frame", "push + to_jsonl + write (a host logging frames)", plain),
+        ("record a frame", "Recorder.push", recorded),
+        ("record a frame", "added by the recorder (over a host logging frames)", recorded - plain),
+    ]
+
+
+def rows(quick: bool) -> list[str]:
+    seconds = 60 if quick else 3600
+    lines = ["", "## Session logs (Python)", ""]
+    with tempfile.TemporaryDirectory() as scratch:
+        short, long = Path(scratch) / "minute.jsonl", Path(scratch) / "session.jsonl"
+        record(short, 60)
+        start = time.perf_counter()
+        frames = record(long, seconds)
+        recording = time.perf_counter() - start
+        size = long.stat().st_size
+        short_s, short_mib = replay_in_child(short)
+        long_s, long_mib = replay_in_child(long)
+    cost = recorder_cost(200 if quick else 20_000, 3 if quick else 9)
+    line_ns = cost[0][2]
+    lines += [
+        f"A log of {seconds} s at 90 Hz: {frames:,} frames, {seconds // 10:,} utterances, {size / 2**20:,.0f} MiB "
+        f"(recorded in {recording:.1f} s).",
+        "",
+        "| what | value |",
+        "|---|---:|",
+        f"| read and replay the whole log with `replay --verify` | {long_s:.2f} s ({frames / long_s:,.0f} frames/s) |",
+        f"| peak memory of that replay | {long_mib:,.0f} MiB |",
+        f"| peak memory replaying a one-minute log | {short_mib:,.0f} MiB (one minute: {short_s:.2f} s) |",
+    ]
+    lines += [f"| {what}: {subject} | {ns:,.0f} ns |" for what, subject, ns in cost]
+    lines.append(f"| the recorder's addition as a share of to_jsonl(frame) | {cost[3][2] / line_ns:.0%} |")
+    return lines
+
+
+if __name__ == "__main__":
+    print("\n".join(rows("--quick" in sys.argv)))
