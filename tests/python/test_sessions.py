@@ -213,6 +213,18 @@ def test_replay_exit_status(tmp_path, args, status, message):
     assert result.returncode == status and message in result.stderr
 
 
+def test_an_overlong_line_is_refused_without_being_read_whole(tmp_path, monkeypatch):
+    monkeypatch.setattr(qs.session, "MAX_LINE_BYTES", 1_000)
+    log = tmp_path / "long.jsonl"
+    with qs.Recorder(log) as recorder:
+        recorder.push(full_example_frame())  # a line of about 1 kB, and a longer one
+        frame = full_example_frame()
+        frame.timestamp_domain = "x" * 2_000
+        recorder.push(frame)
+    with pytest.raises(qs.ReadError, match=r"long\.jsonl:3: line is longer than 1000 bytes"):
+        list(qs.read_session(log))
+
+
 @pytest.mark.parametrize("content", ["", "{}\n", '{"schema":"quillary.session","version":1}\n', "\xff\n"])
 def test_bad_logs_exit_2_with_one_line_and_no_traceback(tmp_path, content):
     log = tmp_path / "bad.jsonl"
