@@ -26,8 +26,8 @@ import peers
 import session_bench
 
 HERE = Path(__file__).resolve().parent
-sys.path.insert(0, str(HERE.parent / "tests" / "python"))
-from frames import event_for, full_example_frame  # noqa: E402
+sys.path.insert(0, str(HERE.parent / "fixtures"))
+from example_frames import event_for, full_example_frame  # noqa: E402
 
 CAPACITIES = (240, 2_400, 24_000)
 

@@ -21,8 +21,8 @@ from pathlib import Path
 import quillary_spatial as qs
 
 HERE = Path(__file__).resolve().parent
-sys.path.insert(0, str(HERE.parent / "tests" / "python"))
-from frames import full_example_frame  # noqa: E402
+sys.path.insert(0, str(HERE.parent / "fixtures"))
+from example_frames import full_example_frame  # noqa: E402
 
 TICK_NS = 1_000_000_000 // 90
 

@@ -1,6 +1,6 @@
 // The two versioned JSON Lines records: "quillary.spatial-intent" for a frame and
 // "quillary.contextual-intent" for an event, which embeds its frame's line unchanged.
-// Lines are compact, hold no control character and carry no trailing newline.
+// Lines are compact, hold no byte below 0x20 and carry no trailing newline.
 #pragma once
 
 #include <string>

@@ -2,12 +2,13 @@
 
 import json
 import math
+import sys
+from pathlib import Path
 
 from hypothesis import strategies as st
 
 from _spatial import (
     CapabilitySnapshot,
-    IntentTimeline,
     PointingIntent,
     PointingSource,
     Pose,
@@ -21,58 +22,8 @@ from _spatial import (
     Vec3,
 )
 
-FULL_EXAMPLE_LINE = (
-    '{"schema":"quillary.spatial-intent","version":1,"timestamp_ns":1700000000123456789,'
-    '"timestamp_domain":"monotonic","reference_space":{"type":"stage","id":"room-1","generation":3},'
-    '"head":{"position":[0,1.6,0],"orientation":[0,0,0,1]},"head_tracking":"position_and_orientation",'
-    '"pointing":{"source":"hand","confidence":"orientation_only","origin":[0.1,1.2,-0.3],"direction":[0,0,-1]},'
-    '"primary_select":{"pressed":true,"changed":true,"last_change_time_ns":1700000000100000000},'
-    '"left_hand":{"position":[-0.2,1.1,-0.4],"orientation":[0,0,0,1]},'
-    '"gaze":{"origin":[0,1.6,0],"direction":[0,-0.5,-0.866025404]},'
-    '"target":{"position":[0.1,0.75,-1.5],"normal":[0,1,0],"host_id":"table-7"},'
-    '"capabilities":{"head_pose":true,"action_input":true,"hand_tracking":true,'
-    '"hand_interaction":false,"eye_gaze":false,"enabled_extensions":["ext.hands","ext.gaze"]}}'
-)
-
-
-def full_example_frame():
-    frame = SpatialIntentFrame()
-    frame.timestamp_ns = 1700000000123456789
-    frame.timestamp_domain = "monotonic"
-    frame.reference_space.type = "stage"
-    frame.reference_space.id = "room-1"
-    frame.reference_space.generation = 3
-    frame.head_pose.position = Vec3(0, 1.6, 0)
-    frame.head_tracking = TrackingConfidence.POSITION_AND_ORIENTATION
-    pointing = PointingIntent()
-    pointing.ray = Ray(Vec3(0.1, 1.2, -0.3), Vec3(0, 0, -1))
-    pointing.source = PointingSource.HAND
-    pointing.confidence = TrackingConfidence.ORIENTATION_ONLY
-    frame.pointing = pointing
-    select = SelectState()
-    select.pressed = select.changed = True
-    select.last_change_time_ns = 1700000000100000000
-    frame.primary_select = select
-    left = Pose()
-    left.position = Vec3(-0.2, 1.1, -0.4)
-    frame.left_hand_pose = left
-    frame.gaze_ray = Ray(Vec3(0, 1.6, 0), Vec3(0, -0.5, -0.8660254037844386))
-    hit = SpatialHit()
-    hit.position = Vec3(0.1, 0.75, -1.5)
-    hit.normal = Vec3(0, 1, 0)
-    hit.host_id = "table-7"
-    frame.target = hit
-    caps = frame.capabilities
-    caps.head_pose = caps.action_input = caps.hand_tracking = True
-    caps.enabled_extensions = ["ext.hands", "ext.gaze"]
-    return frame
-
-
-def event_for(frame, text="put it there", age_ns=0):
-    timeline = IntentTimeline(1, max(age_ns, 0))
-    timeline.push(frame)
-    return timeline.submit_text(text, frame.timestamp_ns + age_ns)
-
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "fixtures"))
+from example_frames import FULL_EXAMPLE_LINE, event_for, full_example_frame  # noqa: E402,F401
 
 # --- strategies ---------------------------------------------------------------------------
 
