@@ -38,7 +38,7 @@ def wheel(tmp_path_factory):
     return built
 
 
-def test_wheel_holds_the_extension_the_stub_the_package_and_metadata_only(wheel):
+def test_wheel_holds_the_extension_its_stubs_the_package_and_metadata_only(wheel):
     names = zipfile.ZipFile(wheel).namelist()
     payload = sorted(n for n in names if not n.startswith(DIST_INFO))
     extension = [n for n in payload if n.startswith("_spatial.") and n.endswith(".so")]
@@ -46,23 +46,75 @@ def test_wheel_holds_the_extension_the_stub_the_package_and_metadata_only(wheel)
     package = sorted(p.relative_to(REPO / "python").as_posix() for p in (REPO / "python" / "quillary_spatial").rglob("*")
                      if p.is_file() and "__pycache__" not in p.parts)
     assert "quillary_spatial/py.typed" in package
-    assert payload == sorted(extension + ["_spatial.pyi"] + package)
+    assert payload == sorted(extension + ["_spatial.pyi", "_spatial-stubs/__init__.pyi"] + package)
     metadata = zipfile.ZipFile(wheel).read(DIST_INFO + "METADATA").decode()
     assert f"Version: {VERSION}" in metadata
     assert "Requires-Python: ==3.14.*" in metadata
     assert "License-Expression: MIT" in metadata
 
 
-def test_installed_wheel_imports_from_the_venv(wheel, tmp_path):
-    venv = tmp_path / "venv"
-    # System site packages only so that pip itself is at hand; the module comes from the wheel.
+@pytest.fixture(scope="module")
+def venv(wheel, tmp_path_factory):
+    """A fresh venv with the wheel installed. System site packages only so that pip and mypy
+    are at hand; the module, its stub and the package come from the wheel."""
+    venv = tmp_path_factory.mktemp("venv")
     subprocess.run([sys.executable, "-m", "venv", "--system-site-packages", "--without-pip", str(venv)], check=True)
-    python = venv / "bin" / "python"
-    env = {k: v for k, v in os.environ.items() if k != "PYTHONPATH"}
-    subprocess.run([str(python), "-m", "pip", "install", "--no-index", "--no-deps", "--quiet", str(wheel)],
-                   check=True, env=env)
-    result = subprocess.run([str(python), "-c", SMOKE], check=True, capture_output=True, text=True,
-                            env=env, cwd=tmp_path)
+    subprocess.run([str(venv / "bin" / "python"), "-m", "pip", "install", "--no-index", "--no-deps", "--quiet",
+                    str(wheel)], check=True, env=USER_ENV)
+    return venv
+
+
+# What a user has: no PYTHONPATH, no MYPYPATH.
+USER_ENV = {k: v for k, v in os.environ.items() if k not in ("PYTHONPATH", "MYPYPATH")}
+
+
+def test_installed_wheel_imports_from_the_venv(venv, tmp_path):
+    result = subprocess.run([str(venv / "bin" / "python"), "-c", SMOKE], check=True, capture_output=True, text=True,
+                            env=USER_ENV, cwd=tmp_path)
     location, line = result.stdout.splitlines()
     assert Path(location).is_relative_to(venv)
     assert line.startswith('{"schema":"quillary.contextual-intent"')
+
+
+TYPED_HOST = """
+import time
+
+import _spatial
+import quillary_spatial as qs
+
+
+def frame_at(now_ns: int) -> _spatial.SpatialIntentFrame:
+    frame = qs.SpatialIntentFrame()
+    frame.timestamp_ns = now_ns
+    return frame
+
+
+recorder = qs.ExplainedTimeline(capacity=240, max_context_age_ns=2_000_000_000)
+recorder.push(frame_at(time.monotonic_ns()))
+event = recorder.submit_text("put it there", time.monotonic_ns())
+line: str | None = qs.to_jsonl(event) if event is not None else None
+"""
+
+FLOAT_TIMESTAMP = """
+import time
+
+import _spatial
+
+frame = _spatial.SpatialIntentFrame()
+frame.timestamp_ns = time.monotonic() * 1e9
+timeline = _spatial.IntentTimeline(max_context_age_ns=2e9)
+"""
+
+
+def test_a_host_type_checks_against_the_installed_wheel_alone(venv, tmp_path):
+    def mypy(source):
+        (tmp_path / "host.py").write_text(source)
+        return subprocess.run([str(venv / "bin" / "python"), "-m", "mypy", "--strict", "--no-incremental",
+                               "--cache-dir", os.devnull, "host.py"], capture_output=True, text=True,
+                              env=USER_ENV, cwd=tmp_path)
+
+    typed = mypy(TYPED_HOST)
+    assert typed.returncode == 0, typed.stdout + typed.stderr
+    floats = mypy(FLOAT_TIMESTAMP)
+    assert floats.returncode == 1
+    assert floats.stdout.count('"float"') == 2, floats.stdout  # both the timestamp and the age

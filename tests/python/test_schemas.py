@@ -8,18 +8,15 @@ from pathlib import Path
 import pytest
 from hypothesis import given, settings
 from jsonschema import Draft202012Validator
-from referencing import Registry, Resource
 
 from _spatial import SpatialIntentFrame, to_jsonl
 from frames import event_for, events, frames, full_example_frame
+from quillary_spatial import schemas
 
 REPO = Path(__file__).resolve().parents[2]
-SCHEMAS = {name: json.loads((REPO / "schema" / f"{name}.v1.json").read_text())
-           for name in ("spatial-intent", "contextual-intent", "session", "utterance")}
-REGISTRY = Registry().with_resources(
-    (schema["$id"], Resource.from_contents(schema)) for schema in SCHEMAS.values())
-FRAME = Draft202012Validator(SCHEMAS["spatial-intent"], registry=REGISTRY)
-EVENT = Draft202012Validator(SCHEMAS["contextual-intent"], registry=REGISTRY)
+SCHEMAS = {name: schemas.schema(name) for name in ("spatial-intent", "contextual-intent", "session", "utterance")}
+FRAME = schemas.validator("spatial-intent")
+EVENT = schemas.validator("quillary.contextual-intent")
 
 
 def in_wire_order(record, schema):
@@ -72,12 +69,10 @@ def test_demo_output_validates(tmp_path):
     for line in events_out.getvalue().splitlines():
         check_event(line)
     # Every record of the session log validates against the schema it names.
-    validators = {schema["properties"]["schema"]["const"]: Draft202012Validator(schema, registry=REGISTRY)
-                  for schema in SCHEMAS.values()}
     records = [json.loads(line) for line in (tmp_path / "session.jsonl").read_text().split("\n") if line]
     assert [r["schema"] for r in records].count("quillary.utterance") == len(demo.UTTERANCES)
     for record in records:
-        validators[record["schema"]].validate(record)
+        schemas.validate(record)
 
 
 def full_record():
