@@ -55,12 +55,12 @@ def ns_at(seconds: float) -> int:
     return SESSION_START_NS + round(seconds * 1e9)
 
 
-def aim_at(seconds: float) -> Point:
-    for (t0, p0), (t1, p1) in zip(AIM_KEYFRAMES, AIM_KEYFRAMES[1:]):
+def aim_at(seconds: float, keyframes: list[tuple[float, Point]] = AIM_KEYFRAMES) -> Point:
+    for (t0, p0), (t1, p1) in zip(keyframes, keyframes[1:]):
         if seconds <= t1:
             f = 0.0 if t1 == t0 else (seconds - t0) / (t1 - t0)
             return lerp(p0, p1, max(0.0, f))
-    return AIM_KEYFRAMES[-1][1]
+    return keyframes[-1][1]
 
 
 def yaw_towards(origin: Point, target: Point) -> spatial.Quaternion:
@@ -80,7 +80,9 @@ def pose(position: Point, orientation: spatial.Quaternion | None = None) -> spat
 class ScriptedRuntime:
     """Stands in for an XR runtime: head, hands, gaze and select for any instant."""
 
-    def __init__(self, seed: int):
+    def __init__(self, seed: int, aim: list[tuple[float, Point]] = AIM_KEYFRAMES,
+                 select_held: tuple[float, float] = SELECT_HELD):
+        self.aim, self.select_held = aim, select_held
         self.rng = random.Random(seed)
         self.select_pressed = False
         self.select_changed_ns = 0
@@ -93,7 +95,7 @@ class ScriptedRuntime:
 
     def frame_at(self, seconds: float) -> spatial.SpatialIntentFrame:
         now_ns = ns_at(seconds)
-        aim = aim_at(seconds)
+        aim = aim_at(seconds, self.aim)
         frame = spatial.SpatialIntentFrame()
         frame.timestamp_ns = now_ns
         frame.timestamp_domain = "monotonic"
@@ -112,7 +114,7 @@ class ScriptedRuntime:
         pointing.confidence = spatial.TrackingConfidence.POSITION_AND_ORIENTATION
         frame.pointing = pointing
 
-        pressed = SELECT_HELD[0] <= seconds < SELECT_HELD[1]
+        pressed = self.select_held[0] <= seconds < self.select_held[1]
         select = spatial.SelectState()
         select.changed = pressed != self.select_pressed
         if select.changed:

@@ -2,7 +2,8 @@
 
 Everything of the native module `_spatial` (frames, the intent timeline, JSON lines, the
 grounding pass) under one import, and what hosts and agent developers need around it: reading
-lines back, session logs, replay and explanations.
+lines back, session logs, replay and explanations, and grounding each deictic word of an
+utterance ("put that there") for agents.
 """
 
 from _spatial import (
@@ -25,7 +26,9 @@ from _spatial import (
     to_jsonl,
 )
 
+from . import schemas
 from .explain import Explanation, HistoryStart, Outcome
+from .ground import DEICTIC_WORDS, GroundedUtterance, Reference, ground
 from .read import ReadError, event_from_dict, frame_from_dict, read_event, read_frame, read_line
 from .recorder import ExplainedTimeline, Recorder
 from .replay import Difference, Replay, Replayed, first_difference, replay
@@ -36,8 +39,8 @@ __all__ = [
     "CapabilitySnapshot", "ContextualIntentEvent", "IntentTimeline", "PointingIntent", "PointingSource", "Pose",
     "Quaternion", "Ray", "ReferenceSpace", "SelectState", "SpatialHit", "SpatialIntentFrame", "TrackingConfidence",
     "Vec3", "resolve_target", "to_dict", "to_jsonl",
-    "Difference", "Entry", "ExplainedTimeline", "Explanation", "HistoryStart", "Outcome", "ReadError", "Recorder",
+    "DEICTIC_WORDS", "Difference", "Entry", "GroundedUtterance", "Reference", "ground", "ExplainedTimeline", "Explanation", "HistoryStart", "Outcome", "ReadError", "Recorder",
     "Replay", "Replayed", "SessionHeader", "SessionReader", "TruncatedLog", "Utterance", "Word", "__version__",
-    "event_from_dict", "first_difference", "frame_from_dict", "read_event", "read_frame", "read_line",
+    "event_from_dict", "first_difference", "schemas", "frame_from_dict", "read_event", "read_frame", "read_line",
     "read_session", "replay",
 ]

@@ -4,12 +4,13 @@ from __future__ import annotations
 
 import sys
 from collections import deque
-from collections.abc import Iterator
+from collections.abc import Iterable, Iterator
 from dataclasses import dataclass
 
 from _spatial import ContextualIntentEvent, IntentTimeline, SpatialIntentFrame, to_jsonl
 
 from .explain import Explanation
+from .ground import DEICTIC_WORDS, GroundedUtterance, ground_with
 from .recorder import ExplainedTimeline
 from .read import read_frame
 from .session import CheckedFrame, SessionHeader, SessionReader, Source, TruncatedLog, Utterance
@@ -23,6 +24,7 @@ class Replayed:
     utterance: Utterance
     event: ContextualIntentEvent | None
     explanation: Explanation
+    grounded: GroundedUtterance | None  # its deictic words grounded, when the log has its words
     recorded_event_line: str | None  # the event line the log holds for it, if any
 
     @property
@@ -62,8 +64,10 @@ class Replay:
     through the public API, from the full frame it chose.
     """
 
-    def __init__(self, source: Source, *, capacity: int | None = None, max_context_age_ns: int | None = None):
+    def __init__(self, source: Source, *, capacity: int | None = None, max_context_age_ns: int | None = None,
+                 deictics: Iterable[str] = DEICTIC_WORDS):
         self.reader = SessionReader(source, check_frames_only=True)
+        self.deictics = frozenset(deictics)
         self.capacity_override, self.age_override = capacity, max_context_age_ns
         self.header: SessionHeader | None = None
         self.timeline: ExplainedTimeline | None = None
@@ -72,10 +76,20 @@ class Replay:
         self.truncated: TruncatedLog | None = None
 
     def __iter__(self) -> Iterator[Replayed]:
-        pending: tuple[int, Utterance, ContextualIntentEvent | None, Explanation] | None = None
+        pending: tuple[int, Utterance, ContextualIntentEvent | None, Explanation, GroundedUtterance | None] | None = None
         timeline: ExplainedTimeline | None = None
         stand_in = SpatialIntentFrame()  # pushed is copied, so one object serves every frame
         held: deque[str] = deque()  # the lines of the frames the timeline may still hold, newest last
+
+        def submit(text: str, at_ns: int) -> tuple[ContextualIntentEvent | None, Explanation | None]:
+            assert timeline is not None  # the reader puts the header first
+            event = timeline.timeline.submit_text(text, at_ns)
+            explanation = timeline.explain(text, at_ns, event)
+            if event is not None:
+                # Which frame the timeline chose; what came before it is older still.
+                index = int(event.spatial_context.timestamp_domain) - (self.frames - len(held))
+                event = event_with(read_frame(held[index]), text, event)
+            return event, explanation
         try:
             with self.reader as reader:
                 for number, line, record in reader:
@@ -95,13 +109,11 @@ class Replay:
                         if pending is not None:
                             yield Replayed(*pending, None)
                         assert timeline is not None
-                        event = timeline.submit_text(record.text, record.timestamp_ns)
-                        assert timeline.last_explanation is not None
-                        if event is not None:
-                            # Which frame the timeline chose; what came before it is older still.
-                            index = int(event.spatial_context.timestamp_domain) - (self.frames - len(held))
-                            event = event_with(read_frame(held[index]), record.text, event)
-                        pending = (number, record, event, timeline.last_explanation)
+                        event, explanation = submit(record.text, record.timestamp_ns)
+                        assert explanation is not None
+                        grounded = None if record.words is None else \
+                            ground_with(submit, record.text, record.words, record.timestamp_ns, self.deictics)
+                        pending = (number, record, event, explanation, grounded)
                     elif isinstance(record, SessionHeader):
                         timeline = self.timeline = self.start(record)
                         held = deque(maxlen=min(timeline.model.capacity, sys.maxsize))
@@ -130,9 +142,10 @@ def event_with(frame: SpatialIntentFrame, text: str, decided: ContextualIntentEv
     return event
 
 
-def replay(source: Source, *, capacity: int | None = None, max_context_age_ns: int | None = None) -> Iterator[Replayed]:
+def replay(source: Source, *, capacity: int | None = None, max_context_age_ns: int | None = None,
+           deictics: Iterable[str] = DEICTIC_WORDS) -> Iterator[Replayed]:
     """Every utterance of the log, submitted again to a fresh timeline (see Replay)."""
-    return iter(Replay(source, capacity=capacity, max_context_age_ns=max_context_age_ns))
+    return iter(Replay(source, capacity=capacity, max_context_age_ns=max_context_age_ns, deictics=deictics))
 
 
 def first_difference(replayed: Replayed) -> Difference | None:

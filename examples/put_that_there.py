@@ -1,0 +1,130 @@
+"""Put that there: a rule-based agent that acts on what the user says and where they point
+while saying each word.
+
+In the demo's room a scripted user says "put that there", pointing at the lamp on "that" and
+at the table on "there"; then "what is this?" pointing at the wall; then "put it here" with the
+pointer on nothing at "here". The recogniser gives each word's start and end and delivers the
+sentence a few hundred milliseconds later; the host grounds every deictic word at its moment
+and the agent turns each grounded utterance into one tool call, printed as a JSON line.
+
+    python3 examples/put_that_there.py                  # the scripted session, live
+    python3 examples/put_that_there.py --record LOG     # ... recorded as a session log
+    python3 examples/put_that_there.py --replay LOG     # the same calls from a recorded log
+"""
+
+import argparse
+import json
+import sys
+from collections.abc import Iterator
+from dataclasses import dataclass
+
+import quillary_spatial as spatial
+from demo import TICK_RATE_HZ, ScriptedRuntime, ns_at
+from scene import AIM_POINTS, Point, raycast
+
+SKY: Point = (0.25, 3.0, 2.0)  # up and behind the user: the ray hits nothing in the room
+AIM: list[tuple[float, Point]] = [
+    (0.0, AIM_POINTS["lamp"]), (1.2, AIM_POINTS["lamp"]),
+    (1.4, AIM_POINTS["table"]), (2.4, AIM_POINTS["table"]),
+    (2.6, AIM_POINTS["wall"]), (3.6, AIM_POINTS["wall"]),
+    (3.7, AIM_POINTS["lamp"]), (4.1, AIM_POINTS["lamp"]),
+    (4.3, SKY), (5.2, SKY),
+]
+SESSION_SECONDS = 5.2
+NO_SELECT = (99.0, 99.0)
+
+
+@dataclass(frozen=True)
+class Spoken:
+    text: str
+    words: list[tuple[str, float, float]]  # each word with its start and end, in seconds
+    delivered_at: float  # when the recogniser hands over the sentence
+
+
+SCRIPT = [
+    Spoken("put that there", [("put", 0.60, 0.75), ("that", 0.80, 1.00), ("there", 1.65, 1.90)], 2.2),
+    Spoken("what is this?", [("what", 2.80, 2.95), ("is", 3.00, 3.10), ("this?", 3.15, 3.40)], 3.7),
+    Spoken("put it here", [("put", 3.75, 3.85), ("it", 3.90, 4.00), ("here", 4.50, 4.70)], 5.0),
+]
+
+WHY = {
+    "nothing_hit": "the pointer was on nothing",
+    "no_host_id": "what the pointer hit has no id",
+    "no_pointing": "nothing was pointing",
+    "too_old": "the tracking data of that moment was too old",
+    "before_history": "that moment is older than the history kept",
+    "no_frame": "there was no tracking data yet",
+    "no_context": "there was no fresh tracking data",
+}
+
+
+def tool_call(grounded: spatial.GroundedUtterance) -> dict[str, object]:
+    """The agent: a few rules from words and their referents to one call of a tool."""
+    missing = grounded.unresolved
+    if missing is not None:
+        reason = missing.reason or "no_context"
+        return {"tool": "refuse", "arguments": {
+            "word": missing.word, "reason": reason,
+            "message": f'"{grounded.text}": no referent for "{missing.word}": {WHY.get(reason, reason)}'}}
+    said = [w.strip("?!.,").lower() for w in grounded.text.split()]
+    refs = grounded.references
+    if said[:1] == ["put"] and len(refs) == 2:
+        where = refs[1]
+        return {"tool": "move", "arguments": {
+            "object": refs[0].referent,
+            "destination": {"host_id": where.referent, "position": list(where.position or ())}}}
+    if said[:2] == ["what", "is"] and len(refs) == 1:
+        return {"tool": "describe", "arguments": {"object": refs[0].referent}}
+    return {"tool": "refuse", "arguments": {"reason": "not_understood", "message": f'"{grounded.text}": not understood'}}
+
+
+def words_of(spoken: Spoken) -> list[spatial.Word]:
+    return [spatial.Word(text, ns_at(start), ns_at(end)) for text, start, end in spoken.words]
+
+
+def live(record: str | None) -> Iterator[spatial.GroundedUtterance]:
+    """The scripted session through a host loop: push every tick, ground each sentence when
+    it is delivered."""
+    runtime = ScriptedRuntime(seed=7, aim=AIM, select_held=NO_SELECT)
+    timeline = (spatial.Recorder(record, host={"host": "examples/put_that_there.py"}) if record
+                else spatial.ExplainedTimeline())
+    pending = list(SCRIPT)
+    for tick in range(round(SESSION_SECONDS * TICK_RATE_HZ)):
+        timeline.push(spatial.resolve_target(runtime.frame_at(tick / TICK_RATE_HZ), raycast))
+        while pending and pending[0].delivered_at < (tick + 1) / TICK_RATE_HZ:
+            spoken = pending.pop(0)
+            words, at_ns = words_of(spoken), ns_at(spoken.delivered_at)
+            if isinstance(timeline, spatial.Recorder):
+                timeline.submit_text(spoken.text, at_ns, words=words)  # recorded with its words
+            yield spatial.ground(timeline, spoken.text, words, at_ns)
+    if isinstance(timeline, spatial.Recorder):
+        timeline.close()
+
+
+def replayed(log: str) -> Iterator[spatial.GroundedUtterance]:
+    for utterance in spatial.replay(log):
+        if utterance.grounded is not None:
+            yield utterance.grounded
+
+
+def main(argv: list[str] | None = None) -> int:
+    parser = argparse.ArgumentParser(description="Ground each deictic word of a scripted user's utterances and "
+                                     "print the tool call a rule-based agent makes of each, one JSON line each.")
+    source = parser.add_mutually_exclusive_group()
+    source.add_argument("--record", metavar="LOG", help="record the live session as a session log here")
+    source.add_argument("--replay", metavar="LOG", help="ground the utterances of a recorded session log instead")
+    parser.add_argument("--grounded", action="store_true", help="also print each grounded utterance, before its call")
+    args = parser.parse_args(argv)
+    try:
+        for grounded in (replayed(args.replay) if args.replay else live(args.record)):
+            if args.grounded:
+                print(grounded.to_json())
+            print(json.dumps(tool_call(grounded), separators=(",", ":")))
+    except spatial.ReadError as error:
+        print(f"put_that_there: {error}", file=sys.stderr)
+        return 2
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

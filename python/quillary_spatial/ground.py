@@ -1,0 +1,163 @@
+"""Grounding an utterance word by word: "put that there", with the pointer on the lamp at
+"that" and on the table at "there".
+
+Speech recognisers report each word's start and end and deliver the sentence later. Each
+deictic word is paired with the frame at its moment through the timeline's own pairing rule
+(`submit_text` at that time), so freshness and clock resets behave exactly as they do for
+whole utterances. The moment is the word's start: a pointing gesture's stroke tends to peak
+near the onset of the word it goes with, and by the word's end the hand is often already
+moving on. The result is a compact record for agents: per deictic word its referent, or why
+it has none.
+"""
+
+from __future__ import annotations
+
+import json
+import math
+from collections.abc import Callable, Iterable, Sequence
+from dataclasses import dataclass, replace
+from typing import Any
+
+from _spatial import ContextualIntentEvent, IntentTimeline, SpatialIntentFrame
+
+from .explain import Explanation
+from .read import CONFIDENCE_NAMES, SOURCE_NAMES
+from .recorder import ExplainedTimeline
+from .session import Word
+
+GROUNDED_SCHEMA = "quillary.grounded-utterance"
+
+DEICTIC_WORDS = frozenset({"this", "that", "these", "those", "it", "here", "there"})
+
+# Why a deictic word has no referent: the reasons a whole utterance gets no event, and two
+# more for a context that was found: its frame has no pointing target, or a target without id.
+NO_POINTING = "no_pointing"
+NOTHING_HIT = "nothing_hit"
+NO_HOST_ID = "no_host_id"
+
+
+@dataclass(frozen=True)
+class Reference:
+    """One deictic word and what it refers to, or why it refers to nothing."""
+
+    word: str
+    index: int  # the word's place among the utterance's words, from 0
+    at_ns: int  # the moment it was paired at: its start
+    select_held: bool  # the select input was pressed at some time during the word
+    referent: str | None = None  # the host id of what the pointer hit
+    position: tuple[float, float, float] | None = None  # where it hit
+    normal: tuple[float, float, float] | None = None
+    source: str | None = None  # what pointed: controller, hand, eye_gaze, head
+    confidence: str | None = None
+    distance_m: float | None = None  # from the head to the hit
+    context_age_ns: int | None = None
+    reason: str | None = None  # when there is no referent
+
+    def to_dict(self) -> dict[str, Any]:
+        """JSON-compatible: absent members left out, vectors as lists."""
+        return {name: list(value) if isinstance(value, tuple) else value
+                for name, value in vars(self).items() if value is not None}
+
+
+@dataclass(frozen=True)
+class GroundedUtterance:
+    text: str
+    timestamp_ns: int
+    references: tuple[Reference, ...]
+
+    @property
+    def unresolved(self) -> Reference | None:
+        """The first deictic word without a referent, if any."""
+        return next((r for r in self.references if r.referent is None), None)
+
+    def to_dict(self) -> dict[str, Any]:
+        return {"schema": GROUNDED_SCHEMA, "version": 1, "text": self.text, "timestamp_ns": self.timestamp_ns,
+                "references": [r.to_dict() for r in self.references]}
+
+    def to_json(self) -> str:
+        return json.dumps(self.to_dict(), separators=(",", ":"), ensure_ascii=False, allow_nan=False)
+
+
+# What pairing a word at a moment gives: the event (with its full frame) or None, and why.
+Submit = Callable[[str, int], tuple[ContextualIntentEvent | None, Explanation | None]]
+
+
+def ground(timeline: IntentTimeline | ExplainedTimeline, text: str, words: Sequence[Word], timestamp_ns: int,
+           deictics: Iterable[str] = DEICTIC_WORDS) -> GroundedUtterance:
+    """Grounds every deictic word of `words` (lower-cased, punctuation stripped, compared
+    with `deictics`) against the timeline. Nothing is submitted as an utterance: a Recorder
+    records the utterance, with its words, through its own submit_text."""
+    if isinstance(timeline, ExplainedTimeline):
+        explained = timeline
+
+        def submit(word: str, at_ns: int) -> tuple[ContextualIntentEvent | None, Explanation | None]:
+            event = explained.timeline.submit_text(word, at_ns)
+            return event, explained.explain(word, at_ns, event)
+    else:
+        plain = timeline
+
+        def submit(word: str, at_ns: int) -> tuple[ContextualIntentEvent | None, Explanation | None]:
+            return plain.submit_text(word, at_ns), None
+
+    return ground_with(submit, text, words, timestamp_ns, deictics)
+
+
+def ground_with(submit: Submit, text: str, words: Sequence[Word], timestamp_ns: int,
+                deictics: Iterable[str] = DEICTIC_WORDS) -> GroundedUtterance:
+    wanted = frozenset(d.lower() for d in deictics)
+    references = []
+    for index, word in enumerate(words):
+        if normalise(word.text) in wanted:
+            references.append(reference(submit, word, index))
+    return GroundedUtterance(text, timestamp_ns, tuple(references))
+
+
+def normalise(word: str) -> str:
+    return word.strip(" \t.,;:!?\"'()[]{}").lower()
+
+
+def reference(submit: Submit, word: Word, index: int) -> Reference:
+    event, explanation = submit(word.text or "?", word.start_ns)
+    ended, _ = submit(word.text or "?", word.end_ns) if word.end_ns != word.start_ns else (event, None)
+    said = Reference(normalise(word.text), index, word.start_ns,
+                     select_held(event, word.start_ns) or select_held(ended, word.start_ns))
+    if event is None:
+        return replace(said, reason=explanation.outcome.value if explanation is not None else "no_context")
+    frame = event.spatial_context
+    said = replace(said, context_age_ns=event.spatial_age_ns)
+    pointing, target = frame.pointing, frame.target
+    if pointing is None:
+        return replace(said, reason=NO_POINTING)
+    said = replace(said, source=SOURCE_NAMES.get(int(pointing.source), "head"),
+                   confidence=CONFIDENCE_NAMES.get(int(pointing.confidence), "unavailable"))
+    if target is None:
+        return replace(said, reason=NOTHING_HIT)
+    position = (target.position.x, target.position.y, target.position.z)
+    said = replace(said, position=rounded(position), normal=rounded((target.normal.x, target.normal.y, target.normal.z)),
+                   distance_m=distance_from_head(frame, position))
+    if target.host_id is None:
+        return replace(said, reason=NO_HOST_ID)
+    return replace(said, referent=target.host_id)
+
+
+def select_held(event: ContextualIntentEvent | None, since_ns: int) -> bool:
+    """Whether the frame of `event` shows the select input pressed at any time from `since_ns`
+    to the frame: pressed now, or changed since (released during the word)."""
+    if event is None:
+        return False
+    select = event.spatial_context.primary_select
+    return select is not None and (select.pressed or select.last_change_time_ns >= since_ns)
+
+
+def distance_from_head(frame: SpatialIntentFrame, hit: tuple[float, float, float]) -> float | None:
+    head = frame.head_pose.position
+    distance = math.dist((head.x, head.y, head.z), hit)
+    return round(distance, 3) if math.isfinite(distance) else None
+
+
+def rounded(v: tuple[float, float, float]) -> tuple[float, float, float] | None:
+    """To a tenth of a millimetre: plenty for an agent, and short. None when not finite
+    (JSON has no form for it)."""
+    if not all(math.isfinite(c) for c in v):
+        return None
+    return (round(v[0], 4), round(v[1], 4), round(v[2], 4))
