@@ -247,12 +247,6 @@ def _reference_space(frame: SpatialIntentFrame | None, value: object, path: str)
         frame.reference_space = space
 
 
-def _head(frame: SpatialIntentFrame | None, value: object, path: str) -> None:
-    head = pose(value, path, "head")
-    if frame is not None:
-        frame.head_pose = make_pose(*head)
-
-
 def _head_tracking(frame: SpatialIntentFrame | None, value: object, path: str) -> None:
     tracking = enumeration(value, path + "head_tracking", CONFIDENCE_BY_NAME)
     if frame is not None:
@@ -279,18 +273,6 @@ def _select(frame: SpatialIntentFrame | None, value: object, path: str) -> None:
         select = SelectState()
         select.pressed, select.changed, select.last_change_time_ns = pressed, changed, last_change
         frame.primary_select = select
-
-
-def _left_hand(frame: SpatialIntentFrame | None, value: object, path: str) -> None:
-    hand = pose(value, path, "left_hand")
-    if frame is not None:
-        frame.left_hand_pose = make_pose(*hand)
-
-
-def _right_hand(frame: SpatialIntentFrame | None, value: object, path: str) -> None:
-    hand = pose(value, path, "right_hand")
-    if frame is not None:
-        frame.right_hand_pose = make_pose(*hand)
 
 
 def _gaze(frame: SpatialIntentFrame | None, value: object, path: str) -> None:
@@ -324,6 +306,19 @@ def _capabilities(frame: SpatialIntentFrame | None, value: object, path: str) ->
 
 
 MemberReader = Callable[[SpatialIntentFrame | None, object, str], None]
+
+
+def _pose_member(key: str, attribute: str) -> MemberReader:
+    def read(frame: SpatialIntentFrame | None, value: object, path: str) -> None:
+        read_pose = pose(value, path, key)
+        if frame is not None:
+            setattr(frame, attribute, make_pose(*read_pose))
+
+    return read
+
+
+_head, _left_hand = _pose_member("head", "head_pose"), _pose_member("left_hand", "left_hand_pose")
+_right_hand = _pose_member("right_hand", "right_hand_pose")
 MEMBER_READERS: dict[str, MemberReader] = {
     "timestamp_ns": _timestamp, "timestamp_domain": _domain, "reference_space": _reference_space, "head": _head,
     "head_tracking": _head_tracking, "pointing": _pointing, "primary_select": _select, "left_hand": _left_hand,
