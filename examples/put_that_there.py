@@ -20,9 +20,8 @@ from dataclasses import dataclass
 
 import quillary_spatial as spatial
 from demo import TICK_RATE_HZ, ScriptedRuntime, ns_at
-from scene import AIM_POINTS, Point, raycast
+from scene import AIM_POINTS, SKY, Point, raycast
 
-SKY: Point = (0.25, 3.0, 2.0)  # up and behind the user: the ray hits nothing in the room
 AIM: list[tuple[float, Point]] = [
     (0.0, AIM_POINTS["lamp"]), (1.2, AIM_POINTS["lamp"]),
     (1.4, AIM_POINTS["table"]), (2.4, AIM_POINTS["table"]),

@@ -67,6 +67,8 @@ AIM_POINTS: dict[str, Point] = {
     "wall": (-0.8, 1.6, -3.0),
     "floor": (0.9, 0.0, -1.0),  # beside the table
 }
+# Up and behind the user, from where the hands are: a ray towards it hits nothing in the room.
+SKY: Point = (0.25, 3.0, 2.0)
 
 
 def raycast(ray: Ray) -> SpatialHit | None:

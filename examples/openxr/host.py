@@ -16,6 +16,7 @@ from pathlib import Path
 from typing import TextIO
 
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent))  # the demo's scene
+import put_that_there  # noqa: E402
 import quillary_spatial as spatial  # noqa: E402
 import script  # noqa: E402
 import xr  # noqa: E402
@@ -149,12 +150,26 @@ def run(runtime: OpenXRRuntime, epoch_ns: int, events_out: TextIO, frames_out: T
     period_ns = 1_000_000_000 // script.TICK_RATE_HZ
     ticks = round(script.SESSION_SECONDS * script.TICK_RATE_HZ)
     pending = sorted(script.UTTERANCES, key=lambda u: u.at_seconds)
+    spoken = sorted(script.SPOKEN, key=lambda s: s.delivered_at)
     summary: list[str] = []
     late_ticks = 0
     work_ns: list[int] = []  # what each tick costs the host: runtime calls, frame, grounding, push
 
     runtime.wait_until_focused(FOCUS_TIMEOUT_S)
     started_late_ms = max(0, time.monotonic_ns() - epoch_ns) / 1e6
+
+    def deliver(spoken: put_that_there.Spoken) -> None:
+        sleep_until(epoch_ns + round(spoken.delivered_at * 1e9))
+        at = runtime.xr_time(time.monotonic_ns())
+        words = [spatial.Word(text, runtime.xr_time(epoch_ns + round(start * 1e9)),
+                              runtime.xr_time(epoch_ns + round(end * 1e9))) for text, start, end in spoken.words]
+        event = (timeline.submit_text(spoken.text, at, words=words) if isinstance(timeline, spatial.Recorder)
+                 else timeline.submit_text(spoken.text, at))
+        if event is not None:
+            events_out.write(spatial.to_jsonl(event) + "\n")
+        grounded = spatial.ground(timeline, spoken.text, words, at)
+        summary.append(f"  t={spoken.delivered_at:4.1f} s  {spoken.text!r:26} -> " + ", ".join(
+            f"{r.word}: {r.referent or r.reason}" for r in grounded.references))
 
     def submit(utterance: script.Utterance) -> None:
         said_ns = epoch_ns + round(utterance.at_seconds * 1e9)
@@ -192,12 +207,14 @@ def run(runtime: OpenXRRuntime, epoch_ns: int, events_out: TextIO, frames_out: T
         next_tick_s = (tick + 1) / script.TICK_RATE_HZ
         while pending and pending[0].at_seconds < next_tick_s:
             submit(pending.pop(0))
+        while spoken and spoken[0].delivered_at < next_tick_s:
+            deliver(spoken.pop(0))
 
     if isinstance(timeline, spatial.Recorder):
         timeline.close()
     runtime.exit(timeout_s=2.0)
     summary.insert(0, f"openxr host: {ticks} frames at {script.TICK_RATE_HZ} Hz from {runtime.system.name} "
-                      f"({runtime.reference_space_type} space), {len(script.UTTERANCES)} utterances")
+                      f"({runtime.reference_space_type} space), {len(script.UTTERANCES) + len(script.SPOKEN)} utterances")
     print("\n".join(summary), file=sys.stderr)
     return {
         "summary": summary,

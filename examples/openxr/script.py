@@ -10,9 +10,12 @@ from pathlib import Path
 from typing import TypeVar
 
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent))  # the demo's scene and helpers
+import put_that_there  # noqa: E402
 from scene import AIM_POINTS, Point as Point, lerp, normalize, sub  # noqa: E402
 
-SESSION_SECONDS = 5.0
+# A tour of the room's objects for five seconds, then put_that_there.py's scene.
+PUT_THAT_THERE_AT = 5.0
+SESSION_SECONDS = PUT_THAT_THERE_AT + put_that_there.SESSION_SECONDS + 0.1
 TICK_RATE_HZ = 90
 
 HEAD_POSITION: Point = (0.0, 1.6, 0.0)
@@ -30,6 +33,7 @@ AIM_KEYFRAMES: list[tuple[float, Point]] = [
     (1.2, AIM_POINTS["lamp"]), (2.4, AIM_POINTS["lamp"]),
     (2.6, AIM_POINTS["wall"]), (3.4, AIM_POINTS["wall"]),
     (3.6, AIM_POINTS["floor"]), (5.0, AIM_POINTS["floor"]),
+    *[(PUT_THAT_THERE_AT + t, point) for t, point in put_that_there.AIM],
 ]
 
 SELECT_HELD = (1.7, 1.9)
@@ -48,6 +52,10 @@ UTTERANCES = [
     Utterance(3.0, "hang the picture there", "wall"),
     Utterance(4.2, "put it there", "floor"),
 ]
+
+# Said with the recogniser's word times, and grounded word by word.
+SPOKEN = [put_that_there.Spoken(s.text, [(w, PUT_THAT_THERE_AT + a, PUT_THAT_THERE_AT + b) for w, a, b in s.words],
+                                PUT_THAT_THERE_AT + s.delivered_at) for s in put_that_there.SCRIPT]
 
 
 Value = TypeVar("Value")

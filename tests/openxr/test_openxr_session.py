@@ -152,8 +152,9 @@ def test_select_press_and_release_appear_once_each(session):
 
 
 def test_each_utterance_gets_the_referent_the_script_pointed_at(session):
-    assert [e["text"] for e in session.events] == [u.text for u in script.UTTERANCES]
-    for event, utterance in zip(session.events, script.UTTERANCES):
+    toured = session.events[:len(script.UTTERANCES)]  # before the put-that-there scene
+    assert [e["text"] for e in toured] == [u.text for u in script.UTTERANCES]
+    for event, utterance in zip(toured, script.UTTERANCES):
         assert event["spatial_context"]["target"]["host_id"] == utterance.referent
         assert session.seconds(event["timestamp_ns"]) == pytest.approx(utterance.at_seconds, abs=0.02)
         assert 0 <= event["spatial_age_ns"] <= PERIOD_NS + 2_000_000
@@ -215,4 +216,20 @@ def test_the_recorded_session_replays_to_the_same_events(session):
     assert [strict_loads(line) for line in replay.stdout.splitlines()] == session.events
     summary = subprocess.run([sys.executable, "-m", "quillary_spatial", "summary", str(session.out / "session.jsonl")],
                              capture_output=True, text=True, env=env, timeout=60)
-    assert summary.stdout.count("-> ") == len(script.UTTERANCES)
+    assert summary.stdout.count("-> ") == len(script.UTTERANCES) + len(script.SPOKEN)
+
+
+def test_the_agent_makes_the_same_calls_from_the_recorded_openxr_session(session):
+    env = dict(os.environ, PYTHONPATH=os.pathsep.join([os.environ["PYTHONPATH"], str(REPO / "python")]))
+    agent = subprocess.run([sys.executable, str(REPO / "examples" / "put_that_there.py"), "--replay",
+                            str(session.out / "session.jsonl")], capture_output=True, text=True, env=env, timeout=60)
+    assert agent.returncode == 0, agent.stderr
+    move, describe, refuse = [json.loads(line) for line in agent.stdout.splitlines()]
+    assert move["tool"] == "move" and move["arguments"]["object"] == "lamp"
+    destination = move["arguments"]["destination"]
+    # Through the runtime the pose carries float noise; the table top is where the script aims.
+    assert destination["host_id"] == "table"
+    assert destination["position"] == pytest.approx(list(script.AIM_POINTS["table"]), abs=1e-3)
+    assert describe == {"tool": "describe", "arguments": {"object": "wall"}}
+    assert refuse["tool"] == "refuse" and refuse["arguments"]["word"] == "here"
+    assert refuse["arguments"]["reason"] == "nothing_hit"
