@@ -1,8 +1,19 @@
 // The core's per-tick costs: writing lines and the timeline operations a host calls.
 #include <benchmark/benchmark.h>
 
+#include <fmt/format.h>
+
+#include <array>
+#include <charconv>
 #include <cstdint>
+#include <cmath>
+#include <cstdlib>
+#include <iostream>
 #include <limits>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "example_frames.hpp"
 #include "json_writers.hpp"
@@ -33,6 +44,60 @@ void BM_EventLine(benchmark::State& state) {
     qs::IntentTimeline timeline(1, nanoseconds{0});
     timeline.push(full_frame());
     write_line(state, *timeline.submit_text("put it there", full_frame().timestamp_ns));
+}
+
+// Numbers as tracking writes them: positions within 3 m, unit-quaternion components, at full
+// precision. Random, so that a branchy writer cannot be flattered by one repeated value.
+std::vector<double> tracking_values() {
+    std::mt19937_64 rng(42);
+    std::uniform_real_distribution<double> position(-3.0, 3.0);
+    std::normal_distribution<double> axis(0.0, 1.0);
+    std::vector<double> values;
+    for (int i = 0; i < 2048; ++i) {
+        values.push_back(position(rng));
+        std::array<double, 4> q{axis(rng), axis(rng), axis(rng), axis(rng)};
+        const double norm = std::sqrt(q[0] * q[0] + q[1] * q[1] + q[2] * q[2] + q[3] * q[3]);
+        values.push_back(q[static_cast<std::size_t>(i % 4)] / norm);
+    }
+    return values;
+}
+
+// The formatters compared, each writing into a buffer: ours, std::to_chars with precision 9
+// and {fmt}'s "{:.9g}", which write the same bytes (checked before timing).
+char* ours(char* p, double value) { return qs::json::format_number(p, value); }
+
+char* to_chars_9(char* p, double value) {
+    return std::to_chars(p, p + qs::json::number_room, value, std::chars_format::general, 9).ptr;
+}
+
+char* fmt_9g(char* p, double value) { return fmt::format_to(p, "{:.9g}", value); }
+
+template <char* (*Format)(char*, double)>
+void BM_NumberRandom(benchmark::State& state) {
+    const auto values = tracking_values();
+    std::array<char, qs::json::number_room> mine{}, theirs{};
+    for (const double value : values) {
+        const std::string_view a(mine.data(), static_cast<std::size_t>(ours(mine.data(), value) - mine.data()));
+        const std::string_view b(theirs.data(), static_cast<std::size_t>(Format(theirs.data(), value) - theirs.data()));
+        if (a != b) {
+            std::cerr << "different bytes for " << value << ": " << a << " / " << b << '\n';
+            std::abort();
+        }
+    }
+    // One line's worth of numbers after another, as the line writers lay them out.
+    std::vector<char> out(values.size() * qs::json::number_room);
+    for (auto _ : state) {
+        char* p = out.data();
+        for (const double value : values) {
+            p = Format(p, value);
+        }
+        benchmark::DoNotOptimize(p);
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * values.size()));
+    state.counters["ns_per_number"] = benchmark::Counter(
+        static_cast<double>(state.iterations() * values.size()),
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 // One number of a typical full-precision tracking value, and one that is already short.
@@ -87,6 +152,9 @@ BENCHMARK(BM_DefaultFrameLine);
 BENCHMARK(BM_FullFrameLine);
 BENCHMARK(BM_EventLine);
 BENCHMARK(BM_Number)->Arg(0)->Arg(1)->ArgNames({"long"});
+BENCHMARK(BM_NumberRandom<ours>)->Name("BM_NumberRandom/ours");
+BENCHMARK(BM_NumberRandom<to_chars_9>)->Name("BM_NumberRandom/to_chars_general_9");
+BENCHMARK(BM_NumberRandom<fmt_9g>)->Name("BM_NumberRandom/fmt_9g");
 BENCHMARK(BM_PushFullFrame)->Arg(240)->Arg(2400)->Arg(24000);
 BENCHMARK(BM_Latest);
 BENCHMARK(BM_SubmitText)->ArgsProduct({{240, 2400, 24000}, {0, 1}})->ArgNames({"capacity", "worst"});

@@ -98,7 +98,8 @@ def decoding(bench: Bench) -> None:
     if json.loads(line) != data:
         raise SystemExit("to_dict and json.loads disagree")
     bench.compare("full frame to dict", ("to_dict", lambda: spatial.to_dict(full)),
-                  [("json.loads(line)", lambda: json.loads(line)),
+                  [("json.loads(to_jsonl(frame))", lambda: json.loads(spatial.to_jsonl(full))),
+                   ("json.loads(line)", lambda: json.loads(line)),
                    ("hand-built dict (partial)", by_hand)])
 
 

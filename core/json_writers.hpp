@@ -2,6 +2,7 @@
 // buffer, with no whitespace and independent of any locale.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -13,6 +14,10 @@ namespace quillary::spatial::json {
 // Up to 9 significant digits, correctly rounded, general notation (%.9g without a locale).
 // NaN and the infinities have no JSON form and are written as null.
 void write_number(std::string& out, double value);
+// The same into a buffer with at least number_room bytes at `p`; returns the end. A number
+// takes at most 16 bytes; the rest is room the formatter may scribble on.
+inline constexpr std::size_t number_room = 48;
+char* format_number(char* p, double value);
 void write_integer(std::string& out, std::int64_t value);
 void write_unsigned(std::string& out, std::uint64_t value);
 void write_bool(std::string& out, bool value);

@@ -1,6 +1,7 @@
 #include "timeline.hpp"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace quillary::spatial {
@@ -38,13 +39,22 @@ std::optional<ContextualIntentEvent> IntentTimeline::submit_text(std::string_vie
         return std::nullopt;
     }
     const std::scoped_lock lock(mutex_);
-    // Newest first: text usually arrives after the newest frame, so the walk stops at once.
-    const auto chosen = std::find_if(frames_.rbegin(), frames_.rend(), [&](const auto& frame) {
-        return frame.timestamp_ns <= timestamp;
-    });
-    if (chosen == frames_.rend()) {
+    if (frames_.empty()) {
         return std::nullopt;
     }
+    // The newest frame at or before the text. Text usually arrives after the newest frame,
+    // which is checked first. Otherwise a binary search finds the same frame a newest-first
+    // walk would stop at: the store is ordered by time (an older frame starts a new history),
+    // and among equal times the last pushed is the one before the first later frame.
+    auto past = frames_.end();
+    if (timestamp < frames_.back().timestamp_ns) {
+        past = std::upper_bound(frames_.begin(), frames_.end(), timestamp,
+                                [](Nanoseconds t, const SpatialIntentFrame& frame) { return t < frame.timestamp_ns; });
+    }
+    if (past == frames_.begin()) {
+        return std::nullopt;
+    }
+    const auto chosen = std::prev(past);
     // The true age lies in [0, 2^64 - 1]; unsigned arithmetic gives it exactly, where the
     // signed difference of two far-apart times would overflow. Older frames are not tried:
     // they would be older still.

@@ -32,6 +32,11 @@ bool is_constructed(py::handle src, const pyd::type_info* type) {
     return v_h && v_h.instance_registered();
 }
 
+bool is_other_bound_class(py::handle src) {
+    const auto* type = pyd::get_type_info(Py_TYPE(src.ptr()));
+    return type != nullptr && !type->module_local;
+}
+
 void throw_not_constructed(const pyd::type_info* type) {
     throw py::type_error(std::string(type->type->tp_name) +
                          ".__init__() was not called on this instance");

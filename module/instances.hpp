@@ -55,15 +55,28 @@ bool is_constructed(pybind11::handle src, const pyd::type_info* type);
 
 [[noreturn]] void throw_not_constructed(const pyd::type_info* type);
 
+// Whether `src` is an instance of a class registered with this interpreter's pybind11 state
+// (not a foreign module's local class, which pybind11 must still get a chance to convert).
+bool is_other_bound_class(pybind11::handle src);
+
 template <class T>
 class checked_caster : public pyd::type_caster_base<T> {
     using base = pyd::type_caster_base<T>;
 
 public:
     bool load(pybind11::handle src, bool convert) {
-        if (src && this->typeinfo != nullptr && PyObject_TypeCheck(src.ptr(), this->typeinfo->type) &&
-            !is_constructed(src, this->typeinfo)) {
-            throw_not_constructed(this->typeinfo);
+        if (src && this->typeinfo != nullptr) {
+            if (PyObject_TypeCheck(src.ptr(), this->typeinfo->type)) {
+                if (!is_constructed(src, this->typeinfo)) {
+                    throw_not_constructed(this->typeinfo);
+                }
+            } else if (is_other_bound_class(src)) {
+                // An instance of another of this module's classes (an event offered to the
+                // frame overload of to_jsonl, say) is no T, whatever the pass: refused here
+                // rather than after pybind11 has looked for foreign module-local types by
+                // attribute lookups that raise and clear an AttributeError each time.
+                return false;
+            }
         }
         return base::load(src, convert);
     }
