@@ -232,3 +232,70 @@ def test_wrong_raycast_answers_raise_runtime_error_and_leave_the_frame_unchanged
     with pytest.raises(RuntimeError, match="^Unable to cast Python instance of type "):
         spatial.resolve_target(frame, lambda ray: answer)
     assert state(frame) == before
+
+
+# --- instances whose __init__ never ran -------------------------------------------------------
+# __new__ alone gives an instance with no value behind it. Every way it can enter the module
+# must refuse it by name, never touch the storage behind it.
+
+BARE_CLASSES = [Vec3, Quaternion, Pose, Ray, TrackingConfidence, PointingSource, PointingIntent, SelectState,
+                SpatialHit, ReferenceSpace, CapabilitySnapshot, SpatialIntentFrame, spatial.ContextualIntentEvent,
+                IntentTimeline]
+
+
+def properties(cls):
+    """The instance attributes (an enumeration's __doc__ and __members__ belong to the class)."""
+    return [name for name, d in vars(cls).items() if isinstance(d, property) and not name.startswith("__")]
+
+
+def entry_points(cls):
+    """Every way a bare instance of `cls` can be handed to the module, as calls."""
+    calls = [(f"read {name}", lambda bare, name=name: getattr(bare, name)) for name in properties(cls)]
+    calls += [(f"write {name}", lambda bare, name=name: setattr(bare, name, getattr(cls(), name)))
+              for name in properties(cls) if cls not in (spatial.ContextualIntentEvent, IntentTimeline)
+              and vars(cls)[name].fset is not None and cls not in (TrackingConfidence, PointingSource)]
+    if cls in (TrackingConfidence, PointingSource):
+        calls += [("int", lambda bare: int(bare)), ("repr", lambda bare: repr(bare)), ("==", lambda bare: bare == bare)]
+    for function in (spatial.to_jsonl, spatial.to_dict):
+        calls.append((function.__name__, lambda bare, f=function: f(bare)))
+    calls.append(("push", lambda bare: IntentTimeline().push(bare)))
+    if cls is IntentTimeline:
+        calls += [("push to it", lambda bare: bare.push(SpatialIntentFrame())), ("latest", lambda bare: bare.latest()),
+                  ("submit_text", lambda bare: bare.submit_text("x", 1))]
+    if cls is Vec3:
+        calls.append(("Ray(origin, direction)", lambda bare: Ray(bare, Vec3())))
+    if cls is SpatialIntentFrame:
+        calls.append(("resolve_target", lambda bare: spatial.resolve_target(bare, lambda ray: None)))
+    if cls is SpatialHit:
+        def ground(bare):
+            frame = SpatialIntentFrame()
+            frame.pointing = PointingIntent()
+            return spatial.resolve_target(frame, lambda ray: bare)
+        calls.append(("returned by the ray cast", ground))
+    # As the value written to a record member of that type.
+    holders = {Vec3: (Pose, "position"), Quaternion: (Pose, "orientation"), Pose: (SpatialIntentFrame, "head_pose"),
+               Ray: (PointingIntent, "ray"), PointingIntent: (SpatialIntentFrame, "pointing"),
+               SelectState: (SpatialIntentFrame, "primary_select"), SpatialHit: (SpatialIntentFrame, "target"),
+               ReferenceSpace: (SpatialIntentFrame, "reference_space"),
+               CapabilitySnapshot: (SpatialIntentFrame, "capabilities"),
+               TrackingConfidence: (SpatialIntentFrame, "head_tracking"), PointingSource: (PointingIntent, "source")}
+    if cls in holders:
+        holder, name = holders[cls]
+        calls.append((f"{holder.__name__}.{name} = it", lambda bare: setattr(holder(), name, bare)))
+    return calls
+
+
+BARE_CASES = [(cls, name, call) for cls in BARE_CLASSES for name, call in entry_points(cls)]
+
+
+@pytest.mark.parametrize("cls, entry, call", BARE_CASES, ids=[f"{c.__name__}-{e}" for c, e, _ in BARE_CASES])
+def test_a_bare_instance_is_refused_at_every_entry_point(cls, entry, call):
+    bare = cls.__new__(cls)
+    try:
+        call(bare)
+    except TypeError as error:
+        # Refused by name where it is the instance itself; elsewhere as a wrong argument.
+        assert "__init__() was not called on this instance" in str(error) or "incompatible" in str(error)
+        assert f"_spatial.{cls.__name__}.__init__" in str(error) or "incompatible" in str(error)
+    else:
+        pytest.fail(f"{entry} accepted a {cls.__name__} whose __init__ never ran")
