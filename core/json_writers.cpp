@@ -158,6 +158,9 @@ char* format_number_fast(char* p, double value) {
     }
     exponent += static_cast<int>(std::fabs(value) >= powers_of_ten_as_doubles[static_cast<std::size_t>(
                                                          exponent + 1 - fast_min_exponent)]);
+    if (exponent < fast_min_exponent || exponent > fast_max_exponent) {
+        return nullptr;
+    }
     // Usually the double product |value| * 10^k (10^k is exact) rounds the same way as the
     // exact one: it is off by at most half a unit in its last place, under 1.2e-7 below 10^9,
     // so only a fraction within 10^-6 of one half needs the exact product.
