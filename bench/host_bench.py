@@ -243,6 +243,11 @@ def plot(series: dict[str, list[float]], path: Path) -> None:
     figure.savefig(path, dpi=110)
 
 
+def per_number_ns(benchmark: dict) -> float:
+    """A benchmark's time per call, or per number where it counts numbers (stored in seconds)."""
+    return benchmark["ns_per_number"] * 1e9 if "ns_per_number" in benchmark else benchmark["real_time"]
+
+
 def core_rows(path: Path | None) -> list[str]:
     """Google Benchmark's results for the core alone (medians when it ran repetitions)."""
     if path is None or not path.exists():
@@ -250,12 +255,70 @@ def core_rows(path: Path | None) -> list[str]:
     results = json.loads(path.read_text())["benchmarks"]
     medians = [b for b in results if b.get("aggregate_name") == "median"] or \
               [b for b in results if b.get("run_type") == "iteration"]
-    rows = ["", "## Core alone (C++, Google Benchmark)", "", "| benchmark | ns per call | bytes per second |",
+    rows = ["", "## Core alone (C++, Google Benchmark)", "", "BM_NumberRandom: ns per number, over 4,096 random "
+            "tracking values.", "", "| benchmark | ns per call | bytes per second |",
             "|---|---:|---:|"]
     for b in medians:
         name = b["name"].removesuffix("_median")
         rate = b.get("bytes_per_second")
-        rows.append(f"| {name} | {b['real_time']:,.1f} | {f'{rate / 2**20:,.0f} MiB/s' if rate else ''} |")
+        rows.append(f"| {name} | {per_number_ns(b):,.1f} | {f'{rate / 2**20:,.0f} MiB/s' if rate else ''} |")
+    return rows
+
+
+# The landed main's own run (its bench/results.md), before the performance work: the "before"
+# of each goal. Ratios are within that run, as the "after" ones are within this run.
+BEFORE = {
+    "to_jsonl(full frame) / orjson": "817 / 707 ns = 1.16",
+    "to_jsonl(event) / orjson": "1,300 / 803 ns = 1.62",
+    "to_dict / json.loads(to_jsonl)": "6,585 / (5,171 + 817) ns = 1.10",
+    "submit_text worst / usual, 240": "276 / 360 ns = 0.77",
+    "submit_text worst / usual, 2,400": "1,305 / 339 ns = 3.85",
+    "submit_text worst / usual, 24,000": "57,476 / 341 ns = 168",
+    "push at 24,000 / push at 240": "264 / 186 ns = 1.42",
+    "to_chars(general, 9) / ours, random numbers": "about 2 (47-58 against 97-124 ns, the issue's own run)",
+    "{fmt} / ours, random numbers": "not measured",
+}
+
+
+def goal_rows(bench: Bench, core_json: Path | None) -> list[str]:
+    """Each goal's before and after; the after from this run."""
+    ns = {(section, subject): value for section, subject, value, _ in bench.rows}
+    core: dict[str, float] = {}
+    if core_json is not None and core_json.exists():
+        for b in json.loads(core_json.read_text())["benchmarks"]:
+            if b.get("aggregate_name", "median") == "median":
+                core[b["name"].removesuffix("_median")] = per_number_ns(b)
+
+    def ratio(a: float, b: float, goal: str, met: bool) -> tuple[str, str, str]:
+        return f"{a:,.0f} / {b:,.0f} ns = {a / b:.2f}", goal, "yes" if met else "no"
+
+    after: dict[str, tuple[str, str, str]] = {}
+    for label, section in [("full frame", "encode full frame (837 B)"), ("event", "encode event (990 B)")]:
+        ours, orjson_ns = ns[(section, "to_jsonl")], ns[(section, "orjson.dumps(dict)")]
+        after[f"to_jsonl({label}) / orjson"] = ratio(ours, orjson_ns, "<= 1", ours <= orjson_ns)
+    to_dict, loads = ns[("full frame to dict", "to_dict")], ns[("full frame to dict", "json.loads(to_jsonl(frame))")]
+    after["to_dict / json.loads(to_jsonl)"] = ratio(to_dict, loads, "<= 1", to_dict <= loads)
+    for capacity in CAPACITIES:
+        section = f"scale: capacity {capacity:,}"
+        worst, usual = ns[(section, "IntentTimeline.submit_text, worst")], ns[(section, "IntentTimeline.submit_text, usual")]
+        after[f"submit_text worst / usual, {capacity:,}"] = ratio(worst, usual, "<= 2", worst <= 2 * usual)
+    push_low = ns[(f"scale: capacity {CAPACITIES[0]:,}", "IntentTimeline.push")]
+    push_high = ns[(f"scale: capacity {CAPACITIES[-1]:,}", "IntentTimeline.push")]
+    after["push at 24,000 / push at 240"] = ratio(push_high, push_low, "flat", push_high <= 1.5 * push_low)
+    numbers = {k: core.get(f"BM_NumberRandom/{k}") for k in ("ours", "to_chars_general_9", "fmt_9g")}
+    if all(numbers.values()):
+        mine, to_chars_ns, fmt_ns = numbers["ours"], numbers["to_chars_general_9"], numbers["fmt_9g"]
+        assert mine and to_chars_ns and fmt_ns
+        after["to_chars(general, 9) / ours, random numbers"] = (
+            f"{to_chars_ns:.1f} / {mine:.1f} ns = {to_chars_ns / mine:.2f}", ">= 4", "yes" if to_chars_ns >= 4 * mine else "no")
+        after["{fmt} / ours, random numbers"] = (
+            f"{fmt_ns:.1f} / {mine:.1f} ns = {fmt_ns / mine:.2f}", "> 1", "yes" if fmt_ns > mine else "no")
+    rows = ["", "## Goals", "", "Before: the landed main's own run; after: this run (ratios within each run).", "",
+            "| goal | before | after | wanted | met |", "|---|---|---|---|---|"]
+    for goal, before in BEFORE.items():
+        if goal in after:
+            value, wanted, met = after[goal]
+            rows.append(f"| {goal} | {before} | {value} | {wanted} | {met} |")
     return rows
 
 
@@ -279,6 +342,7 @@ def report(bench: Bench, core_json: Path | None, session_rows: list[str]) -> str
         "|---|---|---:|---:|",
     ]
     lines += [f"| {section} | {subject} | {ns:,.0f} | {ratio:.2f}x |" for section, subject, ns, ratio in bench.rows]
+    lines += goal_rows(bench, core_json)
     lines += core_rows(core_json)
     lines += session_rows
     return "\n".join(lines) + "\n"
