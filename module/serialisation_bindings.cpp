@@ -3,6 +3,8 @@
 // says (same rounding, same omitted members).
 #include <pybind11/pybind11.h>
 
+#include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "bindings.hpp"
@@ -13,11 +15,39 @@ namespace py = pybind11;
 namespace quillary::spatial::bindings {
 namespace {
 
-// pybind11 decodes a returned std::string strictly as UTF-8, so string fields set from
-// invalid bytes surface as UnicodeDecodeError.
+// A line as a new str, decoded strictly as UTF-8: string fields set from invalid bytes surface
+// as UnicodeDecodeError. Lines are nearly always ASCII, which decodes to itself: checked a word
+// at a time, such a line is copied straight into a new one-byte str.
+py::str python_line(const std::string& line) {
+    std::uint64_t high_bits = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= line.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, line.data() + i, 8);
+        high_bits |= word;
+    }
+    for (; i < line.size(); ++i) {
+        high_bits |= static_cast<unsigned char>(line[i]);
+    }
+    if ((high_bits & 0x8080808080808080ULL) == 0) {
+        auto text = py::reinterpret_steal<py::str>(PyUnicode_New(static_cast<Py_ssize_t>(line.size()), 127));
+        if (!text) {
+            throw py::error_already_set();
+        }
+        std::memcpy(PyUnicode_1BYTE_DATA(text.ptr()), line.data(), line.size());
+        return text;
+    }
+    auto text = py::reinterpret_steal<py::str>(
+        PyUnicode_DecodeUTF8(line.data(), static_cast<Py_ssize_t>(line.size()), "strict"));
+    if (!text) {
+        throw py::error_already_set();
+    }
+    return text;
+}
+
 template <class Record>
-std::string line_of(const Record& record) {
-    return to_jsonl(record);
+py::str line_of(const Record& record) {
+    return python_line(to_jsonl(record));
 }
 
 // json and json.loads are looked up on every call: a host that replaces json.loads is honoured.
@@ -30,7 +60,7 @@ py::object dict_of(const Record& record) {
     if (!json) {
         throw py::error_already_set();
     }
-    py::str line(to_jsonl(record));
+    const py::str line = python_line(to_jsonl(record));
     const py::object loads = json.attr("loads");
     // One positional argument through the vectorcall protocol, without building a tuple.
     auto result = py::reinterpret_steal<py::object>(PyObject_CallOneArg(loads.ptr(), line.ptr()));
