@@ -374,10 +374,17 @@ def event_from_dict(record: object, path: str = "") -> ContextualIntentEvent:
     if timestamp_ns - age_ns != frame.timestamp_ns:
         fail(path + "spatial_age_ns", f"{age_ns} is not timestamp_ns minus spatial_context.timestamp_ns "
                                       f"({timestamp_ns - frame.timestamp_ns})")
+    return event_of(frame, text, timestamp_ns, age_ns)
+
+
+def event_of(frame: SpatialIntentFrame, text: str, timestamp_ns: int, age_ns: int) -> ContextualIntentEvent:
+    """The event of `text` at `timestamp_ns` with `frame` as its context, `age_ns` old, made as
+    every event is made: by a timeline, here of one frame whose maximum age is exactly that.
+    The caller vouches that the frame's time is `timestamp_ns - age_ns` and the text not empty."""
     timeline = IntentTimeline(capacity=1, max_context_age_ns=age_ns)
     timeline.push(frame)
     event = timeline.submit_text(text, timestamp_ns)
-    assert event is not None  # guaranteed by the checks above
+    assert event is not None and event.spatial_age_ns == age_ns
     return event
 
 

@@ -13,6 +13,11 @@ from .session import SessionHeader, Utterance, Word, header_line, utterance_line
 from .version import __version__
 
 
+# Frame times kept before the explanation model catches up, so that a host that never
+# submits text does not grow them without bound.
+CATCH_UP_AFTER = 4096
+
+
 class ExplainedTimeline:
     """An IntentTimeline (push, latest, submit_text, with the same arguments) that also says
     why each submitted text got its event or none: see `last_explanation`."""
@@ -29,7 +34,7 @@ class ExplainedTimeline:
         self.timeline.push(frame)
         pushed = self._pushed
         pushed.append(frame.timestamp_ns)
-        if len(pushed) >= 4096:
+        if len(pushed) >= CATCH_UP_AFTER:
             self._catch_up()
 
     def latest(self) -> SpatialIntentFrame | None:
@@ -96,7 +101,7 @@ class Recorder(ExplainedTimeline):
         return event
 
     def flush(self) -> None:
-        if len(self._pushed) >= 4096:
+        if len(self._pushed) >= CATCH_UP_AFTER:
             self._catch_up()
         if self._lines:
             self._lines.append("")

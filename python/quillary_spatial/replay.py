@@ -7,12 +7,12 @@ from collections import deque
 from collections.abc import Iterable, Iterator
 from dataclasses import dataclass
 
-from _spatial import ContextualIntentEvent, IntentTimeline, SpatialIntentFrame, to_jsonl
+from _spatial import ContextualIntentEvent, SpatialIntentFrame, to_jsonl
 
 from .explain import Explanation
 from .ground import DEICTIC_WORDS, GroundedUtterance, ground_with
 from .recorder import ExplainedTimeline
-from .read import read_frame
+from .read import event_of, read_frame
 from .session import CheckedFrame, SessionHeader, SessionReader, Source, TruncatedLog, Utterance
 
 
@@ -88,7 +88,7 @@ class Replay:
             if event is not None:
                 # Which frame the timeline chose; what came before it is older still.
                 index = int(event.spatial_context.timestamp_domain) - (self.frames - len(held))
-                event = event_with(read_frame(held[index]), text, event)
+                event = event_of(read_frame(held[index]), text, event.timestamp_ns, event.spatial_age_ns)
             return event, explanation
         try:
             with self.reader as reader:
@@ -131,15 +131,6 @@ class Replay:
         capacity = header.capacity if self.capacity_override is None else self.capacity_override
         age = header.max_context_age_ns if self.age_override is None else self.age_override
         return ExplainedTimeline(capacity, age)
-
-
-def event_with(frame: SpatialIntentFrame, text: str, decided: ContextualIntentEvent) -> ContextualIntentEvent:
-    """The event the timeline decided on, with its full frame: made the way every event is made."""
-    timeline = IntentTimeline(capacity=1, max_context_age_ns=decided.spatial_age_ns)
-    timeline.push(frame)
-    event = timeline.submit_text(text, decided.timestamp_ns)
-    assert event is not None and event.spatial_age_ns == decided.spatial_age_ns
-    return event
 
 
 def replay(source: Source, *, capacity: int | None = None, max_context_age_ns: int | None = None,
