@@ -1,4 +1,4 @@
-"""The command line: replay a session log, or summarise its utterances.
+"""The command line: replay a session log, summarise its utterances, or inspect it in a browser.
 
 Exit status: 0 on success, 1 when --verify finds a difference, 2 on bad input (a one-line
 message, no traceback).
@@ -7,8 +7,11 @@ message, no traceback).
 from __future__ import annotations
 
 import argparse
+import os
+import pathlib
 import sys
 import time
+import webbrowser
 from collections.abc import Sequence
 from typing import TextIO
 
@@ -103,6 +106,38 @@ def outcome(result: Replayed) -> str:
     return f"{referent}  (context {result.event.spatial_age_ns / 1e6:.1f} ms old)"
 
 
+def run_view(args: argparse.Namespace) -> int:
+    from . import inspector  # the page's assets are read only when asked for
+
+    if args.html is not None:
+        data = inspector.session_data(args.log, os.path.basename(args.log))
+        with open(args.html, "w", encoding="utf-8") as out:
+            out.write(inspector.render(data))
+        print(f"wrote {args.html}", file=sys.stderr)
+        if args.open:
+            webbrowser.open(pathlib.Path(args.html).resolve().as_uri())
+        if data["error"] is not None:
+            # The page is written all the same: it shows the error, for a bug report.
+            print(f"quillary_spatial: {data['error']['text']}", file=sys.stderr)
+            return 2
+        return 0
+    try:
+        server = inspector.serve(args.log, args.port)
+    except OSError as error:
+        print(f"quillary_spatial: cannot listen on 127.0.0.1:{args.port}: {error.strerror or error}", file=sys.stderr)
+        return 2
+    with server:
+        server.cache.page()  # made before the URL is shown: a log that cannot be opened fails here
+        print(f"serving the inspector of {args.log} at {server.url} (Ctrl-C stops)", flush=True)
+        if args.open:
+            webbrowser.open(server.url)
+        try:
+            server.serve_forever()
+        except KeyboardInterrupt:
+            print("stopped", file=sys.stderr)
+    return 0
+
+
 def warn_if_truncated(replay: Replay) -> None:
     if replay.truncated is not None:
         print(f"warning: {replay.truncated}; everything before it was replayed", file=sys.stderr)
@@ -131,6 +166,15 @@ def parser() -> argparse.ArgumentParser:
     summary = commands.add_parser("summary", help="every utterance with its referent, or why it got no event")
     summary.add_argument("log", help="a session log (JSON Lines)")
     summary.set_defaults(run=run_summary)
+    view = commands.add_parser("view", help="inspect a session log in a browser: served on 127.0.0.1, or as one HTML file",
+                               description="Serve the inspector of a session log on 127.0.0.1, or write it as one "
+                                           "self-contained HTML file that opens offline (exit status 2 when the log "
+                                           "is bad: the page is still written, and shows the error).")
+    view.add_argument("log", help="a session log (JSON Lines)")
+    view.add_argument("--port", type=bounded(0, 65535), default=0, help="the port to serve on (default: a free one)")
+    view.add_argument("--open", action="store_true", help="open the page in the default browser")
+    view.add_argument("--html", metavar="OUT.html", help="write the page to this file instead of serving it")
+    view.set_defaults(run=run_view)
     return top
 
 

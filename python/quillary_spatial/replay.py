@@ -4,7 +4,7 @@ from __future__ import annotations
 
 import sys
 from collections import deque
-from collections.abc import Iterable, Iterator
+from collections.abc import Callable, Iterable, Iterator
 from dataclasses import dataclass
 
 from _spatial import ContextualIntentEvent, SpatialIntentFrame, to_jsonl
@@ -26,6 +26,7 @@ class Replayed:
     explanation: Explanation
     grounded: GroundedUtterance | None  # its deictic words grounded, when the log has its words
     recorded_event_line: str | None  # the event line the log holds for it, if any
+    frame_index: int | None = None  # which of the log's frames (0 the first) the event was paired with
 
     @property
     def event_line(self) -> str | None:
@@ -65,7 +66,8 @@ class Replay:
     """
 
     def __init__(self, source: Source, *, capacity: int | None = None, max_context_age_ns: int | None = None,
-                 deictics: Iterable[str] = DEICTIC_WORDS):
+                 deictics: Iterable[str] = DEICTIC_WORDS, on_frame: Callable[[CheckedFrame], None] | None = None):
+        self.on_frame = on_frame
         self.reader = SessionReader(source, check_frames_only=True)
         self.deictics = frozenset(deictics)
         self.capacity_override, self.age_override = capacity, max_context_age_ns
@@ -77,6 +79,8 @@ class Replay:
 
     def __iter__(self) -> Iterator[Replayed]:
         pending: tuple[int, Utterance, ContextualIntentEvent | None, Explanation, GroundedUtterance | None] | None = None
+        pending_frame: int | None = None
+        chosen: list[int | None] = [None]  # the log index of the frame the last submit was paired with
         timeline: ExplainedTimeline | None = None
         stand_in = SpatialIntentFrame()  # pushed is copied, so one object serves every frame
         held: deque[str] = deque()  # the lines of the frames the timeline may still hold, newest last
@@ -85,9 +89,11 @@ class Replay:
             assert timeline is not None  # the reader puts the header first
             event = timeline.timeline.submit_text(text, at_ns)
             explanation = timeline.explain(text, at_ns, event)
+            chosen[0] = None
             if event is not None:
                 # Which frame the timeline chose; what came before it is older still.
-                index = int(event.spatial_context.timestamp_domain) - (self.frames - len(held))
+                chosen[0] = int(event.spatial_context.timestamp_domain)
+                index = chosen[0] - (self.frames - len(held))
                 event = event_of(read_frame(held[index]), text, event.timestamp_ns, event.spatial_age_ns)
             return event, explanation
         try:
@@ -95,22 +101,25 @@ class Replay:
                 for number, line, record in reader:
                     if isinstance(record, CheckedFrame):
                         if pending is not None:
-                            yield Replayed(*pending, None)
+                            yield Replayed(*pending, None, pending_frame)
                             pending = None
                         assert timeline is not None  # the reader puts the header first
                         stand_in.timestamp_ns = record.timestamp_ns
                         stand_in.timestamp_domain = str(self.frames)
                         timeline.push(stand_in)
                         held.append(line)
+                        if self.on_frame is not None:
+                            self.on_frame(record)
                         self.frames += 1
                         if self.first_frame_ns is None:
                             self.first_frame_ns = record.timestamp_ns
                     elif isinstance(record, Utterance):
                         if pending is not None:
-                            yield Replayed(*pending, None)
+                            yield Replayed(*pending, None, pending_frame)
                         assert timeline is not None
                         event, explanation = submit(record.text, record.timestamp_ns)
                         assert explanation is not None
+                        pending_frame = chosen[0]
                         grounded = None if record.words is None else \
                             ground_with(submit, record.text, record.words, record.timestamp_ns, self.deictics)
                         pending = (number, record, event, explanation, grounded)
@@ -119,12 +128,12 @@ class Replay:
                         held = deque(maxlen=min(timeline.model.capacity, sys.maxsize))
                     else:
                         assert pending is not None  # the reader puts an event right after its utterance
-                        yield Replayed(*pending, line)
+                        yield Replayed(*pending, line, pending_frame)
                         pending = None
         except TruncatedLog as error:
             self.truncated = error
         if pending is not None:
-            yield Replayed(*pending, None)
+            yield Replayed(*pending, None, pending_frame)
 
     def start(self, header: SessionHeader) -> ExplainedTimeline:
         self.header = header

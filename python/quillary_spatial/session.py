@@ -12,6 +12,7 @@ import json
 import os
 from collections.abc import Iterator, Mapping
 from dataclasses import dataclass, field
+from types import MappingProxyType
 from typing import IO, Any, NamedTuple
 
 from _spatial import ContextualIntentEvent, SpatialIntentFrame
@@ -65,6 +66,7 @@ class CheckedFrame(NamedTuple):
     """A frame line that was checked but not built (SessionReader with check_frames_only)."""
 
     timestamp_ns: int
+    members: Mapping[str, Any] = MappingProxyType({})  # the checked JSON object (null read as None)
 
 
 Record = SessionHeader | SpatialIntentFrame | CheckedFrame | Utterance | ContextualIntentEvent
@@ -141,7 +143,7 @@ def record_from_line(line: str | bytes, check_frames_only: bool = False) -> Reco
     record = parse(line)
     schema = record.get("schema") if type(record) is dict else None
     if schema == FRAME_SCHEMA:
-        return CheckedFrame(check_frame_dict(record)) if check_frames_only else frame_from_dict(record)
+        return CheckedFrame(check_frame_dict(record), record) if check_frames_only else frame_from_dict(record)
     if schema == UTTERANCE_SCHEMA:
         return utterance_from_dict(record)
     if schema == EVENT_SCHEMA:

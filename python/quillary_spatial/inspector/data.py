@@ -1,0 +1,138 @@
+"""What the inspector page shows of a session log, gathered in one pass over it.
+
+Frames become flat binary arrays (every frame, full resolution: the page searches them all
+and decimates only what it draws); utterances come from a replay, so the page shows the
+library's own pairing and the reason an utterance got no event. A bad log still gives data:
+everything read before the fault, and the fault with its line number.
+"""
+
+from __future__ import annotations
+
+import base64
+import math
+import sys
+from array import array
+from collections.abc import Mapping
+from typing import Any
+
+from ..read import ReadError
+from ..replay import Replay, Replayed
+from ..session import CheckedFrame, Source
+
+FORMAT = 1
+# Per frame, in this order: head position and orientation, left and right hand positions,
+# pointing origin and direction, gaze origin and direction, target position and normal.
+FLOATS_PER_FRAME = 31
+POINTING, SELECT_PRESSED, LEFT_HAND, RIGHT_HAND, GAZE, TARGET, HEAD_TRACKED, HAS_SELECT = (1 << i for i in range(8))
+NO_TARGET_ID = -1
+ABSENT = (0.0, 0.0, 0.0)
+
+
+class FrameArrays:
+    """Collects frames into the arrays the page reads."""
+
+    def __init__(self) -> None:
+        self.origin_ns: int | None = None
+        self.times = array("d")  # ns after the first frame (exact to 2**53 ns, 104 days)
+        self.values = array("f")
+        self.flags = array("B")
+        self.targets = array("i")
+        self.target_ids: dict[str, int] = {}
+
+    def __len__(self) -> int:
+        return len(self.flags)
+
+    def add(self, frame: CheckedFrame) -> None:
+        d = frame.members
+        if self.origin_ns is None:
+            self.origin_ns = frame.timestamp_ns
+        self.times.append(frame.timestamp_ns - self.origin_ns)
+        head = d["head"]
+        flags = 0 if d["head_tracking"] == "unavailable" else HEAD_TRACKED
+        left = d.get("left_hand")
+        right = d.get("right_hand")
+        pointing = d.get("pointing")
+        gaze = d.get("gaze")
+        target = d.get("target")
+        select = d.get("primary_select")
+        if left is not None:
+            flags |= LEFT_HAND
+        if right is not None:
+            flags |= RIGHT_HAND
+        if pointing is not None:
+            flags |= POINTING
+        if gaze is not None:
+            flags |= GAZE
+        target_id = NO_TARGET_ID
+        if target is not None:
+            flags |= TARGET
+            host_id = target.get("host_id")
+            if host_id is not None:
+                target_id = self.target_ids.setdefault(host_id, len(self.target_ids))
+        if select is not None:
+            flags |= HAS_SELECT | (SELECT_PRESSED if select["pressed"] else 0)
+        values = (*head["position"], *head["orientation"],
+                  *(ABSENT if left is None else left["position"]),
+                  *(ABSENT if right is None else right["position"]),
+                  *((*ABSENT, *ABSENT) if pointing is None else (*pointing["origin"], *pointing["direction"])),
+                  *((*ABSENT, *ABSENT) if gaze is None else (*gaze["origin"], *gaze["direction"])),
+                  *((*ABSENT, *ABSENT) if target is None else (*target["position"], *target["normal"])))
+        if None in values:  # a non-finite number is written null
+            values = tuple(math.nan if v is None else v for v in values)
+        self.values.extend(values)
+        self.flags.append(flags)
+        self.targets.append(target_id)
+
+    def to_json(self) -> dict[str, Any]:
+        return {"count": len(self), "originNs": str(self.origin_ns or 0),
+                "times": packed(self.times), "values": packed(self.values), "flags": packed(self.flags),
+                "targets": packed(self.targets), "targetIds": list(self.target_ids)}
+
+
+def packed(values: array[Any]) -> str:
+    """Base64 of the array's bytes, little-endian as typed arrays are read on every browser."""
+    if sys.byteorder != "little":
+        values = array(values.typecode, values)
+        values.byteswap()
+    return base64.b64encode(values.tobytes()).decode("ascii")
+
+
+def utterance_json(result: Replayed, frames_before: int, origin_ns: int) -> dict[str, Any]:
+    event, explanation = result.event, result.explanation
+    target = None if event is None else event.spatial_context.target
+    return {"line": result.line_number, "timeNs": result.utterance.timestamp_ns - origin_ns,
+            "text": result.utterance.text, "outcome": str(explanation.outcome), "reason": explanation.describe(),
+            "frame": result.frame_index, "framesBefore": frames_before,
+            "ageNs": None if event is None else event.spatial_age_ns,
+            "referent": None if target is None else target.host_id,
+            "hit": target is not None, "eventLine": result.event_line}
+
+
+def session_data(source: Source, name: str) -> dict[str, Any]:
+    """Everything the page needs, as one JSON-ready object."""
+    frames = FrameArrays()
+    replay = Replay(source, on_frame=frames.add)
+    utterances: list[tuple[Replayed, int]] = []
+    error: dict[str, Any] | None = None
+    try:
+        for result in replay:
+            utterances.append((result, replay.frames))
+    except ReadError as fault:
+        error = {"message": fault.message, "line": fault.line, "text": str(fault)}
+    header = replay.header
+    origin = frames.origin_ns or 0
+    return {
+        "format": FORMAT,
+        "name": name,
+        "header": None if header is None else header_json(header.capacity, header.max_context_age_ns,
+                                                          header.library_version, header.host),
+        "error": error,
+        "truncated": None if replay.truncated is None else str(replay.truncated),
+        "frames": frames.to_json(),
+        "utterances": [utterance_json(result, before, origin) for result, before in utterances],
+    }
+
+
+def header_json(capacity: int, max_age_ns: int, library_version: str, host: Mapping[str, Any]) -> dict[str, Any]:
+    # Strings: both may be beyond what a JavaScript number holds exactly.
+    return {"capacity": str(capacity), "maxContextAgeNs": str(max_age_ns), "libraryVersion": library_version, "host": host}

@@ -1,0 +1,106 @@
+// The session as the Python side packs it (quillary_spatial/inspector/data.py), decoded.
+
+export interface Problem {
+  message: string;
+  line: number | null;
+  text: string;
+}
+
+export interface Header {
+  capacity: string;
+  maxContextAgeNs: string;
+  libraryVersion: string;
+  host: Record<string, unknown>;
+}
+
+export type Outcome = "event" | "empty_text" | "no_frame" | "before_history" | "too_old";
+
+export interface Utterance {
+  line: number;
+  timeNs: number;
+  text: string;
+  outcome: Outcome;
+  reason: string;
+  frame: number | null;
+  framesBefore: number;
+  ageNs: number | null;
+  referent: string | null;
+  hit: boolean;
+  eventLine: string | null;
+}
+
+interface PackedFrames {
+  count: number;
+  originNs: string;
+  times: string;
+  values: string;
+  flags: string;
+  targets: string;
+  targetIds: string[];
+}
+
+interface Packed {
+  format: number;
+  name: string;
+  header: Header | null;
+  error: Problem | null;
+  truncated: string | null;
+  frames: PackedFrames;
+  utterances: Utterance[];
+}
+
+export const FLOATS_PER_FRAME = 31;
+// Offsets into a frame's floats.
+export const HEAD_POSITION = 0, HEAD_ORIENTATION = 3, LEFT_HAND = 7, RIGHT_HAND = 10, POINTING_ORIGIN = 13,
+  POINTING_DIRECTION = 16, GAZE_ORIGIN = 19, GAZE_DIRECTION = 22, TARGET_POSITION = 25, TARGET_NORMAL = 28;
+
+export const Flag = {
+  Pointing: 1, SelectPressed: 2, LeftHand: 4, RightHand: 8, Gaze: 16, Target: 32, HeadTracked: 64, HasSelect: 128,
+} as const;
+
+export interface Frames {
+  count: number;
+  originNs: string;
+  times: Float64Array; // ns after the first frame; falls back at a clock reset
+  values: Float32Array;
+  flags: Uint8Array;
+  targets: Int32Array; // index into targetIds, -1 for none
+  targetIds: string[];
+}
+
+export interface Session {
+  name: string;
+  header: Header | null;
+  error: Problem | null;
+  truncated: string | null;
+  frames: Frames;
+  utterances: Utterance[];
+}
+
+function bytes(base64: string): ArrayBuffer {
+  const text = atob(base64);
+  const out = new Uint8Array(text.length);
+  for (let i = 0; i < text.length; i++) out[i] = text.charCodeAt(i);
+  return out.buffer;
+}
+
+export function readSession(element: HTMLElement | null): Session {
+  if (element === null || element.textContent === null) throw new Error("the page holds no session data");
+  const packed = JSON.parse(element.textContent) as Packed;
+  if (packed.format !== 1) throw new Error(`session data of format ${packed.format}; this page reads format 1`);
+  const f = packed.frames;
+  const frames: Frames = {
+    count: f.count,
+    originNs: f.originNs,
+    times: new Float64Array(bytes(f.times)),
+    values: new Float32Array(bytes(f.values)),
+    flags: new Uint8Array(bytes(f.flags)),
+    targets: new Int32Array(bytes(f.targets)),
+    targetIds: f.targetIds,
+  };
+  if (frames.times.length !== f.count || frames.values.length !== f.count * FLOATS_PER_FRAME) {
+    throw new Error("the session data is damaged: its arrays disagree with its frame count");
+  }
+  return { name: packed.name, header: packed.header, error: packed.error, truncated: packed.truncated, frames,
+           utterances: packed.utterances };
+}
