@@ -92,8 +92,8 @@ class Replay:
             chosen[0] = None
             if event is not None:
                 # Which frame the timeline chose; what came before it is older still.
-                chosen[0] = int(event.spatial_context.timestamp_domain)
-                index = chosen[0] - (self.frames - len(held))
+                chosen[0] = frame = int(event.spatial_context.timestamp_domain)
+                index = frame - (self.frames - len(held))
                 event = event_of(read_frame(held[index]), text, event.timestamp_ns, event.spatial_age_ns)
             return event, explanation
         try:

@@ -22,6 +22,15 @@ timeline.push(frame)
 event = timeline.submit_text("put it there", 5)
 import quillary_spatial
 assert quillary_spatial.read_event(quillary_spatial.to_jsonl(event)).text == "put it there"
+# The inspector page is made from the installed package alone: its bundle ships inside.
+import os, tempfile
+from quillary_spatial.inspector import page
+log = os.path.join(tempfile.mkdtemp(), "session.jsonl")
+with quillary_spatial.Recorder(log) as recorder:
+    recorder.push(frame)
+    recorder.submit_text("put it there", 5)
+html = page(log)
+assert "window.quillaryInspector=" in html and '"text":"put it there"' in html
 print(_spatial.__file__)
 print(_spatial.to_jsonl(event))
 """
