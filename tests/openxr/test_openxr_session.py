@@ -9,6 +9,7 @@ import signal
 import subprocess
 import sys
 import time
+import urllib.request
 from dataclasses import dataclass
 from pathlib import Path
 
@@ -233,3 +234,34 @@ def test_the_agent_makes_the_same_calls_from_the_recorded_openxr_session(session
     assert describe == {"tool": "describe", "arguments": {"object": "wall"}}
     assert refuse["tool"] == "refuse" and refuse["arguments"]["word"] == "here"
     assert refuse["arguments"]["reason"] == "nothing_hit"
+
+
+def embedded_session(page: str) -> dict:
+    start = page.index('<script type="application/json" id="session-data">') + len('<script type="application/json" id="session-data">')
+    return json.loads(page[start:page.index("</script>", start)])
+
+
+def test_the_inspector_shows_the_recorded_openxr_session_served_and_as_a_file(session):
+    env = dict(os.environ, PYTHONPATH=os.pathsep.join([os.environ["PYTHONPATH"], str(REPO / "python")]))
+    log, html = session.out / "session.jsonl", session.out / "session.html"
+    written = subprocess.run([sys.executable, "-m", "quillary_spatial", "view", str(log), "--html", str(html)],
+                             capture_output=True, text=True, env=env, timeout=60)
+    assert written.returncode == 0, written.stderr
+    page = html.read_text(encoding="utf-8")
+    data = embedded_session(page)
+    assert data["error"] is None and data["truncated"] is None
+    assert data["frames"]["count"] == len(session.frames)
+    assert len(data["utterances"]) == len(script.UTTERANCES) + len(script.SPOKEN)
+    assert [json.loads(u["eventLine"]) for u in data["utterances"] if u["eventLine"]] == session.events
+
+    server = subprocess.Popen([sys.executable, "-m", "quillary_spatial", "view", str(log)], stdout=subprocess.PIPE,
+                              stderr=subprocess.PIPE, text=True, env=env)
+    try:
+        url = server.stdout.readline().split(" at ", 1)[1].split()[0]
+        assert url.startswith("http://127.0.0.1:")
+        with urllib.request.urlopen(url, timeout=30) as response:
+            assert "connect-src 'none'" in response.headers["Content-Security-Policy"]
+            assert response.read().decode() == page
+    finally:
+        server.terminate()
+        server.wait(10)

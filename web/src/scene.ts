@@ -144,24 +144,33 @@ export class SpatialView {
     this.requestRender();
   }
 
-  // The whole session in view: the head's path and every hit.
+  // The session in view: where the head went and what was hit, ignoring the farthest few
+  // points (one stray hit on a far wall would otherwise shrink everything else to a dot).
   overview(): void {
     const { count, values, flags } = this.frames;
-    const low = new Vector3(Infinity, Infinity, Infinity);
-    const high = new Vector3(-Infinity, -Infinity, -Infinity);
+    const axes: number[][] = [[], [], []];
     const stride = Math.max(1, Math.ceil(count / MAX_PATH_POINTS));
     for (let i = 0; i < count; i += stride) {
       for (const [flag, offset] of [[Flag.HeadTracked, HEAD_POSITION], [Flag.Target, TARGET_POSITION]] as const) {
         if ((flags[i]! & flag) === 0) continue;
         const p = vec(values, i, offset);
-        if (finite(p)) { low.min(p); high.max(p); }
+        if (finite(p)) { axes[0]!.push(p.x); axes[1]!.push(p.y); axes[2]!.push(p.z); }
       }
     }
-    if (!finite(low)) { low.set(-1, 0, -1); high.set(1, 2, 1); }
+    const low = new Vector3(-1, 0, -1);
+    const high = new Vector3(1, 2, 1);
+    if (axes[0]!.length > 0) {
+      const [lx, ly, lz, hx, hy, hz] = [0.02, 0.98].flatMap((share) => axes.map((axis) => {
+        axis.sort((a, b) => a - b);
+        return axis[Math.min(axis.length - 1, Math.floor(share * axis.length))]!;
+      }));
+      low.set(lx!, ly!, lz!);
+      high.set(hx!, hy!, hz!);
+    }
     const center = low.clone().add(high).multiplyScalar(0.5);
-    const size = Math.max(2, high.distanceTo(low));
+    const size = Math.max(1.5, high.distanceTo(low));
     this.controls.target.copy(center);
-    this.camera.position.copy(center).add(new Vector3(0.8, 0.7, 1.0).normalize().multiplyScalar(size * 1.1));
+    this.camera.position.copy(center).add(new Vector3(0.8, 0.7, 1.0).normalize().multiplyScalar(size * 1.2));
     this.controls.update();
     this.requestRender();
   }
