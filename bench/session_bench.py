@@ -18,6 +18,7 @@ import time
 import timeit
 from pathlib import Path
 
+import inspector_bench
 import quillary_spatial as qs
 
 HERE = Path(__file__).resolve().parent
@@ -102,6 +103,7 @@ def rows(quick: bool) -> list[str]:
         size = long.stat().st_size
         short_s, short_mib = replay_in_child(short)
         long_s, long_mib = replay_in_child(long)
+        inspector = inspector_bench.rows(long, quick)
     cost = recorder_cost(200 if quick else 20_000, 3 if quick else 9)
     line_ns = cost[0][2]
     lines += [
@@ -116,7 +118,7 @@ def rows(quick: bool) -> list[str]:
     ]
     lines += [f"| {what}: {subject} | {ns:,.0f} ns |" for what, subject, ns in cost]
     lines.append(f"| the recorder's addition as a share of to_jsonl(frame) | {cost[3][2] / line_ns:.0%} |")
-    return lines
+    return lines + inspector
 
 
 if __name__ == "__main__":

@@ -109,6 +109,8 @@ def outcome(result: Replayed) -> str:
 def run_view(args: argparse.Namespace) -> int:
     from . import inspector  # the page's assets are read only when asked for
 
+    if os.path.isfile(args.log) and (size := os.path.getsize(args.log)) > 64 * 2**20:
+        print(f"reading {args.log} ({size / 2**20:,.0f} MiB; an hour at 90 Hz takes seconds)", file=sys.stderr)
     if args.html is not None:
         data = inspector.session_data(args.log, os.path.basename(args.log))
         with open(args.html, "w", encoding="utf-8") as out:

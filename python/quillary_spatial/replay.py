@@ -63,6 +63,8 @@ class Replay:
     only when an event needs it: the timeline decides from frame times alone, so it is given
     frames that carry their time and which line they came from, and the event is then made,
     through the public API, from the full frame it chose.
+
+    `on_frame`, when given, is called with every frame line's CheckedFrame as it is pushed.
     """
 
     def __init__(self, source: Source, *, capacity: int | None = None, max_context_age_ns: int | None = None,

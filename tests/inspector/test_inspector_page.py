@@ -13,6 +13,7 @@ import pytest
 from PIL import Image
 from selenium.webdriver.common.by import By
 
+import headless_chromium
 from conftest import ROOT, run_python
 
 RAY_COLOR = (0xFF, 0x3D, 0x00)
@@ -26,22 +27,21 @@ def records(log):
 def open_page(browser, url):
     browser.get_log("browser"), browser.get_log("performance")  # drop what earlier pages left
     browser.get(url)
-    deadline = time.monotonic() + 60
-    while time.monotonic() < deadline:
-        if browser.execute_script("return !!(window.quillaryInspector?.ready"
-                                  " || document.querySelector('#problem.shown'))"):
-            return
-        time.sleep(0.1)
-    raise AssertionError("the page never became ready")
+    headless_chromium.wait_until_ready(browser)
 
 
 def console_problems(browser):
     return [entry for entry in browser.get_log("browser") if entry["level"] in ("SEVERE", "WARNING")]
 
 
+# The browser's own pages (a fresh profile's new-tab page, say) load things too; not ours.
+BROWSER_INTERNAL = ("chrome://", "chrome-untrusted://", "devtools://")
+
+
 def requested_urls(browser):
     messages = (json.loads(entry["message"])["message"] for entry in browser.get_log("performance"))
-    return [m["params"]["request"]["url"] for m in messages if m["method"] == "Network.requestWillBeSent"]
+    requests = (m["params"] for m in messages if m["method"] == "Network.requestWillBeSent")
+    return [r["request"]["url"] for r in requests if not r.get("documentURL", "").startswith(BROWSER_INTERNAL)]
 
 
 def state(browser):
