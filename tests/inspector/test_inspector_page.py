@@ -149,3 +149,43 @@ def test_a_bad_or_bare_log_still_opens_and_says_what_is_wrong(browser, demo_log,
         assert problem in shown.text
     utterances = sum('"quillary.utterance"' in line for line in lines[:read])
     assert len(browser.find_elements(By.CSS_SELECTOR, "#markers .utterance")) == utterances
+
+
+def test_the_strip_breaks_at_a_gap_and_a_reset_and_colours_every_outcome(browser, tmp_path):
+    import quillary_spatial as qs
+
+    ms = 1_000_000
+    log, out = tmp_path / "session.jsonl", tmp_path / "session.html"
+    with qs.Recorder(log, capacity=1000, max_context_age_ns=100 * ms) as recorder:
+        def frames(start, stop):
+            for t in range(start, stop, 10):
+                frame = qs.SpatialIntentFrame()
+                frame.timestamp_ns = t * ms
+                recorder.push(frame)
+        frames(0, 1000)
+        recorder.submit_text("this", 505 * ms)  # 5 ms after a frame: an event
+        recorder.submit_text("that", 2000 * ms)  # a second after the last frame: too old, in the gap
+        frames(3000, 3500)
+        recorder.submit_text("", 3200 * ms)
+        frames(100, 600)  # older than the frame before: a clock reset
+        recorder.submit_text("there", 50 * ms)  # before the oldest frame the reset left
+        recorder.submit_text("here", 300 * ms)
+    assert run_python("-m", "quillary_spatial", "view", log, "--html", out).returncode == 0
+    open_page(browser, out.as_uri())
+    assert console_problems(browser) == []
+
+    markers = browser.find_elements(By.CSS_SELECTOR, "#markers .utterance")
+    assert [m.get_attribute("data-outcome") for m in markers] == \
+        ["event", "too_old", "empty_text", "before_history", "event"]
+    canvas = browser.find_element(By.ID, "strip-canvas")
+    centres = [m.rect["x"] + m.rect["width"] / 2 - canvas.rect["x"] for m in markers]
+    assert centres == sorted(centres) and len(set(centres)) == len(centres), "the strip must run forward"
+
+    strip = Image.open(io.BytesIO(canvas.screenshot_as_png)).convert("RGB")
+    band_y = 29  # the frames' band
+    band = strip.getpixel((round(centres[0]), band_y))
+    assert band != BACKGROUND, "frames at the first utterance"
+    assert strip.getpixel((round(centres[1]), band_y)) == BACKGROUND, "the gap is a break in the band"
+    assert strip.getpixel((round(centres[4]), band_y)) == band, "frames again after the reset"
+    markers[1].click()
+    assert "too old" in browser.find_element(By.ID, "reason").text
