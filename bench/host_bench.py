@@ -24,6 +24,7 @@ import pydantic
 import _spatial as spatial
 import peers
 import session_bench
+import to_dict_instructions
 
 HERE = Path(__file__).resolve().parent
 sys.path.insert(0, str(HERE.parent / "fixtures"))
@@ -35,6 +36,7 @@ CAPACITIES = (240, 2_400, 24_000)
 class Bench:
     def __init__(self, quick: bool):
         self.number, self.repeat = (50, 3) if quick else (5_000, 15)
+        self.quick = quick
         self.rows: list[tuple[str, str, float, float]] = []  # section, subject, ns, ratio
 
     def time(self, call: Callable[[], object], number: int | None = None) -> float:
@@ -343,6 +345,7 @@ def report(bench: Bench, core_json: Path | None, session_rows: list[str]) -> str
     ]
     lines += [f"| {section} | {subject} | {ns:,.0f} | {ratio:.2f}x |" for section, subject, ns, ratio in bench.rows]
     lines += goal_rows(bench, core_json)
+    lines += to_dict_instructions.rows(bench.quick)
     lines += core_rows(core_json)
     lines += session_rows
     return "\n".join(lines) + "\n"

@@ -50,18 +50,37 @@ py::str line_of(const Record& record) {
     return python_line(to_jsonl(record));
 }
 
-// json and json.loads are looked up on every call: a host that replaces json.loads is honoured.
-// The import goes through the import machinery as an import statement does, whose fast path
-// returns an imported module straight from sys.modules; py::module_::import would first call
-// builtins.__import__ through Python's call protocol, a third of a microsecond each time.
+// json and json.loads are looked up on every call: a host that replaces json.loads, or
+// sys.modules["json"], is honoured. The import goes through the import machinery as an import
+// statement does (sys.modules first, waiting for a module another thread is still importing).
+// Both names are interned once, as the interpreter's own constants are: a name made afresh on
+// every call must be allocated and hashed, and misses the attribute cache, which cost as much
+// as the import and the call together.
+struct JsonNames {
+    py::str module = intern("json");
+    py::str loads = intern("loads");
+
+    static py::str intern(const char* name) {
+        auto text = py::reinterpret_steal<py::str>(PyUnicode_InternFromString(name));
+        if (!text) {
+            throw py::error_already_set();
+        }
+        return text;
+    }
+};
+
 template <class Record>
-py::object dict_of(const Record& record) {
-    auto json = py::reinterpret_steal<py::object>(PyImport_ImportModuleLevel("json", nullptr, nullptr, nullptr, 0));
+py::object dict_of(const Record& record, const JsonNames& names) {
+    auto json = py::reinterpret_steal<py::object>(
+        PyImport_ImportModuleLevelObject(names.module.ptr(), nullptr, nullptr, nullptr, 0));
     if (!json) {
         throw py::error_already_set();
     }
     const py::str line = python_line(to_jsonl(record));
-    const py::object loads = json.attr("loads");
+    auto loads = py::reinterpret_steal<py::object>(PyObject_GetAttr(json.ptr(), names.loads.ptr()));
+    if (!loads) {
+        throw py::error_already_set();
+    }
     // One positional argument through the vectorcall protocol, without building a tuple.
     auto result = py::reinterpret_steal<py::object>(PyObject_CallOneArg(loads.ptr(), line.ptr()));
     if (!result) {
@@ -80,8 +99,11 @@ void register_serialisation(py::module_& m) {
     const auto record = py::arg().noconvert();
     m.def("to_jsonl", &line_of<SpatialIntentFrame>, record);
     m.def("to_jsonl", &line_of<ContextualIntentEvent>, record);
-    m.def("to_dict", &dict_of<SpatialIntentFrame>, record, "Return a JSON-compatible realtime frame.");
-    m.def("to_dict", &dict_of<ContextualIntentEvent>, record, "Return JSON-compatible agent/tool input.");
+    // The functions own the names, so they live exactly as long as the module's functions.
+    m.def("to_dict", [names = JsonNames{}](const SpatialIntentFrame& frame) { return dict_of(frame, names); }, record,
+          "Return a JSON-compatible realtime frame.");
+    m.def("to_dict", [names = JsonNames{}](const ContextualIntentEvent& event) { return dict_of(event, names); }, record,
+          "Return JSON-compatible agent/tool input.");
 }
 
 }  // namespace quillary::spatial::bindings
