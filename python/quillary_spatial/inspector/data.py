@@ -25,7 +25,8 @@ FORMAT = 1
 FLOATS_PER_FRAME = 31
 POINTING, SELECT_PRESSED, LEFT_HAND, RIGHT_HAND, GAZE, TARGET, HEAD_TRACKED, HAS_SELECT = (1 << i for i in range(8))
 NO_TARGET_ID = -1
-ABSENT = (0.0, 0.0, 0.0)
+ABSENT = [0.0, 0.0, 0.0]
+ABSENT_RAY = ABSENT + ABSENT
 
 
 class FrameArrays:
@@ -71,14 +72,15 @@ class FrameArrays:
                 target_id = self.target_ids.setdefault(host_id, len(self.target_ids))
         if select is not None:
             flags |= HAS_SELECT | (SELECT_PRESSED if select["pressed"] else 0)
-        values = (*head["position"], *head["orientation"],
-                  *(ABSENT if left is None else left["position"]),
-                  *(ABSENT if right is None else right["position"]),
-                  *((*ABSENT, *ABSENT) if pointing is None else (*pointing["origin"], *pointing["direction"])),
-                  *((*ABSENT, *ABSENT) if gaze is None else (*gaze["origin"], *gaze["direction"])),
-                  *((*ABSENT, *ABSENT) if target is None else (*target["position"], *target["normal"])))
+        # List concatenation: the members are already lists, and this runs for every frame.
+        values = head["position"] + head["orientation"]
+        values += ABSENT if left is None else left["position"]
+        values += ABSENT if right is None else right["position"]
+        values += ABSENT_RAY if pointing is None else pointing["origin"] + pointing["direction"]
+        values += ABSENT_RAY if gaze is None else gaze["origin"] + gaze["direction"]
+        values += ABSENT_RAY if target is None else target["position"] + target["normal"]
         if None in values:  # a non-finite number is written null
-            values = tuple(math.nan if v is None else v for v in values)
+            values = [math.nan if v is None else v for v in values]
         self.values.extend(values)
         self.flags.append(flags)
         self.targets.append(target_id)
