@@ -24,7 +24,7 @@ import pydantic
 import _spatial as spatial
 import peers
 import session_bench
-import to_dict_instructions
+import instructions
 
 HERE = Path(__file__).resolve().parent
 sys.path.insert(0, str(HERE.parent / "fixtures"))
@@ -345,7 +345,7 @@ def report(bench: Bench, core_json: Path | None, session_rows: list[str]) -> str
     ]
     lines += [f"| {section} | {subject} | {ns:,.0f} | {ratio:.2f}x |" for section, subject, ns, ratio in bench.rows]
     lines += goal_rows(bench, core_json)
-    lines += to_dict_instructions.rows(bench.quick)
+    lines += instructions.rows(bench.quick)
     lines += core_rows(core_json)
     lines += session_rows
     return "\n".join(lines) + "\n"
