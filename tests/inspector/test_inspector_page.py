@@ -151,6 +151,10 @@ def test_a_bad_or_bare_log_still_opens_and_says_what_is_wrong(browser, demo_log,
     assert len(browser.find_elements(By.CSS_SELECTOR, "#markers .utterance")) == utterances
 
 
+# What a user says is data: inlined into the page, it must neither end the script nor become markup.
+SCRIPT_IN_TEXT = "</script><b>that</b>"
+
+
 def test_the_strip_breaks_at_a_gap_and_a_reset_and_colours_every_outcome(browser, tmp_path):
     import quillary_spatial as qs
 
@@ -164,7 +168,7 @@ def test_the_strip_breaks_at_a_gap_and_a_reset_and_colours_every_outcome(browser
                 recorder.push(frame)
         frames(0, 1000)
         recorder.submit_text("this", 505 * ms)  # 5 ms after a frame: an event
-        recorder.submit_text("that", 2000 * ms)  # a second after the last frame: too old, in the gap
+        recorder.submit_text(SCRIPT_IN_TEXT, 2000 * ms)  # a second after the last frame: too old, in the gap
         frames(3000, 3500)
         recorder.submit_text("", 3200 * ms)
         frames(100, 600)  # older than the frame before: a clock reset
@@ -189,3 +193,4 @@ def test_the_strip_breaks_at_a_gap_and_a_reset_and_colours_every_outcome(browser
     assert strip.getpixel((round(centres[4]), band_y)) == band, "frames again after the reset"
     markers[1].click()
     assert "too old" in browser.find_element(By.ID, "reason").text
+    assert browser.find_element(By.ID, "utterance-text").text == json.dumps(SCRIPT_IN_TEXT)

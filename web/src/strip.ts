@@ -35,6 +35,7 @@ export class TimeStrip {
       marker.dataset["outcome"] = utterance.outcome;
       marker.style.background = `var(--${utterance.outcome})`;
       marker.title = `${JSON.stringify(utterance.text)} (line ${utterance.line}): ${utterance.reason}`;
+      marker.setAttribute("aria-label", marker.title);
       // Kept inside the strip: the last utterance may sit at its very end.
       marker.style.left = `min(${this.share(utterancePosition(layout, frames, utterance)) * 100}%, calc(100% - 6px))`;
       marker.addEventListener("click", (event) => {
