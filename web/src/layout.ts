@@ -77,19 +77,6 @@ export function frameAt(layout: Layout, position: number): number {
   return low;
 }
 
-// First frame at or after a strip position.
-export function firstFrameFrom(layout: Layout, position: number): number {
-  const d = layout.display;
-  let low = 0;
-  let high = d.length;
-  while (low < high) {
-    const middle = (low + high) >> 1;
-    if (d[middle]! < position) low = middle + 1;
-    else high = middle;
-  }
-  return low;
-}
-
 // Where an utterance sits: in the stretch of the newest frame pushed before it, at its own time.
 export function utterancePosition(layout: Layout, frames: Frames, utterance: Utterance): number {
   if (utterance.framesBefore === 0 || frames.count === 0) return 0;

@@ -52,6 +52,7 @@ function start(session: Session): void {
   const panel = byId("panel");
   const view = new SpatialView(byId("view"), byId("labels"), frames, layout);
   let cursor = 0;
+  let shown = -1; // the frame the view shows
   let selected: number | null = null;
   let playing = false;
   const clock = byId("clock");
@@ -60,6 +61,7 @@ function start(session: Session): void {
     cursor = Math.min(Math.max(position, 0), layout.length);
     const pickedFrame = pick === null ? null : utterances[pick]!.frame;
     const frame = pickedFrame ?? frameAt(layout, cursor);
+    shown = frame;
     selected = pick;
     strip.select(pick);
     strip.setCursor(cursor);
@@ -114,16 +116,13 @@ function start(session: Session): void {
   moveTo(0, null);
   window.quillaryInspector = {
     ready: true,
-    state: () => {
-      const frame = selected !== null && utterances[selected]!.frame !== null ? utterances[selected]!.frame! : frameAt(layout, cursor);
-      return {
-        cursorFrame: frame,
-        cursorTimeNs: frame < 0 ? null : frames.times[frame]!,
-        selectedUtterance: selected,
-        highlightedTarget: document.querySelector(".target-label.highlighted")?.textContent ?? null,
-        markers: strip.markers.length,
-      };
-    },
+    state: () => ({
+      cursorFrame: shown,
+      cursorTimeNs: shown < 0 ? null : frames.times[shown]!,
+      selectedUtterance: selected,
+      highlightedTarget: document.querySelector(".target-label.highlighted")?.textContent ?? null,
+      markers: strip.markers.length,
+    }),
     project: (point) => view.project(point),
     pick: pickUtterance,
   };

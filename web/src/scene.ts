@@ -15,7 +15,7 @@ import {
 } from "./data.js";
 import type { Layout } from "./layout.js";
 
-export const RAY_COLOR = 0xff3d00;
+const RAY_COLOR = 0xff3d00;
 const GAZE_COLOR = 0x38c8ff;
 const NORMAL_COLOR = 0x5fe05f;
 const PATH_COLOR = 0x6b7bff;
