@@ -114,27 +114,35 @@ void append_frame_line(std::string& out, const SpatialIntentFrame& frame) {
 
 }  // namespace
 
+void append_jsonl(std::string& out, const SpatialIntentFrame& frame) {
+    append_frame_line(out, frame);
+}
+
+void append_jsonl(std::string& out, const ContextualIntentEvent& event) {
+    out += R"({"schema":"quillary.contextual-intent","version":1,"timestamp_ns":)";
+    write_integer(out, event.timestamp_ns.count());
+    out += R"(,"text":)";
+    write_json_string(out, event.text);
+    out += R"(,"spatial_age_ns":)";
+    write_integer(out, event.spatial_age_ns.count());
+    // The frame is written into the same buffer by the frame line's own writer, so the
+    // embedded object is byte for byte the frame's line.
+    out += R"(,"spatial_context":)";
+    append_frame_line(out, event.spatial_context);
+    out += '}';
+}
+
 std::string to_jsonl(const SpatialIntentFrame& frame) {
     std::string line;
     line.reserve(typical_line_size);
-    append_frame_line(line, frame);
+    append_jsonl(line, frame);
     return line;
 }
 
 std::string to_jsonl(const ContextualIntentEvent& event) {
     std::string line;
     line.reserve(typical_line_size + event.text.size());
-    line += R"({"schema":"quillary.contextual-intent","version":1,"timestamp_ns":)";
-    write_integer(line, event.timestamp_ns.count());
-    line += R"(,"text":)";
-    write_json_string(line, event.text);
-    line += R"(,"spatial_age_ns":)";
-    write_integer(line, event.spatial_age_ns.count());
-    // The frame is written into the same buffer by the frame line's own writer, so the
-    // embedded object is byte for byte the frame's line.
-    line += R"(,"spatial_context":)";
-    append_frame_line(line, event.spatial_context);
-    line += '}';
+    append_jsonl(line, event);
     return line;
 }
 

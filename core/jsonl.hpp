@@ -13,4 +13,9 @@ namespace quillary::spatial {
 [[nodiscard]] std::string to_jsonl(const SpatialIntentFrame& frame);
 [[nodiscard]] std::string to_jsonl(const ContextualIntentEvent& event);
 
+// The same lines, appended to `out`: for a writer that reuses one buffer, whose capacity then
+// spares an allocation per line. After an exception `out` may end in part of a line.
+void append_jsonl(std::string& out, const SpatialIntentFrame& frame);
+void append_jsonl(std::string& out, const ContextualIntentEvent& event);
+
 }  // namespace quillary::spatial

@@ -45,9 +45,24 @@ py::str python_line(const std::string& line) {
     return text;
 }
 
+// Each thread writes its lines into one buffer that keeps its capacity, so a line costs no
+// allocation before its str; a buffer grown by an unusually long line is given back, also
+// when the line fails to decode.
 template <class Record>
 py::str line_of(const Record& record) {
-    return python_line(to_jsonl(record));
+    constexpr std::size_t kept_capacity = 64 * 1024;
+    thread_local std::string buffer;
+    struct GiveBackIfLarge {
+        std::string& buffer;
+        ~GiveBackIfLarge() {
+            if (buffer.capacity() > kept_capacity) {
+                std::string().swap(buffer);
+            }
+        }
+    } give_back{buffer};
+    buffer.clear();
+    append_jsonl(buffer, record);
+    return python_line(buffer);
 }
 
 // json and json.loads are looked up on every call: a host that replaces json.loads, or
@@ -76,7 +91,7 @@ py::object dict_of(const Record& record, const JsonNames& names) {
     if (!json) {
         throw py::error_already_set();
     }
-    const py::str line = python_line(to_jsonl(record));
+    const py::str line = line_of(record);
     auto loads = py::reinterpret_steal<py::object>(PyObject_GetAttr(json.ptr(), names.loads.ptr()));
     if (!loads) {
         throw py::error_already_set();

@@ -132,6 +132,14 @@ TEST(EventLine, EmbedsTheFrameLineUnchangedAndWritesWhatIsStored) {
     EXPECT_TRUE(line.ends_with(std::string(full_frame_line) + "}"));
 }
 
+TEST(Lines, AppendedAfterWhatTheBufferHolds) {
+    std::string buffer = "earlier\n";
+    qs::append_jsonl(buffer, full_frame());
+    buffer += '\n';
+    qs::append_jsonl(buffer, event_with({}));
+    EXPECT_EQ(buffer, "earlier\n" + std::string(full_frame_line) + "\n" + qs::to_jsonl(event_with({})));
+}
+
 TEST(Lines, ParseAsStrictJsonWithMembersInOrder) {
     const auto parsed = nlohmann::ordered_json::parse(qs::to_jsonl(event_with(full_frame())));
     std::vector<std::string> keys;

@@ -1,6 +1,7 @@
 import json
 import locale
 import math
+from concurrent.futures import ThreadPoolExecutor
 
 import pytest
 from hypothesis import given, settings
@@ -99,6 +100,27 @@ def test_invalid_utf8_fields_raise_before_json_loads(monkeypatch):
         with pytest.raises(UnicodeDecodeError):
             function(frame)
     assert calls == []
+
+
+def test_each_line_is_whole_however_lines_follow_each_other_and_whichever_thread_writes():
+    # Lines are written into a buffer each thread reuses: none may carry part of another,
+    # after a line far longer than usual, after a line that failed, or on another thread.
+    text = "x" * 100_000
+    long_event = event_for(full_example_frame(), text, 5)
+    bad = SpatialIntentFrame()
+    bad.reference_space.id = b"\xff" * 70_000
+
+    def write(rounds):
+        for _ in range(rounds):
+            assert strict_loads(to_jsonl(long_event))["text"] == text
+            with pytest.raises(UnicodeDecodeError):
+                to_jsonl(bad)
+            assert to_jsonl(SpatialIntentFrame()) == DEFAULT_FRAME_LINE
+            assert to_dict(SpatialIntentFrame()) == json.loads(DEFAULT_FRAME_LINE)
+
+    with ThreadPoolExecutor(4) as pool:
+        for done in [pool.submit(write, 50) for _ in range(4)]:
+            done.result()  # a failed assertion on a thread fails the test here
 
 
 def test_a_replaced_json_loads_is_used(monkeypatch):
