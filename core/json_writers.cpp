@@ -1,6 +1,5 @@
 #include "json_writers.hpp"
 
-#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
@@ -11,14 +10,6 @@
 
 namespace quillary::spatial::json {
 namespace {
-
-template <class Number, class... Format>
-void append_chars(std::string& out, Number value, Format... format) {
-    // Enough for "-1.23456789e-308" and for every 64-bit integer.
-    std::array<char, 32> digits;
-    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value, format...);
-    out.append(digits.data(), result.ptr);
-}
 
 __extension__ typedef unsigned __int128 uint128;
 
@@ -58,35 +49,28 @@ constexpr auto powers_of_ten_as_doubles = [] {
     return powers;
 }();
 
-// "00" to "99".
-constexpr auto digit_pairs = [] {
-    std::array<char, 200> pairs{};
-    for (std::size_t i = 0; i < 100; ++i) {
-        pairs[2 * i] = static_cast<char>('0' + i / 10);
-        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
-    }
-    return pairs;
-}();
+// The eight decimal digits of n < 10^8 as byte values 0-9, most significant in the lowest byte
+// (first in memory), worked out in parallel lanes of one register rather than by a chain of
+// divisions: n splits into two four-digit halves in 32-bit lanes, each half into two pairs in
+// 16-bit lanes, each pair into two digits in bytes. x * 10486 >> 20 is x / 100 for x < 10^4
+// and x * 103 >> 10 is x / 10 for x < 100; no lane's product reaches the next lane.
+std::uint64_t eight_digits(std::uint32_t n) {
+    const std::uint64_t halves = n / 10000 | static_cast<std::uint64_t>(n % 10000) << 32;
+    const std::uint64_t high_pairs = (halves * 10486 >> 20) & 0x0000007F'0000007FULL;
+    const std::uint64_t pairs = high_pairs | (halves - high_pairs * 100) << 16;
+    const std::uint64_t high_digits = (pairs * 103 >> 10) & 0x000F000F'000F000FULL;
+    return high_digits | (pairs - high_digits * 10) << 8;
+}
 
-// The nine decimal digits of n < 10^9, without a chain of divisions. y = n * ceil(2^57 / 10^8)
-// is n / 10^8 in fixed point with 57 fraction bits, too large by less than n / 2^57 < 10^-8;
-// each step's integer part is then the next digit (or pair): the true fraction left is at
-// most 1 - 10^-(digits left), and the error, scaled by the same power of ten, stays below
-// that gap.
-// Written into the first nine of 24 bytes: the rest is zeros, read by fixed-size copies.
-std::array<char, 24> nine_digits(std::uint32_t n) {
-    constexpr int fraction_bits = 57;
-    constexpr std::uint64_t mask = (std::uint64_t{1} << fraction_bits) - 1;
-    std::uint64_t y = static_cast<std::uint64_t>(n) * ((std::uint64_t{1} << fraction_bits) / 100'000'000 + 1);
-    std::array<char, 24> text{};
-    text[0] = static_cast<char>('0' + (y >> fraction_bits));
-    for (std::size_t i = 1; i < 9; i += 2) {
-        y = (y & mask) * 100;
-        const auto pair = static_cast<std::size_t>(y >> fraction_bits);
-        text[i] = digit_pairs[2 * pair];
-        text[i + 1] = digit_pairs[2 * pair + 1];
+// Eight bytes of text held in a register, its lowest byte first.
+void store_8(char* p, std::uint64_t text) {
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(p, &text, 8);
+    } else {
+        for (int i = 0; i < 8; ++i) {
+            p[i] = static_cast<char>(text >> (8 * i));
+        }
     }
-    return text;
 }
 
 // |value| * 10^k rounded to an integer, exactly and ties to even. |value| = m * 2^e with
@@ -178,42 +162,49 @@ char* format_number_fast(char* p, double value) {
         }
     }
 
-    // Nine digits and spare bytes, so that every copy below has a fixed size (a couple of
-    // moves, no branch on the length); only the length taken at the end varies.
-    const auto text = nine_digits(static_cast<std::uint32_t>(digits));
-    std::size_t count = 9;
-    while (count > 1 && text[count - 1] == '0') {
-        --count;
+    // The nine digits as text in registers, the first digit apart and the other eight in one
+    // word, lowest byte first; they are stored, never read back, which would stall waiting
+    // for the stores. The significant digits end before the trailing zeros, the high zero
+    // bytes of the eight. A full-precision value has none: behind a branch the processor
+    // predicts, the next number need not wait for this one's digits to know where it starts.
+    const auto first = static_cast<char>('0' + digits / lowest_nine_digits);
+    const std::uint64_t last_eight = eight_digits(static_cast<std::uint32_t>(digits % lowest_nine_digits));
+    std::size_t significant = 9;
+    if ((last_eight >> 56) == 0) {
+        significant -= static_cast<std::size_t>(std::countl_zero(last_eight)) / 8;
     }
+    const std::uint64_t last_eight_text = last_eight | 0x30303030'30303030ULL;
 
-    // At most: sign, "0.", four zeros, nine digits; or sign, nine digits, '.', "e-10"; the
-    // fixed-size copies write up to 26 bytes.
+    // At most: sign, "0.", four zeros, nine digits; or sign, nine digits, '.', "e-10". The
+    // stores below write up to 18 bytes.
     *p = '-';
     p += negative ? 1 : 0;
     if (exponent >= 0) {
         // ddd.dddd: the integer digits, a point, the rest; the point only if digits follow it.
+        // With nine integer digits nothing follows, and what is stored past them is scratch.
         const auto integer_digits = static_cast<std::size_t>(exponent) + 1;
-        std::memcpy(p, text.data(), 16);
-        std::memcpy(p + integer_digits + 1, text.data() + integer_digits, 8);
+        *p = first;
+        store_8(p + 1, last_eight_text);
         p[integer_digits] = '.';
-        p += count > integer_digits ? count + 1 : integer_digits;
+        store_8(p + integer_digits + 1, last_eight_text >> (8 * static_cast<unsigned>(exponent) & 63));
+        p += significant > integer_digits ? significant + 1 : integer_digits;
     } else if (exponent >= -4) {
         // 0.000ddd
-        std::memcpy(p, "0.0000", 6);
+        store_8(p, 0x30303030'30302E30ULL);  // "0.000000"
         const auto leading = static_cast<std::size_t>(1 - exponent);  // "0." and the zeros
-        std::memcpy(p + leading, text.data(), 16);
-        p += leading + count;
+        p[leading] = first;
+        store_8(p + leading + 1, last_eight_text);
+        p += leading + significant;
     } else {
         // Exponent form: d[.ddd]e-XX (no exponent in the fast range is large enough for e+).
-        *p++ = text[0];
-        if (count > 1) {
-            *p++ = '.';
-            p = std::copy(text.data() + 1, text.data() + count, p);
-        }
-        *p++ = 'e';
-        *p++ = '-';
-        *p++ = static_cast<char>('0' + (-exponent) / 10);
-        *p++ = static_cast<char>('0' + (-exponent) % 10);
+        p[0] = first;
+        p[1] = '.';
+        store_8(p + 2, last_eight_text);
+        p += significant > 1 ? significant + 1 : 1;
+        const char power[] = {'e', '-', static_cast<char>('0' + (-exponent) / 10),
+                              static_cast<char>('0' + (-exponent) % 10)};
+        std::memcpy(p, power, sizeof power);
+        p += sizeof power;
     }
     return p;
 }
@@ -234,48 +225,67 @@ char* format_number(char* p, double value) {
     return std::to_chars(p, p + number_room, value, std::chars_format::general, 9).ptr;
 }
 
-void write_number(std::string& out, double value) {
-    std::array<char, number_room> text;
-    out.append(text.data(), format_number(text.data(), value));
-}
+char* format_integer(char* p, std::int64_t value) { return std::to_chars(p, p + integer_room, value).ptr; }
 
-void write_integer(std::string& out, std::int64_t value) { append_chars(out, value); }
+char* format_unsigned(char* p, std::uint64_t value) { return std::to_chars(p, p + integer_room, value).ptr; }
 
-void write_unsigned(std::string& out, std::uint64_t value) { append_chars(out, value); }
-
-void write_bool(std::string& out, bool value) { out += value ? "true" : "false"; }
-
-void write_json_string(std::string& out, std::string_view bytes) {
-    static constexpr char hex[] = "0123456789abcdef";
-    out += '"';
-    std::size_t run_start = 0;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        if (byte >= 0x20 && byte != '"' && byte != '\\') {
-            continue;  // copied with the rest of its run
-        }
-        out.append(bytes.substr(run_start, i - run_start));
-        run_start = i + 1;
-        switch (byte) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\t': out += "\\t"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            default: {
-                const char escape[] = {'\\', 'u', '0', '0', hex[byte >> 4], hex[byte & 0xF]};
-                out.append(escape, sizeof escape);
-            }
-        }
-    }
-    out.append(bytes.substr(run_start));
-    out += '"';
+char* format_bool(char* p, bool value) {
+    std::memcpy(p, value ? "true " : "false", bool_room);
+    return p + (value ? 4 : 5);
 }
 
 namespace {
 
-// Vectors and poses are formatted into one local buffer and appended once: most of a line is
-// numbers, and a string append per number and per comma costs as much as formatting them.
+constexpr std::uint64_t each_byte(unsigned char byte) { return 0x01010101'01010101ULL * byte; }
+
+// Whether any of the eight bytes is below 0x20, a quote or a backslash (Anderson's "has a byte
+// less than n" and "has a zero byte", exact as to whether there is one).
+bool needs_escaping(std::uint64_t word) {
+    const auto has_zero = [](std::uint64_t v) { return (v - each_byte(1)) & ~v & each_byte(0x80); };
+    const std::uint64_t control = (word - each_byte(0x20)) & ~word & each_byte(0x80);
+    return (control | has_zero(word ^ each_byte('"')) | has_zero(word ^ each_byte('\\'))) != 0;
+}
+
+}  // namespace
+
+char* format_json_string(char* p, std::string_view bytes) {
+    static constexpr char hex[] = "0123456789abcdef";
+    *p++ = '"';
+    std::size_t i = 0;
+    // Eight bytes at a time while none needs escaping, as nearly no text does.
+    for (; i + 8 <= bytes.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes.data() + i, 8);
+        if (needs_escaping(word)) {
+            break;
+        }
+        std::memcpy(p, &word, 8);
+        p += 8;
+    }
+    for (; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (byte >= 0x20 && byte != '"' && byte != '\\') [[likely]] {
+            *p++ = static_cast<char>(byte);
+            continue;
+        }
+        *p++ = '\\';
+        switch (byte) {
+            case '"': *p++ = '"'; break;
+            case '\\': *p++ = '\\'; break;
+            case '\t': *p++ = 't'; break;
+            case '\n': *p++ = 'n'; break;
+            case '\r': *p++ = 'r'; break;
+            default: {
+                const char escape[] = {'u', '0', '0', hex[byte >> 4], hex[byte & 0xF]};
+                std::memcpy(p, escape, sizeof escape);
+                p += sizeof escape;
+            }
+        }
+    }
+    *p++ = '"';
+    return p;
+}
+
 char* format_vec3(char* p, const Vec3& v) {
     *p++ = '[';
     p = format_number(p, v.x);
@@ -287,22 +297,8 @@ char* format_vec3(char* p, const Vec3& v) {
     return p;
 }
 
-template <std::size_t Size>
-char* put(char* p, const char (&text)[Size]) {
-    std::memcpy(p, text, Size - 1);
-    return p + Size - 1;
-}
-
-}  // namespace
-
-void write_vec3(std::string& out, const Vec3& v) {
-    std::array<char, 3 * number_room + 4> text;
-    out.append(text.data(), format_vec3(text.data(), v));
-}
-
-void write_pose(std::string& out, const Pose& pose) {
-    std::array<char, 7 * number_room + 40> text;
-    char* p = put(text.data(), R"({"position":)");
+char* format_pose(char* p, const Pose& pose) {
+    p = put(p, R"({"position":)");
     p = format_vec3(p, pose.position);
     p = put(p, R"(,"orientation":[)");
     p = format_number(p, pose.orientation.x);
@@ -312,8 +308,7 @@ void write_pose(std::string& out, const Pose& pose) {
     p = format_number(p, pose.orientation.z);
     *p++ = ',';
     p = format_number(p, pose.orientation.w);
-    p = put(p, "]}");
-    out.append(text.data(), p);
+    return put(p, "]}");
 }
 
 std::string_view tracking_confidence_name(TrackingConfidence value) {

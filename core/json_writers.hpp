@@ -1,10 +1,12 @@
-// The value writers beneath the JSON lines. Each appends one JSON value to a caller-owned
-// buffer, with no whitespace and independent of any locale.
+// The value writers beneath the JSON lines. Each writes one JSON value at `p`, with no
+// whitespace and independent of any locale, and returns its end. The caller provides the
+// room each one names; a writer may scribble within that room past the end it returns. A line
+// is written into room reserved for its longest form once, so no value checks for space.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
+#include <cstring>
 #include <string_view>
 
 #include "values.hpp"
@@ -12,19 +14,29 @@
 namespace quillary::spatial::json {
 
 // Up to 9 significant digits, correctly rounded, general notation (%.9g without a locale).
-// NaN and the infinities have no JSON form and are written as null.
-void write_number(std::string& out, double value);
-// The same into a buffer with at least number_room bytes at `p`; returns the end. A number
-// takes at most 16 bytes; the rest is room the formatter may scribble on.
+// NaN and the infinities have no JSON form and are written as null. A number takes at most
+// longest_number bytes, and needs number_room.
+inline constexpr std::size_t longest_number = 16;  // "-1.23456789e-308"
 inline constexpr std::size_t number_room = 48;
 char* format_number(char* p, double value);
-void write_integer(std::string& out, std::int64_t value);
-void write_unsigned(std::string& out, std::uint64_t value);
-void write_bool(std::string& out, bool value);
+inline constexpr std::size_t integer_room = 20;  // "-9223372036854775808"
+char* format_integer(char* p, std::int64_t value);
+char* format_unsigned(char* p, std::uint64_t value);
+inline constexpr std::size_t bool_room = 5;
+char* format_bool(char* p, bool value);
 // Quoted and escaped byte by byte; non-ASCII bytes pass through unvalidated.
-void write_json_string(std::string& out, std::string_view bytes);
-void write_vec3(std::string& out, const Vec3& v);
-void write_pose(std::string& out, const Pose& pose);
+constexpr std::size_t json_string_room(std::size_t size) { return 2 + 6 * size; }
+char* format_json_string(char* p, std::string_view bytes);
+// [x,y,z] and {"position":[x,y,z],"orientation":[x,y,z,w]}, with room for their numbers.
+char* format_vec3(char* p, const Vec3& v);
+char* format_pose(char* p, const Pose& pose);
+
+// Text known when compiling, copied with its length known too.
+template <std::size_t Size>
+char* put(char* p, const char (&text)[Size]) {
+    std::memcpy(p, text, Size - 1);
+    return p + Size - 1;
+}
 
 // Wire names are the enumerator names in lower case; unlisted values get a fallback.
 [[nodiscard]] std::string_view tracking_confidence_name(TrackingConfidence value);

@@ -1,5 +1,6 @@
 #include "jsonl.hpp"
 
+#include <array>
 #include <string_view>
 
 #include "json_writers.hpp"
@@ -8,142 +9,175 @@ namespace quillary::spatial {
 namespace {
 
 using namespace json;
-// Keys as string_view literals: their lengths are known when compiling, not counted per line.
-using namespace std::string_view_literals;
 
-// A full frame line is about 700 bytes; one reservation covers nearly every line.
-constexpr std::size_t typical_line_size = 1024;
+// Everything in a frame's line but its strings, at its longest: every optional member present,
+// every number and integer at its longest, the longest wire names. The line tests check a
+// frame written that way against it.
+constexpr std::size_t longest_frame_text = 1536;
+constexpr std::size_t longest_event_text = 256;
 
-void write_name(std::string& out, std::string_view name) {
+char* format_name(char* p, std::string_view name) {
     // Wire names need no escaping.
-    out += '"';
-    out += name;
-    out += '"';
+    *p++ = '"';
+    std::memcpy(p, name.data(), name.size());
+    p += name.size();
+    *p++ = '"';
+    return p;
 }
 
-void write_ray_members(std::string& out, const Ray& ray) {
-    out += R"("origin":)"sv;
-    write_vec3(out, ray.origin);
-    out += R"(,"direction":)"sv;
-    write_vec3(out, ray.direction);
+char* format_ray_members(char* p, const Ray& ray) {
+    p = put(p, R"("origin":)");
+    p = format_vec3(p, ray.origin);
+    p = put(p, R"(,"direction":)");
+    return format_vec3(p, ray.direction);
 }
 
 // Every member after the first carries its leading comma in its key text, so leaving out an
 // optional member never leaves a stray comma.
-void append_frame_line(std::string& out, const SpatialIntentFrame& frame) {
-    out += R"({"schema":"quillary.spatial-intent","version":1,"timestamp_ns":)"sv;
-    write_integer(out, frame.timestamp_ns.count());
-    out += R"(,"timestamp_domain":)"sv;
-    write_json_string(out, frame.timestamp_domain);
+char* format_frame_line(char* p, const SpatialIntentFrame& frame) {
+    p = put(p, R"({"schema":"quillary.spatial-intent","version":1,"timestamp_ns":)");
+    p = format_integer(p, frame.timestamp_ns.count());
+    p = put(p, R"(,"timestamp_domain":)");
+    p = format_json_string(p, frame.timestamp_domain);
 
-    out += R"(,"reference_space":{"type":)"sv;
-    write_json_string(out, frame.reference_space.type);
-    out += R"(,"id":)"sv;
-    write_json_string(out, frame.reference_space.id);
-    out += R"(,"generation":)"sv;
-    write_unsigned(out, frame.reference_space.generation);
+    p = put(p, R"(,"reference_space":{"type":)");
+    p = format_json_string(p, frame.reference_space.type);
+    p = put(p, R"(,"id":)");
+    p = format_json_string(p, frame.reference_space.id);
+    p = put(p, R"(,"generation":)");
+    p = format_unsigned(p, frame.reference_space.generation);
 
-    out += R"(},"head":)"sv;
-    write_pose(out, frame.head_pose);
-    out += R"(,"head_tracking":)"sv;
-    write_name(out, tracking_confidence_name(frame.head_tracking));
+    p = put(p, R"(},"head":)");
+    p = format_pose(p, frame.head_pose);
+    p = put(p, R"(,"head_tracking":)");
+    p = format_name(p, tracking_confidence_name(frame.head_tracking));
 
     if (const auto& pointing = frame.pointing) {
-        out += R"(,"pointing":{"source":)"sv;
-        write_name(out, pointing_source_name(pointing->source));
-        out += R"(,"confidence":)"sv;
-        write_name(out, tracking_confidence_name(pointing->confidence));
-        out += ',';
-        write_ray_members(out, pointing->ray);
-        out += '}';
+        p = put(p, R"(,"pointing":{"source":)");
+        p = format_name(p, pointing_source_name(pointing->source));
+        p = put(p, R"(,"confidence":)");
+        p = format_name(p, tracking_confidence_name(pointing->confidence));
+        *p++ = ',';
+        p = format_ray_members(p, pointing->ray);
+        *p++ = '}';
     }
     if (const auto& select = frame.primary_select) {
-        out += R"(,"primary_select":{"pressed":)"sv;
-        write_bool(out, select->pressed);
-        out += R"(,"changed":)"sv;
-        write_bool(out, select->changed);
-        out += R"(,"last_change_time_ns":)"sv;
-        write_integer(out, select->last_change_time_ns.count());
-        out += '}';
+        p = put(p, R"(,"primary_select":{"pressed":)");
+        p = format_bool(p, select->pressed);
+        p = put(p, R"(,"changed":)");
+        p = format_bool(p, select->changed);
+        p = put(p, R"(,"last_change_time_ns":)");
+        p = format_integer(p, select->last_change_time_ns.count());
+        *p++ = '}';
     }
     if (frame.left_hand_pose) {
-        out += R"(,"left_hand":)"sv;
-        write_pose(out, *frame.left_hand_pose);
+        p = put(p, R"(,"left_hand":)");
+        p = format_pose(p, *frame.left_hand_pose);
     }
     if (frame.right_hand_pose) {
-        out += R"(,"right_hand":)"sv;
-        write_pose(out, *frame.right_hand_pose);
+        p = put(p, R"(,"right_hand":)");
+        p = format_pose(p, *frame.right_hand_pose);
     }
     if (frame.gaze_ray) {
-        out += R"(,"gaze":{)"sv;
-        write_ray_members(out, *frame.gaze_ray);
-        out += '}';
+        p = put(p, R"(,"gaze":{)");
+        p = format_ray_members(p, *frame.gaze_ray);
+        *p++ = '}';
     }
     if (const auto& target = frame.target) {
-        out += R"(,"target":{"position":)"sv;
-        write_vec3(out, target->position);
-        out += R"(,"normal":)"sv;
-        write_vec3(out, target->normal);
+        p = put(p, R"(,"target":{"position":)");
+        p = format_vec3(p, target->position);
+        p = put(p, R"(,"normal":)");
+        p = format_vec3(p, target->normal);
         if (target->host_id) {
-            out += R"(,"host_id":)"sv;
-            write_json_string(out, *target->host_id);
+            p = put(p, R"(,"host_id":)");
+            p = format_json_string(p, *target->host_id);
         }
-        out += '}';
+        *p++ = '}';
     }
 
     const auto& caps = frame.capabilities;
-    out += R"(,"capabilities":{"head_pose":)"sv;
-    write_bool(out, caps.head_pose);
-    out += R"(,"action_input":)"sv;
-    write_bool(out, caps.action_input);
-    out += R"(,"hand_tracking":)"sv;
-    write_bool(out, caps.hand_tracking);
-    out += R"(,"hand_interaction":)"sv;
-    write_bool(out, caps.hand_interaction);
-    out += R"(,"eye_gaze":)"sv;
-    write_bool(out, caps.eye_gaze);
-    out += R"(,"enabled_extensions":[)"sv;
+    p = put(p, R"(,"capabilities":{"head_pose":)");
+    p = format_bool(p, caps.head_pose);
+    p = put(p, R"(,"action_input":)");
+    p = format_bool(p, caps.action_input);
+    p = put(p, R"(,"hand_tracking":)");
+    p = format_bool(p, caps.hand_tracking);
+    p = put(p, R"(,"hand_interaction":)");
+    p = format_bool(p, caps.hand_interaction);
+    p = put(p, R"(,"eye_gaze":)");
+    p = format_bool(p, caps.eye_gaze);
+    p = put(p, R"(,"enabled_extensions":[)");
     for (std::size_t i = 0; i < caps.enabled_extensions.size(); ++i) {
         if (i > 0) {
-            out += ',';
+            *p++ = ',';
         }
-        write_json_string(out, caps.enabled_extensions[i]);
+        p = format_json_string(p, caps.enabled_extensions[i]);
     }
-    out += "]}}";
+    return put(p, "]}}");
+}
+
+template <class Record>
+void append_line(std::string& out, const Record& record) {
+    const auto start = out.size();
+    out.resize(start + jsonl_room(record));
+    out.resize(static_cast<std::size_t>(write_jsonl(out.data() + start, record) - out.data()));
+}
+
+// A line as a string of its own size: written on the stack when its room fits there, as
+// nearly every line's does, rather than in a string left holding the whole room.
+template <class Record>
+std::string line_of(const Record& record) {
+    std::array<char, 4096> stack;
+    if (jsonl_room(record) <= stack.size()) {
+        return std::string(stack.data(), write_jsonl(stack.data(), record));
+    }
+    std::string line;
+    append_line(line, record);
+    return line;
 }
 
 }  // namespace
 
-void append_jsonl(std::string& out, const SpatialIntentFrame& frame) {
-    append_frame_line(out, frame);
+std::size_t jsonl_room(const SpatialIntentFrame& frame) {
+    std::size_t room = longest_frame_text + number_room + json_string_room(frame.timestamp_domain.size()) +
+                       json_string_room(frame.reference_space.type.size()) +
+                       json_string_room(frame.reference_space.id.size());
+    if (frame.target && frame.target->host_id) {
+        room += json_string_room(frame.target->host_id->size());
+    }
+    for (const auto& extension : frame.capabilities.enabled_extensions) {
+        room += 1 + json_string_room(extension.size());  // with its comma
+    }
+    return room;
 }
 
-void append_jsonl(std::string& out, const ContextualIntentEvent& event) {
-    out += R"({"schema":"quillary.contextual-intent","version":1,"timestamp_ns":)";
-    write_integer(out, event.timestamp_ns.count());
-    out += R"(,"text":)";
-    write_json_string(out, event.text);
-    out += R"(,"spatial_age_ns":)";
-    write_integer(out, event.spatial_age_ns.count());
-    // The frame is written into the same buffer by the frame line's own writer, so the
-    // embedded object is byte for byte the frame's line.
-    out += R"(,"spatial_context":)";
-    append_frame_line(out, event.spatial_context);
-    out += '}';
+std::size_t jsonl_room(const ContextualIntentEvent& event) {
+    return longest_event_text + json_string_room(event.text.size()) + jsonl_room(event.spatial_context);
 }
 
-std::string to_jsonl(const SpatialIntentFrame& frame) {
-    std::string line;
-    line.reserve(typical_line_size);
-    append_jsonl(line, frame);
-    return line;
+char* write_jsonl(char* out, const SpatialIntentFrame& frame) { return format_frame_line(out, frame); }
+
+char* write_jsonl(char* out, const ContextualIntentEvent& event) {
+    char* p = put(out, R"({"schema":"quillary.contextual-intent","version":1,"timestamp_ns":)");
+    p = format_integer(p, event.timestamp_ns.count());
+    p = put(p, R"(,"text":)");
+    p = format_json_string(p, event.text);
+    p = put(p, R"(,"spatial_age_ns":)");
+    p = format_integer(p, event.spatial_age_ns.count());
+    // The frame is written by the frame line's own writer, so the embedded object is byte for
+    // byte the frame's line.
+    p = put(p, R"(,"spatial_context":)");
+    p = format_frame_line(p, event.spatial_context);
+    *p++ = '}';
+    return p;
 }
 
-std::string to_jsonl(const ContextualIntentEvent& event) {
-    std::string line;
-    line.reserve(typical_line_size + event.text.size());
-    append_jsonl(line, event);
-    return line;
-}
+void append_jsonl(std::string& out, const SpatialIntentFrame& frame) { append_line(out, frame); }
+
+void append_jsonl(std::string& out, const ContextualIntentEvent& event) { append_line(out, event); }
+
+std::string to_jsonl(const SpatialIntentFrame& frame) { return line_of(frame); }
+
+std::string to_jsonl(const ContextualIntentEvent& event) { return line_of(event); }
 
 }  // namespace quillary::spatial

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "bindings.hpp"
 #include "jsonl.hpp"
@@ -18,51 +19,52 @@ namespace {
 // A line as a new str, decoded strictly as UTF-8: string fields set from invalid bytes surface
 // as UnicodeDecodeError. Lines are nearly always ASCII, which decodes to itself: checked a word
 // at a time, such a line is copied straight into a new one-byte str.
-py::str python_line(const std::string& line) {
+py::str python_line(const char* line, std::size_t size) {
     std::uint64_t high_bits = 0;
     std::size_t i = 0;
-    for (; i + 8 <= line.size(); i += 8) {
+    for (; i + 8 <= size; i += 8) {
         std::uint64_t word;
-        std::memcpy(&word, line.data() + i, 8);
+        std::memcpy(&word, line + i, 8);
         high_bits |= word;
     }
-    for (; i < line.size(); ++i) {
+    for (; i < size; ++i) {
         high_bits |= static_cast<unsigned char>(line[i]);
     }
     if ((high_bits & 0x8080808080808080ULL) == 0) {
-        auto text = py::reinterpret_steal<py::str>(PyUnicode_New(static_cast<Py_ssize_t>(line.size()), 127));
+        auto text = py::reinterpret_steal<py::str>(PyUnicode_New(static_cast<Py_ssize_t>(size), 127));
         if (!text) {
             throw py::error_already_set();
         }
-        std::memcpy(PyUnicode_1BYTE_DATA(text.ptr()), line.data(), line.size());
+        std::memcpy(PyUnicode_1BYTE_DATA(text.ptr()), line, size);
         return text;
     }
-    auto text = py::reinterpret_steal<py::str>(
-        PyUnicode_DecodeUTF8(line.data(), static_cast<Py_ssize_t>(line.size()), "strict"));
+    auto text = py::reinterpret_steal<py::str>(PyUnicode_DecodeUTF8(line, static_cast<Py_ssize_t>(size), "strict"));
     if (!text) {
         throw py::error_already_set();
     }
     return text;
 }
 
-// Each thread writes its lines into one buffer that keeps its capacity, so a line costs no
-// allocation before its str; a buffer grown by an unusually long line is given back, also
-// when the line fails to decode.
+// Each thread writes its lines into one buffer that keeps its size, so a line costs neither
+// an allocation nor clearing memory before its str; a buffer grown by an unusually long line
+// is given back, also when the line fails to decode.
 template <class Record>
 py::str line_of(const Record& record) {
-    constexpr std::size_t kept_capacity = 64 * 1024;
-    thread_local std::string buffer;
+    constexpr std::size_t kept_size = 64 * 1024;
+    thread_local std::vector<char> buffer;
     struct GiveBackIfLarge {
-        std::string& buffer;
+        std::vector<char>& buffer;
         ~GiveBackIfLarge() {
-            if (buffer.capacity() > kept_capacity) {
-                std::string().swap(buffer);
+            if (buffer.size() > kept_size) {
+                std::vector<char>().swap(buffer);
             }
         }
     } give_back{buffer};
-    buffer.clear();
-    append_jsonl(buffer, record);
-    return python_line(buffer);
+    if (const auto room = jsonl_room(record); buffer.size() < room) {
+        buffer.resize(room);
+    }
+    const char* end = write_jsonl(buffer.data(), record);
+    return python_line(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
 }
 
 // json and json.loads are looked up on every call: a host that replaces json.loads, or

@@ -4,10 +4,12 @@
 #include <cmath>
 #include <limits>
 #include <locale>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <string>
 
 #include "example_frames.hpp"
+#include "json_writers.hpp"
 #include "jsonl.hpp"
 
 namespace qs = quillary::spatial;
@@ -139,6 +141,51 @@ TEST(Lines, AppendedAfterWhatTheBufferHolds) {
     qs::append_jsonl(buffer, event_with({}));
     EXPECT_EQ(buffer, "earlier\n" + std::string(full_frame_line) + "\n" + qs::to_jsonl(event_with({})));
 }
+
+// Every member present and every value at its longest, with every string byte escaped to six.
+qs::SpatialIntentFrame longest_frame(const std::string& text) {
+    constexpr double longest = -1.23456789e-308;  // "-1.23456789e-308", as long as a number gets
+    constexpr auto longest_integer = std::numeric_limits<std::int64_t>::min();
+    const qs::Vec3 v{longest, longest, longest};
+    const qs::Pose pose{v, {longest, longest, longest, longest}};
+    qs::SpatialIntentFrame frame;
+    frame.timestamp_ns = nanoseconds{longest_integer};
+    frame.timestamp_domain = frame.reference_space.type = frame.reference_space.id = text;
+    frame.reference_space.generation = std::numeric_limits<std::uint64_t>::max();
+    frame.head_pose = pose;
+    frame.head_tracking = qs::TrackingConfidence::POSITION_AND_ORIENTATION;
+    frame.pointing = qs::PointingIntent{{v, v}, qs::PointingSource::CONTROLLER,
+                                        qs::TrackingConfidence::POSITION_AND_ORIENTATION};
+    frame.primary_select = qs::SelectState{false, false, nanoseconds{longest_integer}};
+    frame.left_hand_pose = frame.right_hand_pose = pose;
+    frame.gaze_ray = qs::Ray{v, v};
+    frame.target = qs::SpatialHit{v, v, text};
+    frame.capabilities.enabled_extensions = {text, text, text};
+    return frame;
+}
+
+class LongestLines : public testing::TestWithParam<std::size_t> {};
+
+// Lines are written into the room worked out before writing, with nothing checked on the way:
+// the longest lines must fit it, with the scratch a number may use past its end. An exact
+// buffer on the heap also lets the address sanitizer see a byte written past the room.
+TEST_P(LongestLines, FitTheRoomWorkedOutForThem) {
+    const std::string text(GetParam(), '\x01');
+    auto event = event_with(longest_frame(text));
+    event.timestamp_ns = event.spatial_age_ns = nanoseconds{std::numeric_limits<std::int64_t>::min()};
+    event.text = text;
+    const auto fits = [](const auto& record) {
+        const auto room = qs::jsonl_room(record);
+        const auto buffer = std::make_unique_for_overwrite<char[]>(room);
+        const std::string line(buffer.get(), qs::write_jsonl(buffer.get(), record));
+        EXPECT_EQ(line, qs::to_jsonl(record));
+        EXPECT_LE(line.size() + qs::json::number_room, room);
+    };
+    fits(event.spatial_context);
+    fits(event);
+}
+
+INSTANTIATE_TEST_SUITE_P(StringLengths, LongestLines, testing::Values(0u, 1u, 700u));
 
 TEST(Lines, ParseAsStrictJsonWithMembersInOrder) {
     const auto parsed = nlohmann::ordered_json::parse(qs::to_jsonl(event_with(full_frame())));

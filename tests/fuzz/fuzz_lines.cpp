@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
@@ -160,6 +161,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
 
     const auto frame_line = qs::to_jsonl(frame);
     const auto event_line = qs::to_jsonl(event);
+    // Written into exactly the room worked out for it, on the heap, where the address
+    // sanitizer sees any byte written past it; the line is the same however it is written.
+    const auto written_in_room = [](const auto& record) {
+        const auto room = qs::jsonl_room(record);
+        const auto buffer = std::make_unique_for_overwrite<char[]>(room);
+        return std::string(buffer.get(), qs::write_jsonl(buffer.get(), record));
+    };
+    check(written_in_room(frame) == frame_line);
+    check(written_in_room(event) == event_line);
     for (const auto& line : {frame_line, event_line}) {
         for (const char c : line) {
             check(static_cast<unsigned char>(c) >= 0x20);
