@@ -176,7 +176,7 @@ char* format_number_fast(char* p, double value) {
     const std::uint64_t last_eight_text = last_eight | 0x30303030'30303030ULL;
 
     // At most: sign, "0.", four zeros, nine digits; or sign, nine digits, '.', "e-10". The
-    // stores below write up to 18 bytes.
+    // stores below reach 19 bytes past where the number starts, within number_room.
     *p = '-';
     p += negative ? 1 : 0;
     if (exponent >= 0) {

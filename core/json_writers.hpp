@@ -15,8 +15,7 @@ namespace quillary::spatial::json {
 
 // Up to 9 significant digits, correctly rounded, general notation (%.9g without a locale).
 // NaN and the infinities have no JSON form and are written as null. A number takes at most
-// longest_number bytes, and needs number_room.
-inline constexpr std::size_t longest_number = 16;  // "-1.23456789e-308"
+// 16 bytes ("-1.23456789e-308") and needs number_room.
 inline constexpr std::size_t number_room = 48;
 char* format_number(char* p, double value);
 inline constexpr std::size_t integer_room = 20;  // "-9223372036854775808"
