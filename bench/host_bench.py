@@ -45,10 +45,18 @@ class Bench:
 
     def compare(self, section: str, ours: tuple[str, Callable[[], object]],
                 others: list[tuple[str, Callable[[], object]]], number: int | None = None) -> None:
-        base = self.time(ours[1], number)
-        self.rows.append((section, ours[0], base, 1.0))
-        for name, call in others:
-            ns = self.time(call, number)
+        """Times the subjects in rounds, each round running every subject once, rather than
+        one subject after another: the shared machine's speed drifts by more than some of the
+        differences asked about, and a drift then reaches every subject of the row alike."""
+        n = number or self.number
+        subjects = [ours, *others]
+        runs: dict[str, list[float]] = {name: [] for name, _ in subjects}
+        for _ in range(self.repeat):
+            for name, call in subjects:
+                runs[name].append(timeit.timeit(call, number=n) / n * 1e9)
+        base = statistics.median(runs[ours[0]])
+        for name, _ in subjects:
+            ns = statistics.median(runs[name])
             self.rows.append((section, name, ns, ns / base))
 
 
@@ -260,7 +268,8 @@ def core_rows(path: Path | None) -> list[str]:
     rows = ["", "## Core alone (C++, Google Benchmark)", "", "BM_NumberRandom: ns per number, over 4,096 random "
             "tracking values.", "", "| benchmark | ns per call | bytes per second |",
             "|---|---:|---:|"]
-    for b in medians:
+    # By name: repetitions run interleaved at random, and are reported in that order.
+    for b in sorted(medians, key=lambda b: b["name"]):
         name = b["name"].removesuffix("_median")
         rate = b.get("bytes_per_second")
         rows.append(f"| {name} | {per_number_ns(b):,.1f} | {f'{rate / 2**20:,.0f} MiB/s' if rate else ''} |")
@@ -337,7 +346,8 @@ def report(bench: Bench, core_json: Path | None, session_rows: list[str]) -> str
         f"Machine: {cpu}, {os.cpu_count()} cores, {platform.system()} {platform.release()}.  ",
         f"Python {platform.python_version()}; msgspec {msgspec.__version__}, orjson {orjson.__version__}, "
         f"pydantic {pydantic.VERSION}.  ",
-        f"Median of {bench.repeat} runs of {bench.number} calls (fewer for the slow worst cases); "
+        f"Median of {bench.repeat} runs of {bench.number} calls (fewer for the slow worst cases), the "
+        "subjects of a group taking turns run by run; "
         "ratio: the row's time over the first row of its group (scaling rows: over capacity 240).",
         "",
         "| what | subject | ns per call | ratio |",

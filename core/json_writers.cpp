@@ -212,12 +212,13 @@ char* format_number_fast(char* p, double value) {
 }  // namespace
 
 char* format_number(char* p, double value) {
+    // The fast path turns away NaN and the infinities with the other large exponents.
+    if (char* end = format_number_fast(p, value)) {
+        return end;
+    }
     if (!std::isfinite(value)) {
         std::memcpy(p, "null", 4);
         return p + 4;
-    }
-    if (char* end = format_number_fast(p, value)) {
-        return end;
     }
     // to_chars never consults a locale, and with a precision it rounds the exact binary value
     // correctly, ties to even: the reference for the rule, and the path for values outside
