@@ -247,7 +247,35 @@ bool needs_escaping(std::uint64_t word) {
     return (control | has_zero(word ^ each_byte('"')) | has_zero(word ^ each_byte('\\'))) != 0;
 }
 
+bool escaped(unsigned char byte) { return byte < 0x20 || byte == '"' || byte == '\\'; }
+
+// Bytes an escape adds to its byte: \" \\ \t \n \r add one, \u00XX five.
+std::size_t escape_extra(unsigned char byte) {
+    if (!escaped(byte)) {
+        return 0;
+    }
+    return byte == '"' || byte == '\\' || byte == '\t' || byte == '\n' || byte == '\r' ? 1 : 5;
+}
+
 }  // namespace
+
+std::size_t json_string_size(std::string_view bytes) {
+    std::size_t size = 2 + bytes.size();
+    std::size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes.data() + i, 8);
+        if (needs_escaping(word)) {
+            for (std::size_t j = i; j < i + 8; ++j) {
+                size += escape_extra(static_cast<unsigned char>(bytes[j]));
+            }
+        }
+    }
+    for (; i < bytes.size(); ++i) {
+        size += escape_extra(static_cast<unsigned char>(bytes[i]));
+    }
+    return size;
+}
 
 char* format_json_string(char* p, std::string_view bytes) {
     static constexpr char hex[] = "0123456789abcdef";
@@ -265,7 +293,7 @@ char* format_json_string(char* p, std::string_view bytes) {
     }
     for (; i < bytes.size(); ++i) {
         const auto byte = static_cast<unsigned char>(bytes[i]);
-        if (byte >= 0x20 && byte != '"' && byte != '\\') [[likely]] {
+        if (!escaped(byte)) [[likely]] {
             *p++ = static_cast<char>(byte);
             continue;
         }

@@ -139,20 +139,20 @@ std::string line_of(const Record& record) {
 }  // namespace
 
 std::size_t jsonl_room(const SpatialIntentFrame& frame) {
-    std::size_t room = longest_frame_text + number_room + json_string_room(frame.timestamp_domain.size()) +
-                       json_string_room(frame.reference_space.type.size()) +
-                       json_string_room(frame.reference_space.id.size());
+    std::size_t room = longest_frame_text + number_room + json_string_size(frame.timestamp_domain) +
+                       json_string_size(frame.reference_space.type) +
+                       json_string_size(frame.reference_space.id);
     if (frame.target && frame.target->host_id) {
-        room += json_string_room(frame.target->host_id->size());
+        room += json_string_size(*frame.target->host_id);
     }
     for (const auto& extension : frame.capabilities.enabled_extensions) {
-        room += 1 + json_string_room(extension.size());  // with its comma
+        room += 1 + json_string_size(extension);  // with its comma
     }
     return room;
 }
 
 std::size_t jsonl_room(const ContextualIntentEvent& event) {
-    return longest_event_text + json_string_room(event.text.size()) + jsonl_room(event.spatial_context);
+    return longest_event_text + json_string_size(event.text) + jsonl_room(event.spatial_context);
 }
 
 char* write_jsonl(char* out, const SpatialIntentFrame& frame) { return format_frame_line(out, frame); }

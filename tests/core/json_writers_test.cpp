@@ -86,9 +86,12 @@ void PrintTo(const EscapeCase& c, std::ostream* os) { *os << testing::PrintToStr
 
 class StringEscaping : public testing::TestWithParam<EscapeCase> {};
 
-TEST_P(StringEscaping, ByteByByte) {
-    EXPECT_EQ(written(json::format_json_string, std::string_view(GetParam().input)),
-              GetParam().output);
+// The size counted beforehand is the room the line reserves for the string: it must be
+// exactly what is written.
+TEST_P(StringEscaping, ByteByByteInTheSizeCountedBeforehand) {
+    const std::string_view input(GetParam().input);
+    EXPECT_EQ(written(json::format_json_string, input), GetParam().output);
+    EXPECT_EQ(json::json_string_size(input), GetParam().output.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -100,7 +103,10 @@ INSTANTIATE_TEST_SUITE_P(
                     EscapeCase{"/\x7f", "\"/\x7f\""},
                     EscapeCase{"caf\xc3\xa9", "\"caf\xc3\xa9\""},       // UTF-8 passes through
                     EscapeCase{"\xff\xfe", "\"\xff\xfe\""},             // so does invalid UTF-8
-                    EscapeCase{"plain text", R"("plain text")"}));
+                    EscapeCase{"plain text", R"("plain text")"},
+                    // Escapes in the first eight bytes, the second eight and after them.
+                    EscapeCase{"\x01" "bcdefgh\"jklmnop\\q\x7f", R"("\u0001bcdefgh\"jklmnop\\q)" "\x7f\""},
+                    EscapeCase{"abcdefgh\nABCDEFG\x1f", R"("abcdefgh\nABCDEFG\u001f")"}));
 
 TEST(StringEscaping, NumbersAfterAnEscapeStayDecimal) {
     std::string out(256, '\0');
