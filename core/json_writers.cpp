@@ -62,6 +62,8 @@ std::uint64_t eight_digits(std::uint32_t n) {
     return high_digits | (pairs - high_digits * 10) << 8;
 }
 
+constexpr std::uint64_t ascii_zeros = 0x30303030'30303030ULL;
+
 // Eight bytes of text held in a register, its lowest byte first.
 void store_8(char* p, std::uint64_t text) {
     if constexpr (std::endian::native == std::endian::little) {
@@ -173,7 +175,7 @@ char* format_number_fast(char* p, double value) {
     if ((last_eight >> 56) == 0) {
         significant -= static_cast<std::size_t>(std::countl_zero(last_eight)) / 8;
     }
-    const std::uint64_t last_eight_text = last_eight | 0x30303030'30303030ULL;
+    const std::uint64_t last_eight_text = last_eight | ascii_zeros;
 
     // At most: sign, "0.", four zeros, nine digits; or sign, nine digits, '.', "e-10". The
     // stores below reach 19 bytes past where the number starts, within number_room.
@@ -226,9 +228,45 @@ char* format_number(char* p, double value) {
     return std::to_chars(p, p + number_room, value, std::chars_format::general, 9).ptr;
 }
 
-char* format_integer(char* p, std::int64_t value) { return std::to_chars(p, p + integer_room, value).ptr; }
+namespace {
 
-char* format_unsigned(char* p, std::uint64_t value) { return std::to_chars(p, p + integer_room, value).ptr; }
+// Up to eight digits of n < 10^8, without leading zeros ("0" for zero).
+char* format_up_to_eight(char* p, std::uint32_t n) {
+    const std::uint64_t digits = eight_digits(n);
+    // Leading zeros are the low zero bytes; zero keeps its last digit.
+    const auto leading_zeros = static_cast<unsigned>(std::countr_zero(digits | (std::uint64_t{1} << 56))) / 8;
+    store_8(p, (digits | ascii_zeros) >> (8 * leading_zeros));
+    return p + 8 - leading_zeros;
+}
+
+}  // namespace
+
+char* format_unsigned(char* p, std::uint64_t value) {
+    // In eight-digit groups, the first without its leading zeros: a timestamp in nanoseconds
+    // has nineteen digits, which to_chars writes two at a time.
+    constexpr std::uint64_t group = 100'000'000;
+    if (value < group) {
+        return format_up_to_eight(p, static_cast<std::uint32_t>(value));
+    }
+    const std::uint64_t high = value / group;
+    const auto low = static_cast<std::uint32_t>(value % group);
+    if (high < group) {
+        p = format_up_to_eight(p, static_cast<std::uint32_t>(high));
+    } else {
+        p = format_up_to_eight(p, static_cast<std::uint32_t>(high / group));
+        store_8(p, eight_digits(static_cast<std::uint32_t>(high % group)) | ascii_zeros);
+        p += 8;
+    }
+    store_8(p, eight_digits(low) | ascii_zeros);
+    return p + 8;
+}
+
+char* format_integer(char* p, std::int64_t value) {
+    *p = '-';
+    // The magnitude in unsigned arithmetic, where the lowest value's has no overflow.
+    const auto magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    return format_unsigned(p + (value < 0 ? 1 : 0), magnitude);
+}
 
 char* format_bool(char* p, bool value) {
     std::memcpy(p, value ? "true " : "false", bool_room);

@@ -23,9 +23,8 @@ char* format_integer(char* p, std::int64_t value);
 char* format_unsigned(char* p, std::uint64_t value);
 inline constexpr std::size_t bool_room = 5;
 char* format_bool(char* p, bool value);
-// Quoted and escaped byte by byte; non-ASCII bytes pass through unvalidated. Needs exactly
-// json_string_size(bytes), counted beforehand: reserving six bytes for every byte that might
-// be escaped would make a long text's line reserve six times its size.
+// Quoted and escaped byte by byte; non-ASCII bytes pass through unvalidated. Writes exactly
+// json_string_size(bytes) bytes, at most 2 + 6 * bytes.size().
 [[nodiscard]] std::size_t json_string_size(std::string_view bytes);
 char* format_json_string(char* p, std::string_view bytes);
 // [x,y,z] and {"position":[x,y,z],"orientation":[x,y,z,w]}, with room for their numbers.

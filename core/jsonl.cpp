@@ -16,6 +16,14 @@ using namespace json;
 constexpr std::size_t longest_frame_text = 1536;
 constexpr std::size_t longest_event_text = 256;
 
+// Room for a string: for a short one six bytes a byte, since every byte may need an escape;
+// a long one is counted, since six times a long text would be a surprising amount of memory
+// to set aside for its line.
+std::size_t string_room(std::string_view text) {
+    constexpr std::size_t short_text = 256;
+    return text.size() <= short_text ? 2 + 6 * text.size() : json_string_size(text);
+}
+
 char* format_name(char* p, std::string_view name) {
     // Wire names need no escaping.
     *p++ = '"';
@@ -139,20 +147,20 @@ std::string line_of(const Record& record) {
 }  // namespace
 
 std::size_t jsonl_room(const SpatialIntentFrame& frame) {
-    std::size_t room = longest_frame_text + number_room + json_string_size(frame.timestamp_domain) +
-                       json_string_size(frame.reference_space.type) +
-                       json_string_size(frame.reference_space.id);
+    std::size_t room = longest_frame_text + number_room + string_room(frame.timestamp_domain) +
+                       string_room(frame.reference_space.type) +
+                       string_room(frame.reference_space.id);
     if (frame.target && frame.target->host_id) {
-        room += json_string_size(*frame.target->host_id);
+        room += string_room(*frame.target->host_id);
     }
     for (const auto& extension : frame.capabilities.enabled_extensions) {
-        room += 1 + json_string_size(extension);  // with its comma
+        room += 1 + string_room(extension);  // with its comma
     }
     return room;
 }
 
 std::size_t jsonl_room(const ContextualIntentEvent& event) {
-    return longest_event_text + json_string_size(event.text) + jsonl_room(event.spatial_context);
+    return longest_event_text + string_room(event.text) + jsonl_room(event.spatial_context);
 }
 
 char* write_jsonl(char* out, const SpatialIntentFrame& frame) { return format_frame_line(out, frame); }

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <random>
 #include <limits>
 #include <ostream>
 #include <string>
+#include <type_traits>
 
 #include "json_writers.hpp"
 
@@ -61,6 +63,37 @@ INSTANTIATE_TEST_SUITE_P(
                     NumberCase{std::numeric_limits<double>::quiet_NaN(), "null"},
                     NumberCase{std::numeric_limits<double>::infinity(), "null"},
                     NumberCase{-std::numeric_limits<double>::infinity(), "null"}));
+
+// Integers are written in eight-digit groups: every length, every group boundary and both
+// signs must read as std::to_chars writes them.
+TEST(IntegerWriters, AgreeWithToCharsAtEveryLength) {
+    std::mt19937_64 random(20261209);
+    std::uniform_int_distribution<std::uint64_t> any_bits;
+    const auto check = [](auto value) {
+        char expected[24];
+        const std::string_view want(expected, std::to_chars(expected, expected + sizeof expected, value).ptr);
+        if constexpr (std::is_signed_v<decltype(value)>) {
+            ASSERT_EQ(written(json::format_integer, value), want);
+        } else {
+            ASSERT_EQ(written(json::format_unsigned, value), want);
+        }
+    };
+    std::uint64_t power = 1;
+    for (int digits = 1; digits <= 20; ++digits) {
+        for (const std::uint64_t value : {power, power - 1, power + 1, power * 9 / 10 * 10 + 9}) {
+            check(value);
+            check(static_cast<std::int64_t>(value));
+            check(-static_cast<std::int64_t>(value >> 1));
+        }
+        for (int i = 0; i < 2000; ++i) {
+            // Below 10^digits, so that every length is as common as every other.
+            const std::uint64_t value = digits == 20 ? any_bits(random) : any_bits(random) % (power * 10);
+            check(value);
+            check(static_cast<std::int64_t>(value));
+        }
+        power = digits < 20 ? power * 10 : power;
+    }
+}
 
 TEST(IntegerWriters, FullSixtyFourBitRanges) {
     EXPECT_EQ(written(json::format_integer, std::numeric_limits<std::int64_t>::min()),
