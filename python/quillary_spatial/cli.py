@@ -15,7 +15,7 @@ import webbrowser
 from collections.abc import Sequence
 from typing import TextIO
 
-from .read import ReadError
+from .read import ReadError, printable
 from .replay import Replay, Replayed, first_difference
 
 
@@ -52,11 +52,26 @@ def replayed(replay: Replay, progress: Progress) -> list[Replayed]:
     return results
 
 
+class OutputError(Exception):
+    """Standard output could not be written (other than by its reader going away)."""
+
+
+def emit(text: str) -> None:
+    try:
+        sys.stdout.write(text)
+    except BrokenPipeError:
+        raise
+    except OSError as error:
+        raise OutputError(error.strerror or str(error)) from None
+
+
 def settings(replay: Replay) -> str:
     timeline = replay.timeline
     if timeline is None:
         return ""
-    return f"capacity {timeline.capacity}, max context age {timeline.max_context_age_ns / 1e6:g} ms"
+    # What the timeline works with: a recorded capacity of 0 keeps one frame, a negative age acts as 0.
+    model = timeline.model
+    return f"capacity {model.capacity}, max context age {model.max_context_age_ns / 1e6:g} ms"
 
 
 def run_replay(args: argparse.Namespace) -> int:
@@ -69,7 +84,7 @@ def run_replay(args: argparse.Namespace) -> int:
         line = result.event_line
         if line is not None:
             events += 1
-            sys.stdout.write(line + "\n")
+            emit(line + "\n")
         if args.verify and difference is None:
             difference = first_difference(result)
     progress.done()
@@ -77,7 +92,7 @@ def run_replay(args: argparse.Namespace) -> int:
     print(f"replayed {replay.frames} frames, {events} events ({settings(replay)})", file=sys.stderr)
     if args.verify:
         if difference is not None:
-            print(f"verify: {args.log}: {difference.describe()}", file=sys.stderr)
+            print(f"verify: {printable(args.log)}: {printable(difference.describe())}", file=sys.stderr)
             return 1
         print("verify: every event is identical to the recorded one", file=sys.stderr)
     return 0
@@ -87,14 +102,14 @@ def run_summary(args: argparse.Namespace) -> int:
     replay = Replay(args.log)
     results = replayed(replay, Progress(replay, sys.stderr))
     warn_if_truncated(replay)
-    print(f"{args.log}: {replay.frames} frames, {len(results)} utterances ({settings(replay)})")
+    emit(f"{printable(args.log)}: {replay.frames} frames, {len(results)} utterances ({settings(replay)})\n")
     origin = replay.first_frame_ns or 0
     for result in results:
         when = (result.utterance.timestamp_ns - origin) / 1e9
         text = repr(result.utterance.text)
         if len(text) > 40:
             text = text[:37] + "...'"
-        print(f"  t={when:8.3f} s  {text:<26} -> {outcome(result)}")
+        emit(f"  t={when:8.3f} s  {text:<26} -> {outcome(result)}\n")
     return 0
 
 
@@ -102,7 +117,7 @@ def outcome(result: Replayed) -> str:
     if result.event is None:
         return result.explanation.describe()
     target = result.event.spatial_context.target
-    referent = "(nothing hit)" if target is None else "(a hit without id)" if target.host_id is None else target.host_id
+    referent = "(nothing hit)" if target is None else "(a hit without id)" if target.host_id is None else printable(target.host_id)
     return f"{referent}  (context {result.event.spatial_age_ns / 1e6:.1f} ms old)"
 
 
@@ -110,17 +125,17 @@ def run_view(args: argparse.Namespace) -> int:
     from . import inspector  # the page's assets are read only when asked for
 
     if os.path.isfile(args.log) and (size := os.path.getsize(args.log)) > 64 * 2**20:
-        print(f"reading {args.log} ({size / 2**20:,.0f} MiB; an hour at 90 Hz takes seconds)", file=sys.stderr)
+        print(f"reading {printable(args.log)} ({size / 2**20:,.0f} MiB; an hour at 90 Hz takes seconds)", file=sys.stderr)
     if args.html is not None:
         data = inspector.session_data(args.log, os.path.basename(args.log))
         with open(args.html, "w", encoding="utf-8") as out:
             out.write(inspector.render(data))
-        print(f"wrote {args.html}", file=sys.stderr)
+        print(f"wrote {printable(args.html)}", file=sys.stderr)
         if args.open:
             webbrowser.open(pathlib.Path(args.html).resolve().as_uri())
         if data["error"] is not None:
             # The page is written all the same: it shows the error, for a bug report.
-            print(f"quillary_spatial: {data['error']['text']}", file=sys.stderr)
+            print(f"quillary_spatial: {printable(data['error']['text'])}", file=sys.stderr)
             return 2
         return 0
     try:
@@ -129,13 +144,14 @@ def run_view(args: argparse.Namespace) -> int:
         print(f"quillary_spatial: cannot listen on 127.0.0.1:{args.port}: {error.strerror or error}", file=sys.stderr)
         return 2
     with server:
-        server.cache.page()  # made before the URL is shown: a log that cannot be opened fails here
-        print(f"serving the inspector of {args.log} at {server.url} (Ctrl-C stops)", flush=True)
-        if args.open:
-            webbrowser.open(server.url)
         try:
+            server.cache.page()  # made before the URL is shown: a log that cannot be opened fails here
+            print(f"serving the inspector of {printable(args.log)} at {server.url} (Ctrl-C stops)", flush=True)
+            if args.open:
+                webbrowser.open(server.url)
             server.serve_forever()
         except KeyboardInterrupt:
+            # Ctrl-C is how a server is stopped, not a failure.
             print("stopped", file=sys.stderr)
     return 0
 
@@ -160,8 +176,9 @@ def parser() -> argparse.ArgumentParser:
     commands = top.add_subparsers(dest="command", required=True)
     replay = commands.add_parser("replay", help="replay a session log: event lines to stdout, a summary to stderr")
     replay.add_argument("log", help="a session log (JSON Lines)")
-    replay.add_argument("--capacity", type=bounded(0, 2**64 - 1), help="replay with this capacity instead of the recorded one")
-    replay.add_argument("--max-context-age-ns", type=bounded(-(2**63), 2**63 - 1), help="replay with this maximum context age instead")
+    # The timeline would take 0 as 1 and a negative age as 0: such values are refused, not changed.
+    replay.add_argument("--capacity", type=bounded(1, 2**64 - 1), help="replay with this capacity instead of the recorded one")
+    replay.add_argument("--max-context-age-ns", type=bounded(0, 2**63 - 1), help="replay with this maximum context age instead")
     replay.add_argument("--verify", action="store_true",
                         help="compare every event with the recorded one; exit 1 at a difference")
     replay.set_defaults(run=run_replay)
@@ -182,17 +199,27 @@ def parser() -> argparse.ArgumentParser:
 
 def main(argv: Sequence[str] | None = None) -> int:
     args = parser().parse_args(argv)
+    # One map from what went wrong to what is said, most specific first.
     try:
         status: int = args.run(args)
+        try:
+            sys.stdout.flush()
+        except BrokenPipeError:
+            raise
+        except OSError as error:
+            raise OutputError(error.strerror or str(error)) from None
         return status
+    except BrokenPipeError:
+        # The reader of stdout went away (| head): nothing more to say to it, now or at exit.
+        os.dup2(os.open(os.devnull, os.O_WRONLY), sys.stdout.fileno())
+        return 0
+    except OutputError as error:
+        print(f"quillary_spatial: cannot write the output: {error}", file=sys.stderr)
     except ReadError as error:
         print(f"quillary_spatial: {error}", file=sys.stderr)
     except OSError as error:
-        print(f"quillary_spatial: {error.filename or args.log}: {error.strerror or error}", file=sys.stderr)
-    except BrokenPipeError:
-        # The reader of stdout went away (| head): nothing more to say to it.
-        sys.stderr.close()
-        return 0
+        about = error.filename if error.filename is not None else args.log
+        print(f"quillary_spatial: {printable(os.fsdecode(about))}: {error.strerror or error}", file=sys.stderr)
     except KeyboardInterrupt:
         print("quillary_spatial: interrupted", file=sys.stderr)
         return 130

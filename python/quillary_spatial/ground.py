@@ -18,7 +18,7 @@ from collections.abc import Callable, Iterable, Sequence
 from dataclasses import dataclass, replace
 from typing import Any
 
-from _spatial import ContextualIntentEvent, IntentTimeline, SpatialIntentFrame
+from _spatial import ContextualIntentEvent, IntentTimeline, SpatialIntentFrame, Vec3
 
 from .explain import Explanation
 from .read import CONFIDENCE_NAMES, SOURCE_NAMES
@@ -132,8 +132,8 @@ def reference(submit: Submit, word: Word, index: int) -> Reference:
                    confidence=CONFIDENCE_NAMES.get(int(pointing.confidence), "unavailable"))
     if target is None:
         return replace(said, reason=NOTHING_HIT)
-    position = (target.position.x, target.position.y, target.position.z)
-    said = replace(said, position=rounded(position), normal=rounded((target.normal.x, target.normal.y, target.normal.z)),
+    position = as_logged(target.position)
+    said = replace(said, position=rounded(position), normal=rounded(as_logged(target.normal)),
                    distance_m=distance_from_head(frame, position))
     if target.host_id is None:
         return replace(said, reason=NO_HOST_ID)
@@ -149,9 +149,14 @@ def select_held(event: ContextualIntentEvent | None, since_ns: int) -> bool:
     return select is not None and (select.pressed or select.last_change_time_ns >= since_ns)
 
 
+def as_logged(v: Vec3) -> tuple[float, float, float]:
+    """The vector as a log holds it: the frame line writes nine significant digits, so live
+    grounding and a replay of its log start from the same numbers and round alike."""
+    return (float(f"{v.x:.9g}"), float(f"{v.y:.9g}"), float(f"{v.z:.9g}"))
+
+
 def distance_from_head(frame: SpatialIntentFrame, hit: tuple[float, float, float]) -> float | None:
-    head = frame.head_pose.position
-    distance = math.dist((head.x, head.y, head.z), hit)
+    distance = math.dist(as_logged(frame.head_pose.position), hit)
     return round(distance, 3) if math.isfinite(distance) else None
 
 

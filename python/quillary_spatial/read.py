@@ -12,6 +12,7 @@ from __future__ import annotations
 import json
 import math
 import re
+import sys
 from collections.abc import Callable, Mapping, Sequence
 from typing import Any, NoReturn
 
@@ -64,6 +65,9 @@ class ReadError(ValueError):
         super().__init__(str(self))
 
     def __str__(self) -> str:
+        return printable(self._text())
+
+    def _text(self) -> str:
         where = ""
         if self.source is not None and self.line is not None:
             where = f"{self.source}:{self.line}: "
@@ -78,12 +82,28 @@ class ReadError(ValueError):
         return ReadError(self.message, self.path, source, line)
 
 
+def printable(text: str) -> str:
+    """The text with control characters, lone surrogates and everything else unprintable
+    escaped: what a log or a file name holds reaches a terminal or a page as it reads."""
+    if text.isprintable():
+        return text
+    return "".join(c if c.isprintable() else _escaped(ord(c)) for c in text)
+
+
+def _escaped(code: int) -> str:
+    return f"\\x{code:02x}" if code < 0x100 else f"\\u{code:04x}" if code < 0x10000 else f"\\U{code:08x}"
+
+
 def fail(path: str, message: str) -> NoReturn:
     raise ReadError(message, path.rstrip("."))
 
 
 def describe(value: object) -> str:
+    if isinstance(value, OutOfRange):
+        return f"{value} (beyond a 64-bit float)"
     text = json.dumps(value, ensure_ascii=False) if isinstance(value, (str, int, float, bool, type(None))) else type(value).__name__
+    # A lone surrogate cannot be printed or encoded: shown as its escape.
+    text = text.encode("utf-8", "backslashreplace").decode()
     return text if len(text) <= 60 else text[:57] + "..."
 
 
@@ -114,9 +134,37 @@ def schema_and_version(record: Mapping[str, Any], path: str, schema: str) -> Non
 def integer(value: object, path: str, name: str = "", low: int = INT64_MIN, high: int = INT64_MAX) -> int:
     if type(value) is int and low <= value <= high:
         return value
-    if type(value) is not int:
+    if type(value) is not int and not isinstance(value, OutOfRange):
         fail(path + name, f"expected an integer, got {describe(value)}")
     fail(path + name, f"{value} is out of range [{low}, {high}]")
+
+
+# How deep the host's free-form metadata may nest: far beyond any real use, and well within
+# what every JSON reader (and this one's recursion) takes.
+MAX_FREE_FORM_DEPTH = 64
+
+
+def free_form(value: object, path: str, depth: int = 0) -> None:
+    """Checks free-form JSON (the header's host): objects with string keys, arrays, strings
+    that are text, finite numbers, true, false and null, nested at most MAX_FREE_FORM_DEPTH."""
+    kind = type(value)
+    if kind is str:
+        string(value, path)
+    elif kind is dict or kind is list:
+        if depth >= MAX_FREE_FORM_DEPTH:
+            fail(path, f"nested deeper than {MAX_FREE_FORM_DEPTH} levels")
+        if kind is dict:
+            for key, member in value.items():  # type: ignore[attr-defined]
+                name = f"{path}.{printable(key)}"
+                string(key, name)
+                free_form(member, name, depth + 1)
+        else:
+            for i, item in enumerate(value):  # type: ignore[arg-type]
+                free_form(item, f"{path}[{i}]", depth + 1)
+    elif kind is float and not math.isfinite(value):  # type: ignore[arg-type]
+        fail(path, f"{value} is not JSON")
+    elif kind not in (int, float, bool, type(None)):
+        fail(path, f"expected a JSON value, got {describe(value)}")
 
 
 def boolean(value: object, path: str, name: str = "") -> bool:
@@ -204,7 +252,7 @@ def enumeration(value: object, path: str, names: Mapping[str, Any]) -> Any:
     if found is None:
         if type(value) is not str:
             fail(path, f"expected a string, got {describe(value)}")
-        fail(path, f"unknown value {json.dumps(value, ensure_ascii=False)} (one of {', '.join(names)})")
+        fail(path, f"unknown value {describe(value)} (one of {', '.join(names)})")
     return found
 
 
@@ -392,31 +440,81 @@ def _refuse_constant(name: str) -> NoReturn:
     raise ReadError(f"{name} is not JSON (the library writes non-finite numbers as null)")
 
 
-# The writer writes a negative zero component as -0, which json reads as the integer 0; only
-# lines that hold one take the slower path that keeps the sign.
-_NEGATIVE_ZERO = re.compile(r"-0(?![.0-9eE])")
+class OutOfRange(str):
+    """A number in a line beyond what a 64-bit float holds, kept as its text: the member's check
+    then refuses it by name, instead of reading it as infinity (which writes back as null)."""
 
 
-def _int_or_negative_zero(text: str) -> int | float:
-    return -0.0 if text == "-0" else int(text)
+# A float limit in int form: a larger integer would not convert.
+_FLOAT_LIMIT = int(sys.float_info.max)
+
+
+def _checked_int(text: str) -> int | float | OutOfRange:
+    # The writer writes a negative zero component as -0; json would read the integer 0.
+    if text == "-0":
+        return -0.0
+    value = int(text)
+    return OutOfRange(text) if abs(value) > _FLOAT_LIMIT else value
+
+
+def _checked_float(text: str) -> float | OutOfRange:
+    value = float(text)
+    return value if math.isfinite(value) else OutOfRange(text)
+
+
+def _unique_members(pairs: list[tuple[str, Any]]) -> dict[str, Any]:
+    record = dict(pairs)
+    if len(record) != len(pairs):
+        seen: set[str] = set()
+        duplicate = next(key for key, _ in pairs if key in seen or seen.add(key))  # type: ignore[func-returns-value]
+        raise ReadError("member given twice", describe(duplicate)[1:-1])
+    return record
+
+
+# Only lines that may hold a negative zero, a number beyond a float's range (an exponent of
+# three digits, or 309 digits in a row) take the slower path whose hooks see every number.
+_SPECIAL_NUMBER = re.compile(r"-0(?![.0-9eE])|[0-9][eE]\+?[0-9]{3}|[0-9]{309}")
+_decode = json.JSONDecoder(object_pairs_hook=_unique_members, parse_constant=_refuse_constant).decode
+_decode_numbers = json.JSONDecoder(object_pairs_hook=_unique_members, parse_constant=_refuse_constant,
+                                   parse_int=_checked_int, parse_float=_checked_float).decode  # type: ignore[arg-type]
 
 
 def parse(line: str | bytes, path: str = "") -> Any:
-    """Strict JSON: one value, no NaN or Infinity, no line longer than MAX_LINE_BYTES."""
+    """Strict JSON: one value, no NaN or Infinity, no member twice, no number beyond a 64-bit
+    float, no nesting past the interpreter's limit, no line longer than MAX_LINE_BYTES."""
     if len(line) > MAX_LINE_BYTES:
         fail(path, f"line is longer than {MAX_LINE_BYTES} bytes")
     try:
         if isinstance(line, bytes):
             line = line.decode()
-        if _NEGATIVE_ZERO.search(line):
-            return json.loads(line, parse_constant=_refuse_constant, parse_int=_int_or_negative_zero)
-        return json.loads(line, parse_constant=_refuse_constant)
+        return (_decode_numbers if _SPECIAL_NUMBER.search(line) else _decode)(line)
     except ReadError:
         raise
     except UnicodeDecodeError as error:
         fail(path, f"not UTF-8 ({error.reason} at byte {error.start})")
+    except RecursionError:
+        fail(path, "not JSON (nested too deeply)")
     except ValueError as error:
         fail(path, f"not JSON ({error})")
+
+
+# A token the text may end inside of: a literal, a number, or a string's \u escape.
+_PARTIAL_TOKEN = re.compile(r"(?:t|tr|tru|f|fa|fal|fals|n|nu|nul|-?[0-9][0-9.eE+-]*|-|\\u[0-9a-fA-F]{0,3})$")
+
+
+def is_cut_short(line: str) -> bool:
+    """Whether `line` is the beginning of a record whose end is missing: a JSON object whose
+    text runs out before it closes, as a host that died mid-write leaves it."""
+    if not line.lstrip(" \t").startswith("{"):
+        return False
+    text = _PARTIAL_TOKEN.sub("", line)
+    try:
+        json.loads(text)
+    except json.JSONDecodeError as error:
+        return error.pos >= len(text.rstrip(" \t")) or error.msg.startswith("Unterminated string")
+    except (ValueError, RecursionError):
+        return False
+    return False
 
 
 def read_frame(line: str | bytes) -> SpatialIntentFrame:

@@ -3,19 +3,22 @@
 from __future__ import annotations
 
 import os
-from collections.abc import Mapping, Sequence
-from typing import IO, Any
+from collections.abc import Callable, Mapping, Sequence
+from typing import IO, Any, TypeVar
 
-from _spatial import ContextualIntentEvent, IntentTimeline, SpatialIntentFrame, to_jsonl
+from _spatial import ContextualIntentEvent, IntentTimeline, ReferenceSpace, SelectState, SpatialIntentFrame, to_jsonl
 
 from .explain import Explanation, TimelineModel
-from .session import SessionHeader, Utterance, Word, header_line, utterance_line
+from .log_output import LogOutput
+from .read import INT64_MAX, INT64_MIN, UINT64_MAX, ReadError, describe
+from .session import SessionHeader, Utterance, Word, header_line, record_from_line, utterance_line
 from .version import __version__
 
 
 # Frame times kept before the explanation model catches up, so that a host that never
 # submits text does not grow them without bound.
 CATCH_UP_AFTER = 4096
+T = TypeVar("T")
 
 
 class ExplainedTimeline:
@@ -62,24 +65,33 @@ class Recorder(ExplainedTimeline):
     90 Hz), and on close. A host that dies loses at most the frames since the last flush, and
     its log reads back up to there (a last, partial line is reported and skipped).
 
-    A log holds text, so strings must be UTF-8: a frame or text that is not is refused with
-    UnicodeDecodeError before anything is pushed, submitted or written.
+    Every record is checked by the reader's own rules before a byte of it is written, so what
+    the recorder takes reads back as it was given. A call it refuses raises ValueError or
+    TypeError naming the member and changes nothing: nothing is pushed, paired or written. A
+    log holds text, so a frame or text that is not UTF-8 is refused with UnicodeDecodeError.
+
+    A write that fails raises OSError and leaves the log at its last whole line; the records
+    not written stay pending and go out, in order and once each, with the next flush that
+    works. `close()` always closes the file.
     """
 
     def __init__(self, log: str | os.PathLike[str] | IO[str], *, capacity: int = 240,
                  max_context_age_ns: int = 2_000_000_000, host: Mapping[str, Any] | None = None,
                  flush_every: int = 90):
+        capacity = like_timeline(capacity, "capacity", unsigned=True)
+        max_context_age_ns = like_timeline(max_context_age_ns, "max_context_age_ns")
+        # Checked before the log is created: a bad header must not empty an existing file.
+        header = checked(header_line, SessionHeader(capacity, max_context_age_ns, __version__,
+                                                    dict(host or {})), "host")
         super().__init__(capacity, max_context_age_ns)
-        if isinstance(log, (str, os.PathLike)):
-            self._file: IO[str] = open(log, "w", encoding="utf-8", newline="")
-            self._owned = True
-        else:
-            self._file, self._owned = log, False
         self.flush_every = max(flush_every, 1)
-        self._lines: list[str] = []
-        header = SessionHeader(capacity, max_context_age_ns, __version__, dict(host or {}))
-        self._file.write(header_line(header) + "\n")
-        self._file.flush()
+        self._output = LogOutput(log)
+        self._lines: list[str] = [header]
+        try:
+            self.flush()
+        except BaseException:
+            self._output.close()
+            raise
 
     def push(self, frame: SpatialIntentFrame, /) -> None:
         # Written out rather than through the base class: this runs in every tick.
@@ -91,31 +103,81 @@ class Recorder(ExplainedTimeline):
         if len(lines) >= self.flush_every:
             self.flush()
 
-    def submit_text(self, text: str, timestamp_ns: int, words: Sequence[Word] | None = None) -> ContextualIntentEvent | None:
-        recorded = text if isinstance(text, str) else bytes(text).decode()
+    def submit_text(self, text: str | bytes, timestamp_ns: int,
+                    words: Sequence[Word] | None = None) -> ContextualIntentEvent | None:
+        timestamp_ns = like_timeline(timestamp_ns, "timestamp_ns")
+        if isinstance(text, (bytes, bytearray)):
+            recorded = bytes(text).decode()
+        elif isinstance(text, str):
+            recorded = text
+        else:
+            raise TypeError(f"text: expected str or bytes, got {type(text).__name__}")
+        if words is not None:
+            words = tuple(checked_word(word, f"words[{i}]") for i, word in enumerate(words))
+        line = checked(utterance_line, Utterance(timestamp_ns, recorded, words), "")
         event = super().submit_text(text, timestamp_ns)
-        self._lines.append(utterance_line(Utterance(timestamp_ns, recorded, None if words is None else tuple(words))))
+        self._lines.append(line)
         if event is not None:
             self._lines.append(to_jsonl(event))
         self.flush()
         return event
 
     def flush(self) -> None:
+        """Writes the pending records; on failure they stay pending (see the class)."""
         if len(self._pushed) >= CATCH_UP_AFTER:
             self._catch_up()
         if self._lines:
-            self._lines.append("")
-            self._file.write("\n".join(self._lines))
-            self._lines.clear()
-        self._file.flush()
+            self._output.write(self._lines)
 
     def close(self) -> None:
-        self.flush()
-        if self._owned:
-            self._file.close()
+        try:
+            self.flush()
+        finally:
+            self._output.close()
 
     def __enter__(self) -> Recorder:
         return self
 
     def __exit__(self, *exc: object) -> None:
         self.close()
+
+
+def like_timeline(value: object, member: str, unsigned: bool = False) -> int:
+    """The integer the library takes `value` as (anything with __index__, for one), or a
+    TypeError naming the member: a setter of the library's own converts it as the timeline
+    does (its signed 64-bit nanoseconds, or with `unsigned` its 64-bit capacity)."""
+    holder: ReferenceSpace | SelectState = ReferenceSpace() if unsigned else SelectState()
+    try:
+        if isinstance(holder, ReferenceSpace):
+            holder.generation = value  # type: ignore[assignment]
+            return holder.generation
+        holder.last_change_time_ns = value  # type: ignore[assignment]
+        return holder.last_change_time_ns
+    except TypeError:
+        low, high = (0, UINT64_MAX) if unsigned else (INT64_MIN, INT64_MAX)
+        raise TypeError(f"{member}: expected an integer in [{low}, {high}], got {describe(value)}") from None
+
+
+def checked_word(word: object, member: str) -> Word:
+    if not isinstance(word, Word):
+        raise TypeError(f"{member}: expected a Word, got {type(word).__name__}")
+    if not isinstance(word.text, str):
+        raise TypeError(f"{member}.text: expected a str, got {describe(word.text)}")
+    return Word(word.text, like_timeline(word.start_ns, member + ".start_ns"),
+                like_timeline(word.end_ns, member + ".end_ns"))
+
+
+def checked(write: Callable[[T], str], record: T, member: str) -> str:
+    """The record's line, once the reader takes it back: a ValueError or TypeError naming the
+    member otherwise."""
+    try:
+        line = write(record)
+    except TypeError as error:
+        raise TypeError(f"{member}: {error}" if member else str(error)) from None
+    except (ValueError, RecursionError) as error:
+        raise ValueError(f"{member}: {error}" if member else str(error)) from None
+    try:
+        record_from_line(line)
+    except ReadError as error:
+        raise ValueError(str(error)) from None
+    return line

@@ -12,7 +12,7 @@ from _spatial import ContextualIntentEvent, SpatialIntentFrame, to_jsonl
 from .explain import Explanation
 from .ground import DEICTIC_WORDS, GroundedUtterance, ground_with
 from .recorder import ExplainedTimeline
-from .read import event_of, read_frame
+from .read import ReadError, event_of, read_frame
 from .session import CheckedFrame, SessionHeader, SessionReader, Source, TruncatedLog, Utterance
 
 
@@ -27,6 +27,8 @@ class Replayed:
     grounded: GroundedUtterance | None  # its deictic words grounded, when the log has its words
     recorded_event_line: str | None  # the event line the log holds for it, if any
     frame_index: int | None = None  # which of the log's frames (0 the first) the event was paired with
+    # The beginning of its event line, when the log ends inside that line (the host died writing it).
+    recorded_event_prefix: str | None = None
 
     @property
     def event_line(self) -> str | None:
@@ -134,8 +136,14 @@ class Replay:
                         pending = None
         except TruncatedLog as error:
             self.truncated = error
+        except ReadError:
+            # What came before the fault was replayed in full: it is not lost with it.
+            if pending is not None:
+                yield Replayed(*pending, None, pending_frame)
+            raise
         if pending is not None:
-            yield Replayed(*pending, None, pending_frame)
+            cut = self.truncated.partial if self.truncated is not None else ""
+            yield Replayed(*pending, None, pending_frame, cut or None)
 
     def start(self, header: SessionHeader) -> ExplainedTimeline:
         self.header = header
@@ -153,6 +161,9 @@ def replay(source: Source, *, capacity: int | None = None, max_context_age_ns: i
 def first_difference(replayed: Replayed) -> Difference | None:
     """How a replayed utterance differs from the log, byte for byte, if it does."""
     line = replayed.event_line
+    prefix = replayed.recorded_event_prefix
+    if prefix is not None and line is not None and line.startswith(prefix):
+        return None  # all the log kept of its event agrees
     if line != replayed.recorded_event_line:
         return Difference(replayed.line_number, replayed.recorded_event_line, line)
     return None

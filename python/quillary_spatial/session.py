@@ -25,6 +25,8 @@ from .read import (
     ReadError,
     event_from_dict,
     fail,
+    free_form,
+    is_cut_short,
     frame_from_dict,
     integer,
     members,
@@ -81,7 +83,12 @@ class Entry(NamedTuple):
 
 
 class TruncatedLog(ReadError):
-    """The log's last line is incomplete: the host stopped while writing it."""
+    """The log's last line is incomplete: the host stopped while writing it. `partial` is the
+    beginning of the record it holds."""
+
+    def __init__(self, message: str, source: str | None = None, line: int | None = None, partial: str = ""):
+        super().__init__(message, "", source, line)
+        self.partial = partial
 
 
 def dumps(value: object) -> str:
@@ -113,6 +120,7 @@ def header_from_dict(record: object) -> SessionHeader:
     host = d["host"]
     if type(host) is not dict:
         fail("host", "expected an object")
+    free_form(host, "host")
     return SessionHeader(integer(d["capacity"], "capacity", "", 0, UINT64_MAX),
                          integer(d["max_context_age_ns"], "max_context_age_ns"),
                          string(d["library_version"], "library_version"), host)
@@ -158,6 +166,7 @@ def record_from_line(line: str | bytes, check_frames_only: bool = False) -> Reco
 
 
 Source = str | os.PathLike[str] | IO[bytes]
+CUT_SHORT = "the log ends mid-record (the host stopped while writing)"
 
 
 class SessionReader:
@@ -205,17 +214,22 @@ class SessionReader:
             complete = raw.endswith(b"\n")
             if not complete and len(raw) > MAX_LINE_BYTES:
                 raise ReadError(f"line is longer than {MAX_LINE_BYTES} bytes", "", self.name, number)
+            # A line ends at "\n", or at "\r\n" where a log passed through a tool that writes those.
+            body = raw[:-2] if raw.endswith(b"\r\n") else raw[:-1] if complete else raw
+            line = ""
             try:
-                line = raw[:-1].decode() if complete else raw.decode()
+                line = body.decode()
                 record = record_from_line(line, self._check_frames_only)
                 check_order(previous, record, number)
             except UnicodeDecodeError as error:
-                if not complete:
-                    raise TruncatedLog("the log ends mid-record (the host stopped while writing)", "", self.name, number) from None
+                if not complete and error.reason == "unexpected end of data":
+                    raise TruncatedLog(CUT_SHORT, self.name, number) from None
                 raise ReadError(f"not UTF-8 ({error.reason} at byte {error.start})", "", self.name, number) from None
             except ReadError as error:
-                if not complete:
-                    raise TruncatedLog("the log ends mid-record (the host stopped while writing)", "", self.name, number) from None
+                # Only a last line that is the beginning of a record is a cut: anything else
+                # there is as wrong as it would be anywhere.
+                if not complete and is_cut_short(line):
+                    raise TruncatedLog(CUT_SHORT, self.name, number, line) from None
                 raise error.located(self.name, number) from None
             yield Entry(number, line, record)
             previous = record

@@ -176,10 +176,9 @@ HOST_THAT_DIES = textwrap.dedent("""
         recorder.push(frame)
         if step % 10 == 5:  # every 100 ms; every other one 60 ms late, past the maximum age
             recorder.submit_text(f"at {step}", frame.timestamp_ns + 60 * MS * (step % 20 == 5))
-        if step == 73:
-            recorder._file.write('{"schema":"quillary.spatial-in')  # mid-record, as a crash leaves it
-            recorder._file.flush()
-            os._exit(1)
+        if step == 73:  # the host dies inside its next write, half a line out
+            real_write = os.write
+            os.write = lambda fd, data: (real_write(fd, bytes(data[:30])), os._exit(1))
 """)
 
 def run(*args):

@@ -15,7 +15,7 @@ from array import array
 from collections.abc import Mapping
 from typing import Any
 
-from ..read import ReadError
+from ..read import ReadError, printable
 from ..replay import Replay, Replayed
 from ..session import CheckedFrame, Source
 
@@ -120,12 +120,12 @@ def session_data(source: Source, name: str) -> dict[str, Any]:
         for result in replay:
             utterances.append((result, replay.frames))
     except ReadError as fault:
-        error = {"message": fault.message, "line": fault.line, "text": str(fault)}
+        error = {"message": printable(fault.message), "line": fault.line, "text": str(fault)}
     header = replay.header
     origin = frames.origin_ns or 0
     return {
         "format": FORMAT,
-        "name": name,
+        "name": printable(name),  # a file name need not be text
         "header": None if header is None else header_json(header.capacity, header.max_context_age_ns,
                                                           header.library_version, header.host),
         "error": error,

@@ -7,8 +7,10 @@ modification time), so reloading shows a log that is still being written.
 from __future__ import annotations
 
 import os
+import sys
 import threading
 from collections.abc import Callable
+from typing import Any
 from http import HTTPStatus
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
@@ -34,21 +36,60 @@ class PageCache:
 
 
 class InspectorServer(ThreadingHTTPServer):
+    """Serves one page to this machine's browsers only.
+
+    Only requests addressed to this server by name (`Host` 127.0.0.1 or localhost with its
+    port) are answered: a page elsewhere that rebinds its own name to 127.0.0.1 is refused.
+    Each connection gets `TIMEOUT_S` to send its request, and at most `MAX_CONNECTIONS` are
+    served at once; clients that go away are let go quietly.
+    """
+
     daemon_threads = True
+    TIMEOUT_S = 10.0
+    MAX_CONNECTIONS = 32
 
     def __init__(self, cache: PageCache, port: int = 0):
         self.cache = cache
+        self.slots = threading.BoundedSemaphore(self.MAX_CONNECTIONS)
         super().__init__((LOOPBACK, port), Handler)
+        port = self.server_address[1]
+        self.hosts = frozenset({f"{LOOPBACK}:{port}", f"localhost:{port}"})
+        self.origins = frozenset(f"http://{host}" for host in self.hosts)
 
     @property
     def url(self) -> str:
         return f"http://{LOOPBACK}:{self.server_address[1]}/"
 
+    def process_request(self, request: Any, client_address: Any) -> None:
+        if not self.slots.acquire(blocking=False):
+            self.shutdown_request(request)  # busy: the browser retries
+            return
+        try:
+            super().process_request(request, client_address)
+        except BaseException:
+            self.slots.release()
+            raise
+
+    def process_request_thread(self, request: Any, client_address: Any) -> None:
+        try:
+            super().process_request_thread(request, client_address)
+        finally:
+            self.slots.release()
+
+    def handle_error(self, request: Any, client_address: Any) -> None:
+        if not isinstance(sys.exc_info()[1], (ConnectionError, TimeoutError)):
+            super().handle_error(request, client_address)
+
 
 class Handler(BaseHTTPRequestHandler):
     server: InspectorServer
+    timeout = InspectorServer.TIMEOUT_S
 
     def do_GET(self) -> None:
+        origin = self.headers.get("Origin")
+        if self.headers.get("Host") not in self.server.hosts or (origin is not None and origin not in self.server.origins):
+            self.send_error(HTTPStatus.FORBIDDEN, "the inspector answers only requests addressed to it")
+            return
         if self.path.split("?", 1)[0] not in ("/", "/index.html"):
             self.send_error(HTTPStatus.NOT_FOUND, "the inspector serves one page, at /")
             return
@@ -64,6 +105,13 @@ class Handler(BaseHTTPRequestHandler):
         self.send_header("Cache-Control", "no-store")
         self.end_headers()
         self.wfile.write(body)
+
+    def end_headers(self) -> None:
+        # On every answer, errors too: never sniffed into another type, never framed (a
+        # policy obeyed only as a header, not in the page's own meta element).
+        self.send_header("X-Content-Type-Options", "nosniff")
+        self.send_header("Content-Security-Policy", "frame-ancestors 'none'")
+        super().end_headers()
 
     def log_message(self, format: str, *args: object) -> None:
         pass  # the terminal shows the URL; a line per reload is noise
