@@ -65,6 +65,15 @@ def emit(text: str) -> None:
         raise OutputError(error.strerror or str(error)) from None
 
 
+def shown_lines(text: str) -> str:
+    return "\n".join(printable(line) for line in text.split("\n"))
+
+
+def drop_output() -> None:
+    """What is still buffered for stdout goes nowhere, so that leaving does not try again."""
+    os.dup2(os.open(os.devnull, os.O_WRONLY), sys.stdout.fileno())
+
+
 def settings(replay: Replay) -> str:
     timeline = replay.timeline
     if timeline is None:
@@ -92,7 +101,7 @@ def run_replay(args: argparse.Namespace) -> int:
     print(f"replayed {replay.frames} frames, {events} events ({settings(replay)})", file=sys.stderr)
     if args.verify:
         if difference is not None:
-            print(f"verify: {printable(args.log)}: {printable(difference.describe())}", file=sys.stderr)
+            print(f"verify: {printable(args.log)}: {shown_lines(difference.describe())}", file=sys.stderr)
             return 1
         print("verify: every event is identical to the recorded one", file=sys.stderr)
     return 0
@@ -211,9 +220,10 @@ def main(argv: Sequence[str] | None = None) -> int:
         return status
     except BrokenPipeError:
         # The reader of stdout went away (| head): nothing more to say to it, now or at exit.
-        os.dup2(os.open(os.devnull, os.O_WRONLY), sys.stdout.fileno())
+        drop_output()
         return 0
     except OutputError as error:
+        drop_output()
         print(f"quillary_spatial: cannot write the output: {error}", file=sys.stderr)
     except ReadError as error:
         print(f"quillary_spatial: {error}", file=sys.stderr)

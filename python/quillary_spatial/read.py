@@ -90,7 +90,12 @@ def printable(text: str) -> str:
     return "".join(c if c.isprintable() else _escaped(ord(c)) for c in text)
 
 
+_SHORT_ESCAPES = {0x09: "\\t", 0x0A: "\\n", 0x0D: "\\r"}
+
+
 def _escaped(code: int) -> str:
+    if code in _SHORT_ESCAPES:
+        return _SHORT_ESCAPES[code]
     return f"\\x{code:02x}" if code < 0x100 else f"\\u{code:04x}" if code < 0x10000 else f"\\U{code:08x}"
 
 
@@ -139,7 +144,7 @@ def integer(value: object, path: str, name: str = "", low: int = INT64_MIN, high
     fail(path + name, f"{value} is out of range [{low}, {high}]")
 
 
-# How deep the host's free-form metadata may nest: far beyond any real use, and well within
+# How deep the host's free-form metadata may nest, counting the host object itself: far beyond any real use, and well within
 # what every JSON reader (and this one's recursion) takes.
 MAX_FREE_FORM_DEPTH = 64
 
@@ -147,21 +152,21 @@ MAX_FREE_FORM_DEPTH = 64
 def free_form(value: object, path: str, depth: int = 0) -> None:
     """Checks free-form JSON (the header's host): objects with string keys, arrays, strings
     that are text, finite numbers, true, false and null, nested at most MAX_FREE_FORM_DEPTH."""
-    kind = type(value)
+    kind = type(value)  # exact types: a str subclass here is a number out of range
     if kind is str:
         string(value, path)
     elif kind is dict or kind is list:
         if depth >= MAX_FREE_FORM_DEPTH:
             fail(path, f"nested deeper than {MAX_FREE_FORM_DEPTH} levels")
-        if kind is dict:
-            for key, member in value.items():  # type: ignore[attr-defined]
+        if isinstance(value, dict):
+            for key, member in value.items():
                 name = f"{path}.{printable(key)}"
                 string(key, name)
                 free_form(member, name, depth + 1)
-        else:
-            for i, item in enumerate(value):  # type: ignore[arg-type]
+        elif isinstance(value, list):
+            for i, item in enumerate(value):
                 free_form(item, f"{path}[{i}]", depth + 1)
-    elif kind is float and not math.isfinite(value):  # type: ignore[arg-type]
+    elif isinstance(value, float) and not math.isfinite(value):
         fail(path, f"{value} is not JSON")
     elif kind not in (int, float, bool, type(None)):
         fail(path, f"expected a JSON value, got {describe(value)}")
@@ -476,7 +481,7 @@ def _unique_members(pairs: list[tuple[str, Any]]) -> dict[str, Any]:
 _SPECIAL_NUMBER = re.compile(r"-0(?![.0-9eE])|[0-9][eE]\+?[0-9]{3}|[0-9]{309}")
 _decode = json.JSONDecoder(object_pairs_hook=_unique_members, parse_constant=_refuse_constant).decode
 _decode_numbers = json.JSONDecoder(object_pairs_hook=_unique_members, parse_constant=_refuse_constant,
-                                   parse_int=_checked_int, parse_float=_checked_float).decode  # type: ignore[arg-type]
+                                   parse_int=_checked_int, parse_float=_checked_float).decode
 
 
 def parse(line: str | bytes, path: str = "") -> Any:

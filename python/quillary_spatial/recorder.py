@@ -103,7 +103,7 @@ class Recorder(ExplainedTimeline):
         if len(lines) >= self.flush_every:
             self.flush()
 
-    def submit_text(self, text: str | bytes, timestamp_ns: int,
+    def submit_text(self, text: str, timestamp_ns: int,
                     words: Sequence[Word] | None = None) -> ContextualIntentEvent | None:
         timestamp_ns = like_timeline(timestamp_ns, "timestamp_ns")
         if isinstance(text, (bytes, bytearray)):

@@ -80,6 +80,12 @@ BAD_LINES = [
     (changed(["spatial_age_ns"], 6, EVENT), "spatial_age_ns: 6 is not timestamp_ns minus spatial_context.timestamp_ns (5)"),
     (changed(["spatial_age_ns"], -1, EVENT), "spatial_age_ns: -1 is out of range"),
     (changed(["text"], "", EVENT), "text: empty text"),
+    ("[" * 100_000, "not JSON (nested too deeply)"),
+    (changed(["head", "position"], [10**400, 0, 0]), "head.position[0]: expected a number or null, got 1000"),
+    (changed(["head", "position"], [1.5, 0, 0]).replace("1.5", "1e400"), "head.position[0]: expected a number or null, got 1e400"),
+    (changed(["timestamp_ns"], 10**400), "timestamp_ns: 1000"),
+    (changed(["timestamp_domain"], "a").replace('"timestamp_domain": "a"', '"timestamp_domain": "a", "timestamp_domain": "b"'),
+     "timestamp_domain: member given twice"),
 ]
 
 
