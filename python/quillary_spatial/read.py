@@ -104,8 +104,6 @@ def fail(path: str, message: str) -> NoReturn:
 
 
 def describe(value: object) -> str:
-    if isinstance(value, OutOfRange):
-        return f"{value} (beyond a 64-bit float)"
     text = json.dumps(value, ensure_ascii=False) if isinstance(value, (str, int, float, bool, type(None))) else type(value).__name__
     # A lone surrogate cannot be printed or encoded: shown as its escape.
     text = text.encode("utf-8", "backslashreplace").decode()
@@ -139,9 +137,9 @@ def schema_and_version(record: Mapping[str, Any], path: str, schema: str) -> Non
 def integer(value: object, path: str, name: str = "", low: int = INT64_MIN, high: int = INT64_MAX) -> int:
     if type(value) is int and low <= value <= high:
         return value
-    if type(value) is not int and not isinstance(value, OutOfRange):
+    if type(value) is not int:
         fail(path + name, f"expected an integer, got {describe(value)}")
-    fail(path + name, f"{value} is out of range [{low}, {high}]")
+    fail(path + name, f"{describe(value)} is out of range [{low}, {high}]")
 
 
 # How deep the host's free-form metadata may nest, counting the host object itself: far beyond any real use, and well within
@@ -152,7 +150,7 @@ MAX_FREE_FORM_DEPTH = 64
 def free_form(value: object, path: str, depth: int = 0) -> None:
     """Checks free-form JSON (the header's host): objects with string keys, arrays, strings
     that are text, finite numbers, true, false and null, nested at most MAX_FREE_FORM_DEPTH."""
-    kind = type(value)  # exact types: a str subclass here is a number out of range
+    kind = type(value)
     if kind is str:
         string(value, path)
     elif kind is dict or kind is list:
@@ -166,8 +164,8 @@ def free_form(value: object, path: str, depth: int = 0) -> None:
         elif isinstance(value, list):
             for i, item in enumerate(value):
                 free_form(item, f"{path}[{i}]", depth + 1)
-    elif isinstance(value, float) and not math.isfinite(value):
-        fail(path, f"{value} is not JSON")
+    elif (kind is float or kind is int) and not -FLOAT_MAX <= value <= FLOAT_MAX:  # type: ignore[operator]
+        fail(path, f"{describe(value)} is beyond a 64-bit float")
     elif kind not in (int, float, bool, type(None)):
         fail(path, f"expected a JSON value, got {describe(value)}")
 
@@ -189,10 +187,17 @@ def string(value: object, path: str, name: str = "") -> str:
     return value
 
 
+# What a 64-bit float holds: json reads 1e400 as infinity and a 400-digit integer as an int,
+# and neither would write back as it was read.
+FLOAT_MAX = sys.float_info.max
+
+
 def number(value: object, path: str) -> float:
     kind = type(value)
     if kind is float or kind is int:
-        return value  # type: ignore[return-value]
+        if -FLOAT_MAX <= value <= FLOAT_MAX:  # type: ignore[operator]
+            return value  # type: ignore[return-value]
+        fail(path, f"{describe(value)} is beyond a 64-bit float")
     if value is None:
         return math.nan
     fail(path, f"expected a number or null, got {describe(value)}")
@@ -215,7 +220,8 @@ Numbers = Sequence[float]
 def vec3(value: object, path: str, name: str) -> Numbers:
     if type(value) is list and len(value) == 3:
         x, y, z = value
-        if type(x) in NUMBER_TYPES and type(y) in NUMBER_TYPES and type(z) in NUMBER_TYPES:
+        if type(x) in NUMBER_TYPES and type(y) in NUMBER_TYPES and type(z) in NUMBER_TYPES and \
+                -FLOAT_MAX <= x <= FLOAT_MAX and -FLOAT_MAX <= y <= FLOAT_MAX and -FLOAT_MAX <= z <= FLOAT_MAX:
             return value
     return components(value, path + name, 3)
 
@@ -226,7 +232,8 @@ def pose(value: object, path: str, name: str) -> tuple[Numbers, Numbers]:
         if type(position) is list and len(position) == 3 and type(orientation) is list and len(orientation) == 4:
             x, y, z = position
             qx, qy, qz, qw = orientation
-            if {type(x), type(y), type(z), type(qx), type(qy), type(qz), type(qw)} <= NUMBER_TYPES:
+            if {type(x), type(y), type(z), type(qx), type(qy), type(qz), type(qw)} <= NUMBER_TYPES and \
+                    -FLOAT_MAX <= min(x, y, z, qx, qy, qz, qw) and max(x, y, z, qx, qy, qz, qw) <= FLOAT_MAX:
                 return position, orientation
     record = members(value, path, name, POSE_MEMBERS)
     return (vec3(record["position"], path + name, ".position"),
@@ -445,26 +452,9 @@ def _refuse_constant(name: str) -> NoReturn:
     raise ReadError(f"{name} is not JSON (the library writes non-finite numbers as null)")
 
 
-class OutOfRange(str):
-    """A number in a line beyond what a 64-bit float holds, kept as its text: the member's check
-    then refuses it by name, instead of reading it as infinity (which writes back as null)."""
-
-
-# A float limit in int form: a larger integer would not convert.
-_FLOAT_LIMIT = int(sys.float_info.max)
-
-
-def _checked_int(text: str) -> int | float | OutOfRange:
+def _int_or_negative_zero(text: str) -> int | float:
     # The writer writes a negative zero component as -0; json would read the integer 0.
-    if text == "-0":
-        return -0.0
-    value = int(text)
-    return OutOfRange(text) if abs(value) > _FLOAT_LIMIT else value
-
-
-def _checked_float(text: str) -> float | OutOfRange:
-    value = float(text)
-    return value if math.isfinite(value) else OutOfRange(text)
+    return -0.0 if text == "-0" else int(text)
 
 
 def _unique_members(pairs: list[tuple[str, Any]]) -> dict[str, Any]:
@@ -472,27 +462,27 @@ def _unique_members(pairs: list[tuple[str, Any]]) -> dict[str, Any]:
     if len(record) != len(pairs):
         seen: set[str] = set()
         duplicate = next(key for key, _ in pairs if key in seen or seen.add(key))  # type: ignore[func-returns-value]
-        raise ReadError("member given twice", describe(duplicate)[1:-1])
+        raise ReadError("member given twice", printable(duplicate))
     return record
 
 
-# Only lines that may hold a negative zero, a number beyond a float's range (an exponent of
-# three digits, or 309 digits in a row) take the slower path whose hooks see every number.
-_SPECIAL_NUMBER = re.compile(r"-0(?![.0-9eE])|[0-9][eE]\+?[0-9]{3}|[0-9]{309}")
+# Only lines that hold a negative zero take the slower path that keeps its sign.
+_NEGATIVE_ZERO = re.compile(r"-0(?![.0-9eE])")
 _decode = json.JSONDecoder(object_pairs_hook=_unique_members, parse_constant=_refuse_constant).decode
-_decode_numbers = json.JSONDecoder(object_pairs_hook=_unique_members, parse_constant=_refuse_constant,
-                                   parse_int=_checked_int, parse_float=_checked_float).decode
+_decode_keeping_zero_sign = json.JSONDecoder(object_pairs_hook=_unique_members, parse_constant=_refuse_constant,
+                                             parse_int=_int_or_negative_zero).decode
 
 
 def parse(line: str | bytes, path: str = "") -> Any:
-    """Strict JSON: one value, no NaN or Infinity, no member twice, no number beyond a 64-bit
-    float, no nesting past the interpreter's limit, no line longer than MAX_LINE_BYTES."""
+    """Strict JSON: one value, no NaN or Infinity, no member twice, no nesting past the
+    interpreter's limit, no line longer than MAX_LINE_BYTES. (Numbers beyond a 64-bit float,
+    which json reads as infinity or a huge int, are refused by the member that holds them.)"""
     if len(line) > MAX_LINE_BYTES:
         fail(path, f"line is longer than {MAX_LINE_BYTES} bytes")
     try:
         if isinstance(line, bytes):
             line = line.decode()
-        return (_decode_numbers if _SPECIAL_NUMBER.search(line) else _decode)(line)
+        return (_decode_keeping_zero_sign if _NEGATIVE_ZERO.search(line) else _decode)(line)
     except ReadError:
         raise
     except UnicodeDecodeError as error:
