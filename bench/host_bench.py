@@ -333,7 +333,7 @@ def goal_rows(bench: Bench, core_json: Path | None) -> list[str]:
     return rows
 
 
-def report(bench: Bench, core_json: Path | None, session_rows: list[str]) -> str:
+def report(bench: Bench, core_json: Path | None, session_rows: list[str], openxr_report: Path | None = None) -> str:
     cpu = next((line.split(":", 1)[1].strip() for line in Path("/proc/cpuinfo").read_text().splitlines()
                 if line.startswith("model name")), platform.processor())
     lines = [
@@ -358,7 +358,16 @@ def report(bench: Bench, core_json: Path | None, session_rows: list[str]) -> str
     lines += instructions.rows(bench.quick)
     lines += core_rows(core_json)
     lines += session_rows
+    lines += openxr_rows(openxr_report)
     return "\n".join(lines) + "\n"
+
+
+def openxr_rows(report: Path | None) -> list[str]:
+    """The tick rate the OpenXR host kept against a live Monado in the test run (a measurement
+    of the machine as much as of the host, so the test reports it rather than asserting it)."""
+    measured = report.read_text().strip() if report is not None and report.is_file() else \
+        "not measured in this run: run `tools/dev test` first"
+    return ["", "## The OpenXR host against a live runtime", "", f"From the last test run: {measured}."]
 
 
 def main() -> None:
@@ -366,6 +375,7 @@ def main() -> None:
     parser.add_argument("--quick", action="store_true",
                         help="a smoke run: few iterations, numbers not meaningful, nothing written")
     parser.add_argument("--core-json", type=Path, help="Google Benchmark JSON output of bench/core_bench")
+    parser.add_argument("--openxr-report", type=Path, help="the tick-rate report the OpenXR test wrote")
     args = parser.parse_args()
     bench = Bench(args.quick)
     encoding(bench)
@@ -373,7 +383,7 @@ def main() -> None:
     timeline_ops(bench)
     per_tick(bench)
     series = scaling(bench)
-    text = report(bench, args.core_json, session_bench.rows(args.quick))
+    text = report(bench, args.core_json, session_bench.rows(args.quick), args.openxr_report)
     print(text)
     if not args.quick:
         (HERE / "results.md").write_text(text)
