@@ -6,6 +6,12 @@ lines back, session logs, replay and explanations, and grounding each deictic wo
 utterance ("put that there") for agents.
 """
 
+import pkgutil
+
+# The package's native module is installed beside these files; in a build tree it is built
+# into a quillary_spatial folder of its own, which this adds to the package.
+__path__ = pkgutil.extend_path(__path__, __name__)
+
 from _spatial import (
     CapabilitySnapshot,
     ContextualIntentEvent,
@@ -27,20 +33,20 @@ from _spatial import (
 )
 
 from . import schemas
-from .explain import Explanation, HistoryStart, Outcome
+from .explain import ExplainedTimeline, Explanation, HistoryStart, Outcome
 from .ground import DEICTIC_WORDS, GroundedUtterance, Reference, ground
 from .read import ReadError, event_from_dict, frame_from_dict, read_event, read_frame, read_line
-from .recorder import ExplainedTimeline, Recorder
+from .recorder import Recorder
 from .replay import Difference, Replay, Replayed, first_difference, replay
 from .session import Entry, SessionHeader, SessionReader, TruncatedLog, Utterance, Word, read_session
 from .version import __version__
 
 __all__ = [
-    "CapabilitySnapshot", "ContextualIntentEvent", "IntentTimeline", "PointingIntent", "PointingSource", "Pose",
-    "Quaternion", "Ray", "ReferenceSpace", "SelectState", "SpatialHit", "SpatialIntentFrame", "TrackingConfidence",
-    "Vec3", "resolve_target", "to_dict", "to_jsonl",
-    "DEICTIC_WORDS", "Difference", "Entry", "GroundedUtterance", "Reference", "ground", "ExplainedTimeline", "Explanation", "HistoryStart", "Outcome", "ReadError", "Recorder",
-    "Replay", "Replayed", "SessionHeader", "SessionReader", "TruncatedLog", "Utterance", "Word", "__version__",
-    "event_from_dict", "first_difference", "schemas", "frame_from_dict", "read_event", "read_frame", "read_line",
-    "read_session", "replay",
+    "CapabilitySnapshot", "ContextualIntentEvent", "DEICTIC_WORDS", "Difference", "Entry", "ExplainedTimeline",
+    "Explanation", "GroundedUtterance", "HistoryStart", "IntentTimeline", "Outcome", "PointingIntent",
+    "PointingSource", "Pose", "Quaternion", "Ray", "ReadError", "Recorder", "Reference", "ReferenceSpace",
+    "Replay", "Replayed", "SelectState", "SessionHeader", "SessionReader", "SpatialHit", "SpatialIntentFrame",
+    "TrackingConfidence", "TruncatedLog", "Utterance", "Vec3", "Word", "__version__", "event_from_dict",
+    "first_difference", "frame_from_dict", "ground", "read_event", "read_frame", "read_line", "read_session",
+    "replay", "resolve_target", "schemas", "to_dict", "to_jsonl",
 ]

@@ -15,7 +15,7 @@ import webbrowser
 from collections.abc import Sequence
 from typing import TextIO
 
-from .read import ReadError, printable
+from ._checks import ReadError, printable
 from .replay import Replay, Replayed, first_difference
 
 
@@ -79,8 +79,8 @@ def settings(replay: Replay) -> str:
     if timeline is None:
         return ""
     # What the timeline works with: a recorded capacity of 0 keeps one frame, a negative age acts as 0.
-    model = timeline.model
-    return f"capacity {model.capacity}, max context age {model.max_context_age_ns / 1e6:g} ms"
+    capacity, max_age_ns = timeline.settings
+    return f"capacity {capacity}, max context age {max_age_ns / 1e6:g} ms"
 
 
 def run_replay(args: argparse.Namespace) -> int:

@@ -1,19 +1,17 @@
 """Why an utterance got its event, or why it got none.
 
-The timeline decides; this only explains, from what it saw pushed. It keeps the times of the
-frames the timeline holds (the same rules: a frame older than the newest starts a new history,
-the oldest frame beyond the capacity is dropped) and, when `submit_text` returns None, names
-the rule that applied.
+The timeline decides, and says what it decided and why (the outcome, the frame, its age, what
+bounds the history it holds); this turns that into an Explanation for people and tools.
 """
 
 from __future__ import annotations
 
 import enum
-import operator
-from collections import deque
 from dataclasses import dataclass
 
-from _spatial import ContextualIntentEvent
+from _spatial import ContextualIntentEvent, IntentTimeline, SpatialIntentFrame
+
+from . import _native
 
 
 class Outcome(enum.StrEnum):
@@ -71,52 +69,49 @@ def ms(ns: int | None) -> str:
     return "?" if ns is None else f"{ns / 1e6:.1f} ms"
 
 
-class TimelineModel:
-    """The frame times an IntentTimeline with these settings holds, pushed the same way."""
+def explanation(pairing: _native.Pairing, timestamp_ns: int, max_context_age_ns: int) -> Explanation:
+    """The Explanation of the timeline's decision at `timestamp_ns` (its maximum age as it uses it)."""
+    outcome = Outcome(pairing.outcome)
+    if outcome is Outcome.EVENT or outcome is Outcome.TOO_OLD:
+        return Explanation(outcome, timestamp_ns, max_context_age_ns, age_ns=pairing.age_ns)
+    if outcome is Outcome.BEFORE_HISTORY:
+        start = HistoryStart(pairing.history_start)
+        return Explanation(outcome, timestamp_ns, max_context_age_ns, history_start_ns=pairing.history_start_ns,
+                           history_start=start,
+                           reset_at_ns=pairing.reset_at_ns if start is HistoryStart.RESET else None)
+    return Explanation(outcome, timestamp_ns, max_context_age_ns)
 
-    def __init__(self, capacity: int, max_context_age_ns: int):
-        # The core's floors: a capacity of 0 keeps one frame, a negative age acts as 0.
-        self.capacity = max(capacity, 1)
-        self.max_context_age_ns = max(max_context_age_ns, 0)
-        self.times: deque[int] = deque(maxlen=min(self.capacity, 2**31))
-        self.start = HistoryStart.FIRST_FRAME
-        self.reset_at_ns: int | None = None
 
-    def push(self, times: list[int]) -> None:
-        """Frames pushed in this order, by their times."""
-        if not times:
-            return
-        held = self.times
-        # Each frame older than the one before it starts a new history; only the last counts.
-        # Found without a Python loop: this runs for every frame of a session.
-        last_reset = bytes(map(operator.lt, times[1:], times)).rfind(1)
-        if last_reset >= 0:
-            times = times[last_reset + 1:]
-        if last_reset >= 0 or (held and times[0] < held[-1]):
-            held.clear()
-            self.start, self.reset_at_ns = HistoryStart.RESET, times[0]
-        if len(held) + len(times) > self.capacity:
-            self.start = HistoryStart.CAPACITY
-        held.extend(times)
+class ExplainedTimeline:
+    """An IntentTimeline (push, latest, submit_text, with the same arguments) that also says
+    why each submitted text got its event or none: see `last_explanation`, and `last_pairing`
+    for the timeline's own decision. `push` returns the frame's number (0 for the first), the
+    number `last_pairing.frame` names."""
 
-    def explain(self, text: str | bytes, timestamp_ns: int, event: ContextualIntentEvent | None) -> Explanation:
-        """Why `submit_text(text, timestamp_ns)` returned `event` on the timeline modelled."""
-        max_age = self.max_context_age_ns
-        if event is not None:
-            return Explanation(Outcome.EVENT, timestamp_ns, max_age, age_ns=event.spatial_age_ns)
-        if not text:
-            return Explanation(Outcome.EMPTY_TEXT, timestamp_ns, max_age)
-        times = self.times
-        if not times:
-            return Explanation(Outcome.NO_FRAME, timestamp_ns, max_age)
-        if timestamp_ns < times[0]:
-            return Explanation(Outcome.BEFORE_HISTORY, timestamp_ns, max_age, history_start_ns=times[0],
-                               history_start=self.start,
-                               reset_at_ns=self.reset_at_ns if self.start is HistoryStart.RESET else None)
-        # Newest first, as the timeline looks; text usually comes after the newest frame.
-        chosen = next(t for t in reversed(times) if t <= timestamp_ns)
-        age = timestamp_ns - chosen
-        if age <= max_age:
-            raise RuntimeError(f"the timeline returned no event at {timestamp_ns} ns, but its frame at {chosen} ns "
-                               f"is {age} ns old, within {max_age} ns: this explanation no longer matches the library")
-        return Explanation(Outcome.TOO_OLD, timestamp_ns, max_age, age_ns=age)
+    def __init__(self, capacity: int = 240, max_context_age_ns: int = 2_000_000_000):
+        self.timeline = IntentTimeline(capacity, max_context_age_ns)
+        self.capacity, self.max_context_age_ns = capacity, max_context_age_ns  # as given
+        self.last_explanation: Explanation | None = None
+        self.last_pairing: _native.Pairing | None = None
+
+    @property
+    def settings(self) -> tuple[int, int]:
+        """The capacity and maximum age the timeline works with: 0 keeps one frame, a negative
+        age acts as 0."""
+        return _native.settings(self.timeline)
+
+    def push(self, frame: SpatialIntentFrame, /) -> int:
+        return _native.push(self.timeline, frame)
+
+    def latest(self) -> SpatialIntentFrame | None:
+        return self.timeline.latest()
+
+    def submit_text(self, text: str, timestamp_ns: int) -> ContextualIntentEvent | None:
+        event, pairing = _native.submit(self.timeline, text, timestamp_ns)
+        self.last_pairing = pairing
+        self.last_explanation = explanation(pairing, timestamp_ns, self.settings[1])
+        return event
+
+    def explain(self, text: str | bytes, timestamp_ns: int) -> Explanation:
+        """Why `submit_text(text, timestamp_ns)` would get its event or none, without submitting."""
+        return explanation(_native.pair(self.timeline, timestamp_ns, not text), timestamp_ns, self.settings[1])

@@ -20,9 +20,9 @@ from typing import Any
 
 from _spatial import ContextualIntentEvent, IntentTimeline, SpatialIntentFrame, Vec3
 
-from .explain import Explanation
-from .read import CONFIDENCE_NAMES, SOURCE_NAMES
-from .recorder import ExplainedTimeline
+from . import _native
+from ._checks import CONFIDENCE_NAMES, SOURCE_NAMES
+from .explain import ExplainedTimeline, Explanation, explanation
 from .session import Word
 
 GROUNDED_SCHEMA = "quillary.grounded-utterance"
@@ -87,17 +87,12 @@ def ground(timeline: IntentTimeline | ExplainedTimeline, text: str, words: Seque
     """Grounds every deictic word of `words` (lower-cased, punctuation stripped, compared
     with `deictics`) against the timeline. Nothing is submitted as an utterance: a Recorder
     records the utterance, with its words, through its own submit_text."""
-    if isinstance(timeline, ExplainedTimeline):
-        explained = timeline
+    plain = timeline.timeline if isinstance(timeline, ExplainedTimeline) else timeline
+    max_age = _native.settings(plain)[1]
 
-        def submit(word: str, at_ns: int) -> tuple[ContextualIntentEvent | None, Explanation | None]:
-            event = explained.timeline.submit_text(word, at_ns)
-            return event, explained.explain(word, at_ns, event)
-    else:
-        plain = timeline
-
-        def submit(word: str, at_ns: int) -> tuple[ContextualIntentEvent | None, Explanation | None]:
-            return plain.submit_text(word, at_ns), None
+    def submit(word: str, at_ns: int) -> tuple[ContextualIntentEvent | None, Explanation | None]:
+        event, pairing = _native.submit(plain, word, at_ns)
+        return event, explanation(pairing, at_ns, max_age)
 
     return ground_with(submit, text, words, timestamp_ns, deictics)
 

@@ -1,4 +1,4 @@
-"""Timelines that explain their answers, and one that also records the session."""
+"""A timeline that explains its answers and records the session as it runs."""
 
 from __future__ import annotations
 
@@ -6,55 +6,17 @@ import os
 from collections.abc import Callable, Mapping, Sequence
 from typing import IO, Any, TypeVar
 
-from _spatial import ContextualIntentEvent, IntentTimeline, ReferenceSpace, SelectState, SpatialIntentFrame, to_jsonl
+from _spatial import ContextualIntentEvent, ReferenceSpace, SelectState, SpatialIntentFrame, to_jsonl
 
-from .explain import Explanation, TimelineModel
+from . import _native
+from ._checks import INT64_MAX, INT64_MIN, UINT64_MAX, ReadError, describe
+from .explain import ExplainedTimeline
 from .log_output import LogOutput
-from .read import INT64_MAX, INT64_MIN, UINT64_MAX, ReadError, describe
 from .session import SessionHeader, Utterance, Word, header_line, record_from_line, utterance_line
 from .version import __version__
 
 
-# Frame times kept before the explanation model catches up, so that a host that never
-# submits text does not grow them without bound.
-CATCH_UP_AFTER = 4096
 T = TypeVar("T")
-
-
-class ExplainedTimeline:
-    """An IntentTimeline (push, latest, submit_text, with the same arguments) that also says
-    why each submitted text got its event or none: see `last_explanation`."""
-
-    def __init__(self, capacity: int = 240, max_context_age_ns: int = 2_000_000_000):
-        self.timeline = IntentTimeline(capacity, max_context_age_ns)
-        self.capacity, self.max_context_age_ns = capacity, max_context_age_ns
-        self.model = TimelineModel(capacity, max_context_age_ns)
-        # Frame times since the last submit; the model catches up only when it has to explain.
-        self._pushed: list[int] = []
-        self.last_explanation: Explanation | None = None
-
-    def push(self, frame: SpatialIntentFrame, /) -> None:
-        self.timeline.push(frame)
-        pushed = self._pushed
-        pushed.append(frame.timestamp_ns)
-        if len(pushed) >= CATCH_UP_AFTER:
-            self._catch_up()
-
-    def latest(self) -> SpatialIntentFrame | None:
-        return self.timeline.latest()
-
-    def submit_text(self, text: str, timestamp_ns: int) -> ContextualIntentEvent | None:
-        event = self.timeline.submit_text(text, timestamp_ns)
-        self.last_explanation = self.explain(text, timestamp_ns, event)
-        return event
-
-    def explain(self, text: str | bytes, timestamp_ns: int, event: ContextualIntentEvent | None) -> Explanation:
-        self._catch_up()
-        return self.model.explain(text, timestamp_ns, event)
-
-    def _catch_up(self) -> None:
-        self.model.push(self._pushed)
-        self._pushed = []
 
 
 class Recorder(ExplainedTimeline):
@@ -93,15 +55,15 @@ class Recorder(ExplainedTimeline):
             self._output.close()
             raise
 
-    def push(self, frame: SpatialIntentFrame, /) -> None:
-        # Written out rather than through the base class: this runs in every tick.
+    def push(self, frame: SpatialIntentFrame, /) -> int:
+        # The line first: a frame that cannot be written is not pushed either.
         line = to_jsonl(frame)
-        self.timeline.push(frame)
-        self._pushed.append(frame.timestamp_ns)
+        number = _native.push(self.timeline, frame)
         lines = self._lines
         lines.append(line)
         if len(lines) >= self.flush_every:
             self.flush()
+        return number
 
     def submit_text(self, text: str, timestamp_ns: int,
                     words: Sequence[Word] | None = None) -> ContextualIntentEvent | None:
@@ -124,8 +86,6 @@ class Recorder(ExplainedTimeline):
 
     def flush(self) -> None:
         """Writes the pending records; on failure they stay pending (see the class)."""
-        if len(self._pushed) >= CATCH_UP_AFTER:
-            self._catch_up()
         if self._lines:
             self._output.write(self._lines)
 

@@ -2,17 +2,17 @@
 
 from __future__ import annotations
 
-import sys
-from collections import deque
+import functools
 from collections.abc import Callable, Iterable, Iterator
 from dataclasses import dataclass
+from typing import Any
 
-from _spatial import ContextualIntentEvent, SpatialIntentFrame, to_jsonl
+from _spatial import ContextualIntentEvent, to_jsonl
 
-from .explain import Explanation
-from .ground import DEICTIC_WORDS, GroundedUtterance, ground_with
-from .recorder import ExplainedTimeline
-from .read import ReadError, event_of, read_frame
+from . import _native
+from ._checks import ReadError
+from .explain import ExplainedTimeline, Explanation
+from .ground import DEICTIC_WORDS, GroundedUtterance, ground
 from .session import CheckedFrame, SessionHeader, SessionReader, Source, TruncatedLog, Utterance
 
 
@@ -30,9 +30,13 @@ class Replayed:
     # The beginning of its event line, when the log ends inside that line (the host died writing it).
     recorded_event_prefix: str | None = None
 
-    @property
+    @functools.cached_property
     def event_line(self) -> str | None:
-        return None if self.event is None else to_jsonl(self.event)
+        """The event's line: the recorded one itself when the library writes the same."""
+        if self.event is None:
+            return None
+        line = to_jsonl(self.event)
+        return self.recorded_event_line if line == self.recorded_event_line else line
 
 
 @dataclass(frozen=True)
@@ -61,10 +65,9 @@ class Replay:
     `truncated` holds the TruncatedLog that ended a log whose last line was incomplete (the
     records before it were all replayed).
 
-    Every line is checked as strictly as the reader checks it, but a frame is built in full
-    only when an event needs it: the timeline decides from frame times alone, so it is given
-    frames that carry their time and which line they came from, and the event is then made,
-    through the public API, from the full frame it chose.
+    Every line is checked as strictly as the reader checks it, and every frame pushed as the
+    frame its line holds; the timeline's own decision says which frame an event was paired
+    with (`frame_index`) and why an utterance got none.
 
     `on_frame`, when given, is called with every frame line's CheckedFrame as it is pushed.
     """
@@ -82,36 +85,17 @@ class Replay:
         self.truncated: TruncatedLog | None = None
 
     def __iter__(self) -> Iterator[Replayed]:
-        pending: tuple[int, Utterance, ContextualIntentEvent | None, Explanation, GroundedUtterance | None] | None = None
-        pending_frame: int | None = None
-        chosen: list[int | None] = [None]  # the log index of the frame the last submit was paired with
+        pending: dict[str, Any] | None = None  # the last utterance, until its event line (if any) is read
         timeline: ExplainedTimeline | None = None
-        stand_in = SpatialIntentFrame()  # pushed is copied, so one object serves every frame
-        held: deque[str] = deque()  # the lines of the frames the timeline may still hold, newest last
-
-        def submit(text: str, at_ns: int) -> tuple[ContextualIntentEvent | None, Explanation | None]:
-            assert timeline is not None  # the reader puts the header first
-            event = timeline.timeline.submit_text(text, at_ns)
-            explanation = timeline.explain(text, at_ns, event)
-            chosen[0] = None
-            if event is not None:
-                # Which frame the timeline chose; what came before it is older still.
-                chosen[0] = frame = int(event.spatial_context.timestamp_domain)
-                index = frame - (self.frames - len(held))
-                event = event_of(read_frame(held[index]), text, event.timestamp_ns, event.spatial_age_ns)
-            return event, explanation
         try:
             with self.reader as reader:
                 for number, line, record in reader:
                     if isinstance(record, CheckedFrame):
                         if pending is not None:
-                            yield Replayed(*pending, None, pending_frame)
+                            yield Replayed(**pending)
                             pending = None
                         assert timeline is not None  # the reader puts the header first
-                        stand_in.timestamp_ns = record.timestamp_ns
-                        stand_in.timestamp_domain = str(self.frames)
-                        timeline.push(stand_in)
-                        held.append(line)
+                        timeline.push(_native.frame_from_members(record.members))
                         if self.on_frame is not None:
                             self.on_frame(record)
                         self.frames += 1
@@ -119,31 +103,32 @@ class Replay:
                             self.first_frame_ns = record.timestamp_ns
                     elif isinstance(record, Utterance):
                         if pending is not None:
-                            yield Replayed(*pending, None, pending_frame)
+                            yield Replayed(**pending)
                         assert timeline is not None
-                        event, explanation = submit(record.text, record.timestamp_ns)
-                        assert explanation is not None
-                        pending_frame = chosen[0]
+                        event = timeline.submit_text(record.text, record.timestamp_ns)
+                        pairing, explanation = timeline.last_pairing, timeline.last_explanation
+                        assert pairing is not None and explanation is not None
                         grounded = None if record.words is None else \
-                            ground_with(submit, record.text, record.words, record.timestamp_ns, self.deictics)
-                        pending = (number, record, event, explanation, grounded)
+                            ground(timeline, record.text, record.words, record.timestamp_ns, self.deictics)
+                        pending = {"line_number": number, "utterance": record, "event": event,
+                                   "explanation": explanation, "grounded": grounded, "recorded_event_line": None,
+                                   "frame_index": None if event is None else pairing.frame}
                     elif isinstance(record, SessionHeader):
                         timeline = self.timeline = self.start(record)
-                        held = deque(maxlen=min(timeline.model.capacity, sys.maxsize))
                     else:
                         assert pending is not None  # the reader puts an event right after its utterance
-                        yield Replayed(*pending, line, pending_frame)
+                        yield Replayed(**pending | {"recorded_event_line": line})
                         pending = None
         except TruncatedLog as error:
             self.truncated = error
         except ReadError:
             # What came before the fault was replayed in full: it is not lost with it.
             if pending is not None:
-                yield Replayed(*pending, None, pending_frame)
+                yield Replayed(**pending)
             raise
         if pending is not None:
             cut = self.truncated.partial if self.truncated is not None else ""
-            yield Replayed(*pending, None, pending_frame, cut or None)
+            yield Replayed(**pending | {"recorded_event_prefix": cut or None})
 
     def start(self, header: SessionHeader) -> ExplainedTimeline:
         self.header = header

@@ -17,24 +17,23 @@ from typing import IO, Any, NamedTuple
 
 from _spatial import ContextualIntentEvent, SpatialIntentFrame
 
-from .read import (
+from ._checks import (
     EVENT_SCHEMA,
     FRAME_SCHEMA,
     MAX_LINE_BYTES,
     UINT64_MAX,
     ReadError,
-    event_from_dict,
+    checked_frame,
     fail,
     free_form,
-    is_cut_short,
-    frame_from_dict,
     integer,
+    is_cut_short,
     members,
-    check_frame_dict,
     parse,
     schema_and_version,
     string,
 )
+from .read import event_from_dict, frame_from_dict
 
 SESSION_SCHEMA = "quillary.session"
 UTTERANCE_SCHEMA = "quillary.utterance"
@@ -151,7 +150,10 @@ def record_from_line(line: str | bytes, check_frames_only: bool = False) -> Reco
     record = parse(line)
     schema = record.get("schema") if type(record) is dict else None
     if schema == FRAME_SCHEMA:
-        return CheckedFrame(check_frame_dict(record), record) if check_frames_only else frame_from_dict(record)
+        if check_frames_only:
+            checked = checked_frame(record)
+            return CheckedFrame(checked["timestamp_ns"], checked)
+        return frame_from_dict(record)
     if schema == UTTERANCE_SCHEMA:
         return utterance_from_dict(record)
     if schema == EVENT_SCHEMA:

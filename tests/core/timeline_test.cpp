@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cctype>
 #include <cstdint>
 #include <limits>
 #include <memory>
@@ -264,3 +265,82 @@ TEST(TimelineConcurrency, PushWhileSubmitting) {
     }
     EXPECT_EQ(found, expected);
 }
+
+// The decision for one time, worked out by hand from the pushes and the rules.
+struct Decision {
+    const char* name;
+    std::vector<std::int64_t> pushes;
+    std::uint64_t capacity;
+    std::int64_t max_age;
+    std::int64_t at;
+    bool empty_text;
+    qs::Pairing expected;
+};
+
+void PrintTo(const Decision& d, std::ostream* os) { *os << d.name; }
+
+class PairingTable : public testing::TestWithParam<Decision> {};
+
+TEST_P(PairingTable, SaysWhatItDecidedAndWhatBoundsTheHistory) {
+    const auto& d = GetParam();
+    qs::IntentTimeline timeline(d.capacity, nanoseconds{d.max_age});
+    for (std::uint64_t i = 0; i < d.pushes.size(); ++i) {
+        EXPECT_EQ(timeline.push(frame_at(d.pushes[i])), i);
+    }
+    const auto got = timeline.pair(nanoseconds{d.at}, d.empty_text);
+    const auto& want = d.expected;
+    EXPECT_EQ(got.outcome, want.outcome);
+    EXPECT_EQ(got.frame, want.frame);
+    EXPECT_EQ(got.age_ns, want.age_ns);
+    EXPECT_EQ(got.history_start_ns, want.history_start_ns);
+    EXPECT_EQ(got.history_start, want.history_start);
+    EXPECT_EQ(got.reset_at_ns, want.reset_at_ns);
+    // submit_text decides the same way: an event exactly when the pairing is one, of that age.
+    const auto event = timeline.submit_text(d.empty_text ? "" : "that", nanoseconds{d.at});
+    ASSERT_EQ(event.has_value(), want.outcome == qs::PairingOutcome::EVENT);
+    if (event) {
+        EXPECT_EQ(static_cast<std::uint64_t>(event->spatial_age_ns.count()), want.age_ns);
+        EXPECT_EQ(event->spatial_context.timestamp_ns.count(), d.pushes[want.frame]);
+    }
+}
+
+constexpr auto kMin = std::numeric_limits<std::int64_t>::min();
+constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
+using enum qs::PairingOutcome;
+using enum qs::HistoryStart;
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryOutcomeAndBound, PairingTable,
+    testing::Values(
+        Decision{"nothing pushed", {}, 240, 1000, 5, false, {.outcome = NO_FRAME}},
+        Decision{"empty text", {100}, 240, 1000, 100, true, {.outcome = EMPTY_TEXT}},
+        Decision{"fresh", {100, 200, 300}, 240, 1000, 250, false,
+                 {EVENT, 1, 50, nanoseconds{100}, FIRST_FRAME, nanoseconds{0}}},
+        Decision{"too old", {100, 200, 300}, 240, 1000, 1301, false,
+                 {TOO_OLD, 2, 1001, nanoseconds{100}, FIRST_FRAME, nanoseconds{0}}},
+        Decision{"before the first frame", {100, 200, 300}, 240, 1000, 99, false,
+                 {BEFORE_HISTORY, 0, 0, nanoseconds{100}, FIRST_FRAME, nanoseconds{0}}},
+        Decision{"before what capacity kept", {100, 200, 300}, 2, 1000, 150, false,
+                 {BEFORE_HISTORY, 0, 0, nanoseconds{200}, CAPACITY, nanoseconds{0}}},
+        Decision{"numbers go on past eviction", {10, 20, 30}, 1, 1000, 30, false,
+                 {EVENT, 2, 0, nanoseconds{30}, CAPACITY, nanoseconds{0}}},
+        Decision{"after a reset", {100, 200, 50, 60}, 240, 1000, 55, false,
+                 {EVENT, 2, 5, nanoseconds{50}, RESET, nanoseconds{50}}},
+        Decision{"before a reset", {100, 200, 50, 60}, 240, 1000, 40, false,
+                 {BEFORE_HISTORY, 0, 0, nanoseconds{50}, RESET, nanoseconds{50}}},
+        Decision{"capacity after a reset", {100, 50, 60, 70}, 2, 1000, 55, false,
+                 {BEFORE_HISTORY, 0, 0, nanoseconds{60}, CAPACITY, nanoseconds{0}}},
+        Decision{"equal times: the last pushed", {100, 100}, 240, 1000, 100, false,
+                 {EVENT, 1, 0, nanoseconds{100}, FIRST_FRAME, nanoseconds{0}}},
+        Decision{"an age beyond any signed count", {kMin}, 240, kMax, kMax, false,
+                 {TOO_OLD, 0, std::numeric_limits<std::uint64_t>::max(), nanoseconds{kMin}, FIRST_FRAME,
+                  nanoseconds{0}}},
+        Decision{"negative age acts as zero", {100}, 240, -5, 101, false,
+                 {TOO_OLD, 0, 1, nanoseconds{100}, FIRST_FRAME, nanoseconds{0}}}),
+    [](const testing::TestParamInfo<Decision>& info) {
+        std::string name = info.param.name;
+        for (auto& c : name) {
+            if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+        }
+        return name;
+    });

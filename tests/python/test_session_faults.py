@@ -22,6 +22,7 @@ from hypothesis import strategies as st
 import quillary_spatial as qs
 from frames import full_example_frame
 from quillary_spatial import cli, inspector
+from quillary_spatial._checks import MAX_FREE_FORM_DEPTH
 
 MS = 1_000_000
 
@@ -115,7 +116,7 @@ def test_a_header_that_cannot_be_written_is_refused_before_the_file_is_touched(t
     log.write_text("what was here before\n")
     if error is None:  # nesting: deeper than a reader takes is refused, as deep as it takes is not
         deep: object = 0
-        for _ in range(qs.read.MAX_FREE_FORM_DEPTH - 1):  # the host object is the first level
+        for _ in range(MAX_FREE_FORM_DEPTH - 1):  # the host object is the first level
             deep = [deep]
         qs.Recorder(tmp_path / "ok.jsonl", host={"deep": deep}).close()
         assert next(iter(qs.read_session(tmp_path / "ok.jsonl"))).record.host == {"deep": deep}

@@ -6,6 +6,7 @@ from hypothesis.stateful import RuleBasedStateMachine, initialize, invariant, ru
 
 from _spatial import IntentTimeline, SpatialHit, SpatialIntentFrame, resolve_target, to_dict, to_jsonl
 from frames import frames
+from quillary_spatial import _native
 
 INT64 = st.integers(-(2**63), 2**63 - 1)
 
@@ -60,7 +61,8 @@ class TimelineMachine(RuleBasedStateMachine):
         frame = SpatialIntentFrame()
         frame.timestamp_ns = t
         frame.timestamp_domain = str(self.serial)
-        self.timeline.push(frame)
+        # The package's push says the frame's number: one less than the model's serial.
+        assert _native.push(self.timeline, frame) == self.serial - 1
         self.model.push(t, self.serial)
 
     @rule()
@@ -83,6 +85,11 @@ class TimelineMachine(RuleBasedStateMachine):
     def submit(self, text, at):
         event = self.timeline.submit_text(text, at)
         expected = self.model.context(text, at)
+        # The decision the core reports names the frame the model picks, and only then an event.
+        pairing = _native.pair(self.timeline, at, not text)
+        assert (pairing.outcome == "event") == (expected is not None)
+        if expected is not None:
+            assert pairing.frame == expected[1] - 1 and pairing.age_ns == at - expected[0]
         if expected is None:
             assert event is None
         else:

@@ -15,7 +15,7 @@ from array import array
 from collections.abc import Mapping
 from typing import Any
 
-from ..read import ReadError, printable
+from .._checks import ReadError, printable
 from ..replay import Replay, Replayed
 from ..session import CheckedFrame, Source
 

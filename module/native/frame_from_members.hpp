@@ -1,0 +1,18 @@
+// A frame from the object its line was read into, once the package's reader has checked it.
+#pragma once
+
+#include <pybind11/pybind11.h>
+
+#include "values.hpp"
+
+namespace quillary::spatial::native {
+
+// Builds the frame without a Python object per member. A record that is not what the reader
+// lets through raises (KeyError, TypeError, ValueError) instead of being half read.
+SpatialIntentFrame frame_from_members(const pybind11::dict& members);
+
+// The enumerations by their wire names, from the writer's own names.
+TrackingConfidence confidence_named(std::string_view name);
+PointingSource source_named(std::string_view name);
+
+}  // namespace quillary::spatial::native
