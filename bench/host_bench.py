@@ -27,8 +27,7 @@ import session_bench
 import instructions
 
 HERE = Path(__file__).resolve().parent
-sys.path.insert(0, str(HERE.parent / "fixtures"))
-from example_frames import event_for, full_example_frame  # noqa: E402
+from example_frames import event_for, full_example_frame
 
 CAPACITIES = (240, 2_400, 24_000)
 

@@ -15,8 +15,7 @@ import time
 from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
-sys.path.insert(0, str(HERE.parent / "fixtures"))
-import headless_chromium  # noqa: E402
+import headless_chromium
 
 MAKE_AND_MEASURE = """
 import resource, sys, time

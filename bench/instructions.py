@@ -20,7 +20,6 @@ HERE = Path(__file__).resolve().parent
 
 CALLS = """
 import json, sys
-sys.path.insert(0, {fixtures!r})
 import orjson
 from example_frames import event_for, full_example_frame
 from _spatial import to_dict, to_jsonl
@@ -44,7 +43,7 @@ PAIRS = [("to_dict(frame)", "json.loads(to_jsonl(frame))"), ("to_jsonl(frame)", 
 
 
 def instructions(way: str, calls: int) -> int:
-    script = CALLS.format(fixtures=str(HERE.parent / "fixtures"))
+    script = CALLS.format()
     result = subprocess.run(["valgrind", "--tool=callgrind", "--callgrind-out-file=/dev/null", sys.executable, "-c",
                              script, way, str(calls)], capture_output=True, text=True, check=True,
                             env=dict(os.environ, PYTHONHASHSEED="0"))

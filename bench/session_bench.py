@@ -22,8 +22,7 @@ import inspector_bench
 import quillary_spatial as qs
 
 HERE = Path(__file__).resolve().parent
-sys.path.insert(0, str(HERE.parent / "fixtures"))
-from example_frames import full_example_frame  # noqa: E402
+from example_frames import full_example_frame
 
 TICK_NS = 1_000_000_000 // 90
 

@@ -15,13 +15,12 @@ import time
 from pathlib import Path
 from typing import TextIO
 
-sys.path.insert(0, str(Path(__file__).resolve().parent.parent))  # the demo's scene
-import put_that_there  # noqa: E402
-import quillary_spatial as spatial  # noqa: E402
-import script  # noqa: E402
-import xr  # noqa: E402
-from runtime import HAND_INTERACTION_PROFILE, Location, OpenXRRuntime  # noqa: E402
-from scene import raycast  # noqa: E402
+import put_that_there
+import quillary_spatial as spatial
+import script
+import xr
+from runtime import HAND_INTERACTION_PROFILE, Location, OpenXRRuntime
+from scene import raycast
 
 TIMESTAMP_DOMAIN = "XrTime"
 MAX_CONTEXT_AGE_NS = 100_000_000  # speech pairs with what the user did within the last 100 ms

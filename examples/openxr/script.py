@@ -3,15 +3,12 @@ turns, where the right controller points, when select is held and what is said. 
 driver plays it into the runtime; the host only knows when to submit the utterances."""
 
 import math
-import sys
 from collections.abc import Callable
 from dataclasses import dataclass
-from pathlib import Path
 from typing import TypeVar
 
-sys.path.insert(0, str(Path(__file__).resolve().parent.parent))  # the demo's scene and helpers
-import put_that_there  # noqa: E402
-from scene import AIM_POINTS, Point as Point, lerp, normalize, sub  # noqa: E402
+import put_that_there
+from scene import AIM_POINTS, Point as Point, lerp, normalize, sub
 
 # A tour of the room's objects for five seconds, then put_that_there.py's scene.
 PUT_THAT_THERE_AT = 5.0

@@ -17,6 +17,7 @@ from typing import TextIO
 
 from ._checks import ReadError, printable
 from .replay import Replay, Replayed, first_difference
+from .version import __version__
 
 
 class Progress:
@@ -181,7 +182,10 @@ def bounded(low: int, high: int) -> argparse._ActionType:
 
 
 def parser() -> argparse.ArgumentParser:
-    top = argparse.ArgumentParser(prog="python -m quillary_spatial", description=__doc__.splitlines()[0])
+    # The same commands as the console script quillary-spatial and as python -m quillary_spatial.
+    prog = "python -m quillary_spatial" if os.path.basename(sys.argv[0]) == "__main__.py" else "quillary-spatial"
+    top = argparse.ArgumentParser(prog=prog, description=__doc__.splitlines()[0])
+    top.add_argument("--version", action="version", version=f"quillary-spatial {__version__}")
     commands = top.add_subparsers(dest="command", required=True)
     replay = commands.add_parser("replay", help="replay a session log: event lines to stdout, a summary to stderr")
     replay.add_argument("log", help="a session log (JSON Lines)")

@@ -5,15 +5,12 @@ stored). Leaks are left to the sanitizer run, whose leak check covers this whole
 
 import ctypes
 import itertools
-import sys
-from pathlib import Path
 
 import pytest
 
 import _spatial as spatial
 
-sys.path.insert(0, str(Path(__file__).parents[1] / "python"))
-from frames import full_example_frame  # noqa: E402
+from frames import event_for, full_example_frame
 
 _process = ctypes.CDLL(None)
 if not hasattr(_process, "quillary_fail_allocation"):
@@ -212,7 +209,7 @@ class FrameState:
     def __init__(self):
         self.frame = frame_at(1_000)
         self.line = spatial.to_jsonl(self.frame)
-        self.event = spatial.IntentTimeline().submit_text("x", 0) or make_event(self.frame)
+        self.event = spatial.IntentTimeline().submit_text("x", 0) or event_for(self.frame, LONG, 5)
         self.event_line = spatial.to_jsonl(self.event)
 
 
@@ -223,14 +220,8 @@ class LongLineState(FrameState):
         self.frame = frame_at(1_000)
         self.frame.reference_space.id = "r" * 100_000
         self.line = spatial.to_jsonl(self.frame)
-        self.event = make_event(self.frame)
+        self.event = event_for(self.frame, LONG, 5)
         self.event_line = spatial.to_jsonl(self.event)
-
-
-def make_event(frame):
-    timeline = spatial.IntentTimeline()
-    timeline.push(frame)
-    return timeline.submit_text(LONG, frame.timestamp_ns + 5)
 
 
 def frame_unchanged(state):

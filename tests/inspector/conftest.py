@@ -8,8 +8,7 @@ from pathlib import Path
 import pytest
 
 ROOT = Path(__file__).resolve().parents[2]
-sys.path.insert(0, str(ROOT / "fixtures"))
-import headless_chromium  # noqa: E402
+import headless_chromium
 
 if not headless_chromium.available():
     if os.environ.get("CI"):

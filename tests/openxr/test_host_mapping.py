@@ -1,17 +1,14 @@
 """How the OpenXR host turns what the runtime reports into frame fields, without a runtime."""
 
 import math
-import sys
-from pathlib import Path
 
 import pytest
 
-sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "examples" / "openxr"))
-import host  # noqa: E402
-import script  # noqa: E402
-import xr  # noqa: E402
-from runtime import Location  # noqa: E402
-from _spatial import TrackingConfidence  # noqa: E402
+import host
+import script
+import xr
+from runtime import Location
+from _spatial import TrackingConfidence
 
 O_VALID, P_VALID = xr.SPACE_LOCATION_ORIENTATION_VALID_BIT, xr.SPACE_LOCATION_POSITION_VALID_BIT
 O_TRACKED, P_TRACKED = xr.SPACE_LOCATION_ORIENTATION_TRACKED_BIT, xr.SPACE_LOCATION_POSITION_TRACKED_BIT

@@ -17,10 +17,9 @@ import pytest
 
 REPO = Path(__file__).resolve().parents[2]
 LAUNCHER = REPO / "examples" / "openxr" / "launch.py"
-sys.path[:0] = [str(REPO / "examples" / "openxr"), str(REPO / "tests" / "python")]
-import script  # noqa: E402
-from frames import strict_loads  # noqa: E402
-from test_schemas import check_event, check_frame  # noqa: E402
+import script
+from frames import strict_loads
+from schema_checks import check_event, check_frame
 
 PERIOD_NS = 1_000_000_000 // script.TICK_RATE_HZ
 
@@ -42,9 +41,16 @@ class Session:
         return [f for f in self.frames if start_s <= self.seconds(f["timestamp_ns"]) < end_s]
 
 
+def with_examples(env: dict | None = None) -> dict:
+    """The environment as tools/dev openxr-demo gives it: the demo's room and scene on the path."""
+    env = dict(os.environ if env is None else env)
+    env["PYTHONPATH"] = os.pathsep.join([env.get("PYTHONPATH", ""), str(REPO / "examples")])
+    return env
+
+
 def launch(*args: str, env: dict | None = None, timeout: float = 120) -> subprocess.CompletedProcess:
     return subprocess.run([sys.executable, str(LAUNCHER), *args], capture_output=True, text=True,
-                          timeout=timeout, env=env)
+                          timeout=timeout, env=with_examples(env))
 
 
 def lines(path: Path) -> list[dict]:
@@ -187,7 +193,7 @@ def test_nothing_of_the_runtime_outlives_the_launcher(session):
 def test_ctrl_c_stops_everything_cleanly(tmp_path):
     out = tmp_path / "interrupted"
     launcher = subprocess.Popen([sys.executable, str(LAUNCHER), "--out-dir", str(out)],
-                                stderr=subprocess.PIPE, text=True, start_new_session=True)
+                                stderr=subprocess.PIPE, text=True, start_new_session=True, env=with_examples())
     deadline = time.monotonic() + 30
     while not (out / "host.log").exists() and time.monotonic() < deadline:
         time.sleep(0.05)  # the host is starting: the runtime is up

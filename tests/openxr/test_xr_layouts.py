@@ -4,14 +4,12 @@ have the runtime read or write past what Python allocated."""
 import ctypes
 import shutil
 import subprocess
-import sys
 from pathlib import Path
 
 import pytest
 
 REPO = Path(__file__).resolve().parents[2]
-sys.path.insert(0, str(REPO / "examples" / "openxr"))
-import xr  # noqa: E402
+import xr
 
 C_NAMES = {"Timespec": "struct timespec"}
 

@@ -12,6 +12,13 @@ def run(*command, cwd=None):
     return subprocess.run([str(c) for c in command], check=True, capture_output=True, text=True, cwd=cwd)
 
 
+def test_a_plain_configure_needs_no_test_or_benchmark_library(tmp_path):
+    # As on a machine without GoogleTest or Google Benchmark: they are left out, not required.
+    result = run("cmake", "-S", REPO, "-B", tmp_path / "plain", "-G", "Ninja",
+                 "-DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON", "-DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON")
+    assert "the C++ tests are left out" in result.stdout and "the benchmarks are left out" in result.stdout
+
+
 def test_the_native_example_builds_and_runs_against_the_installed_core(tmp_path):
     build, prefix, host = tmp_path / "core", tmp_path / "prefix", tmp_path / "host"
     run("cmake", "-S", REPO, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Release", "-DQUILLARY_BUILD_MODULE=OFF",

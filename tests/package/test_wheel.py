@@ -51,11 +51,12 @@ def test_wheel_holds_the_extension_its_stubs_the_package_and_metadata_only(wheel
     names = zipfile.ZipFile(wheel).namelist()
     payload = sorted(n for n in names if not n.startswith(DIST_INFO))
     extension = [n for n in payload if n.startswith("_spatial.") and n.endswith(".so")]
-    assert len(extension) == 1
+    native = [n for n in payload if n.startswith("quillary_spatial/_native.") and n.endswith(".so")]
+    assert len(extension) == len(native) == 1
     package = sorted(p.relative_to(REPO / "python").as_posix() for p in (REPO / "python" / "quillary_spatial").rglob("*")
                      if p.is_file() and "__pycache__" not in p.parts)
     assert "quillary_spatial/py.typed" in package
-    assert payload == sorted(extension + ["_spatial.pyi", "_spatial-stubs/__init__.pyi"] + package)
+    assert payload == sorted(extension + native + ["_spatial.pyi", "_spatial-stubs/__init__.pyi"] + package)
     metadata = zipfile.ZipFile(wheel).read(DIST_INFO + "METADATA").decode()
     assert f"Version: {VERSION}" in metadata
     assert "Requires-Python: ==3.14.*" in metadata
@@ -83,6 +84,12 @@ def test_installed_wheel_imports_from_the_venv(venv, tmp_path):
     location, line = result.stdout.splitlines()
     assert Path(location).is_relative_to(venv)
     assert line.startswith('{"schema":"quillary.contextual-intent"')
+
+
+def test_the_console_script_runs_from_the_installed_wheel(venv, tmp_path):
+    result = subprocess.run([str(venv / "bin" / "quillary-spatial"), "--version"], capture_output=True, text=True,
+                            env=USER_ENV, cwd=tmp_path)
+    assert (result.returncode, result.stdout) == (0, f"quillary-spatial {VERSION}\n")
 
 
 TYPED_HOST = """

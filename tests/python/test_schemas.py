@@ -2,7 +2,6 @@
 
 import io
 import json
-import sys
 from pathlib import Path
 
 import pytest
@@ -12,33 +11,9 @@ from jsonschema import Draft202012Validator
 from _spatial import SpatialIntentFrame, to_jsonl
 from frames import event_for, events, frames, full_example_frame
 from quillary_spatial import schemas
+from schema_checks import EVENT, FRAME, SCHEMAS, check_event, check_frame, in_wire_order  # noqa: F401
 
 REPO = Path(__file__).resolve().parents[2]
-SCHEMAS = {name: schemas.schema(name) for name in ("spatial-intent", "contextual-intent", "session", "utterance")}
-FRAME = schemas.validator("spatial-intent")
-EVENT = schemas.validator("quillary.contextual-intent")
-
-
-def in_wire_order(record, schema):
-    """JSON Schema cannot require an order; the order of its "properties" is the wire order."""
-    order = list(schema["properties"])
-    keys = list(record)
-    return keys == sorted(keys, key=order.index)
-
-
-def check_frame(line):
-    record = json.loads(line)
-    FRAME.validate(record)
-    assert in_wire_order(record, SCHEMAS["spatial-intent"])
-
-
-def check_event(line):
-    record = json.loads(line)
-    EVENT.validate(record)
-    assert in_wire_order(record, SCHEMAS["contextual-intent"])
-    assert in_wire_order(record["spatial_context"], SCHEMAS["spatial-intent"])
-
-
 def test_schemas_are_valid_draft_2020_12():
     for schema in SCHEMAS.values():
         Draft202012Validator.check_schema(schema)
@@ -57,11 +32,7 @@ def test_generated_events_validate(event):
 
 
 def test_demo_output_validates(tmp_path):
-    sys.path.insert(0, str(REPO / "examples"))
-    try:
-        import demo
-    finally:
-        sys.path.pop(0)
+    import demo
     events_out, frames_out = io.StringIO(), io.StringIO()
     demo.run(events_out, frames_out, seed=7, record=str(tmp_path / "session.jsonl"))
     for line in frames_out.getvalue().splitlines():

@@ -1,6 +1,7 @@
 """Reading lines back, session logs, replay and explanations, as a host and an agent developer use them."""
 
 import io
+import os
 import json
 import subprocess
 import sys
@@ -172,7 +173,6 @@ def test_random_sessions_replay_exactly_and_every_reason_matches_the_rules(sessi
 HOST_THAT_DIES = textwrap.dedent("""
     import os, sys
     import quillary_spatial as qs
-    sys.path.insert(0, sys.argv[2])
     from frames import full_example_frame
     MS = 1_000_000
     recorder = qs.Recorder(sys.argv[1], max_context_age_ns=50 * MS, flush_every=10)
@@ -193,8 +193,9 @@ def run(*args):
 
 def test_a_host_that_dies_leaves_a_log_that_replays_up_to_its_last_whole_line(tmp_path):
     log = tmp_path / "died.jsonl"
-    frames_dir = str(__import__("frames").__file__).rsplit("/", 1)[0]
-    subprocess.run([sys.executable, "-c", HOST_THAT_DIES, str(log), frames_dir], check=False)
+    fixtures = os.path.dirname(__import__("frames").__file__)
+    env = dict(os.environ, PYTHONPATH=os.pathsep.join([fixtures, os.environ.get("PYTHONPATH", "")]))
+    subprocess.run([sys.executable, "-c", HOST_THAT_DIES, str(log)], check=False, env=env)
     result = run("replay", log, "--verify")
     assert result.returncode == 0, result.stderr
     assert "ends mid-record" in result.stderr and "identical" in result.stderr

@@ -6,8 +6,7 @@ import sys
 
 import _spatial as spatial
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "python"))
-from frames import full_example_frame  # noqa: E402
+from frames import full_example_frame
 
 TICKS = 200_000
 WARM_UP = 20_000
