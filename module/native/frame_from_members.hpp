@@ -11,6 +11,9 @@ namespace quillary::spatial::native {
 // lets through raises (KeyError, TypeError, ValueError) instead of being half read.
 SpatialIntentFrame frame_from_members(const pybind11::dict& members);
 
+// Makes the member names the builder looks up; called once, when the module is made.
+void make_member_keys();
+
 // The enumerations by their wire names, from the writer's own names.
 TrackingConfidence confidence_named(std::string_view name);
 PointingSource source_named(std::string_view name);

@@ -53,6 +53,7 @@ PYBIND11_MODULE(_native, m) {
     m.doc() = "The quillary_spatial package's own access to the core: not a public interface";
     // Its classes are the ones these functions take and return.
     py::module_::import("_spatial");
+    native::make_member_keys();
 
     py::class_<Pairing>(m, "Pairing")
         .def_property_readonly("outcome", [](const Pairing& p) { return outcome_name(p.outcome); })
@@ -95,6 +96,22 @@ PYBIND11_MODULE(_native, m) {
     m.def(
         "frame_from_members", [](const py::dict& members) { return native::frame_from_members(members); },
         "A frame from its line's checked object.");
+    // The JSON reader's object hook: what json.loads would make, refusing a member given twice
+    // (readers disagree on which one wins). Native, as it runs for every object of every line.
+    m.def(
+        "unique_members",
+        [](const py::list& pairs) {
+            py::dict record;
+            for (const auto pair : pairs) {
+                const auto item = pair.cast<py::tuple>();
+                if (record.contains(item[0])) {
+                    throw py::key_error(item[0].cast<std::string>());
+                }
+                record[item[0]] = item[1];
+            }
+            return record;
+        },
+        "A dict of (name, value) pairs; KeyError(name) for a name given twice.");
     m.attr("TRACKING_CONFIDENCE_NAMES") = names<TrackingConfidence>(json::tracking_confidence_name, 3);
     m.attr("POINTING_SOURCE_NAMES") = names<PointingSource>(json::pointing_source_name, 4);
 }

@@ -345,19 +345,12 @@ def _int_or_negative_zero(text: str) -> int | float:
     return -0.0 if text == "-0" else int(text)
 
 
-def _unique_members(pairs: list[tuple[str, Any]]) -> dict[str, Any]:
-    record = dict(pairs)
-    if len(record) != len(pairs):
-        seen: set[str] = set()
-        duplicate = next(key for key, _ in pairs if key in seen or seen.add(key))  # type: ignore[func-returns-value]
-        raise ReadError("member given twice", printable(duplicate))
-    return record
 
 
 # Only lines that hold a negative zero take the slower path that keeps its sign.
 _NEGATIVE_ZERO = re.compile(r"-0(?![.0-9eE])")
-_decode = json.JSONDecoder(object_pairs_hook=_unique_members, parse_constant=_refuse_constant).decode
-_decode_keeping_zero_sign = json.JSONDecoder(object_pairs_hook=_unique_members, parse_constant=_refuse_constant,
+_decode = json.JSONDecoder(object_pairs_hook=_native.unique_members, parse_constant=_refuse_constant).decode
+_decode_keeping_zero_sign = json.JSONDecoder(object_pairs_hook=_native.unique_members, parse_constant=_refuse_constant,
                                              parse_int=_int_or_negative_zero).decode
 
 
@@ -377,6 +370,8 @@ def parse(line: str | bytes, path: str = "") -> Any:
         fail(path, f"not UTF-8 ({error.reason} at byte {error.start})")
     except RecursionError:
         fail(path, "not JSON (nested too deeply)")
+    except KeyError as error:  # from the object hook
+        fail(printable(str(error.args[0])), "member given twice")
     except ValueError as error:
         fail(path, f"not JSON ({error})")
 
