@@ -6,8 +6,9 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
-#include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <cmath>
 #include <iostream>
 #include <limits>
 #include <random>
@@ -139,7 +140,14 @@ void BM_SubmitText(benchmark::State& state) {
         frame.timestamp_ns = nanoseconds{t * 10};
         timeline.push(frame);
     }
+    // Worst: just after the oldest frame held, which it pairs with; usual: after the newest.
     const nanoseconds at{worst ? 5 : capacity * 10};
+    const nanoseconds paired{worst ? 0 : (capacity - 1) * 10};
+    const auto event = timeline.submit_text("put it there", at);
+    if (!event || event->spatial_context.timestamp_ns != paired) {
+        std::fprintf(stderr, "BM_SubmitText: the text does not pair with the frame it aims at\n");
+        std::abort();
+    }
     for (auto _ : state) {
         benchmark::DoNotOptimize(timeline.submit_text("put it there", at));
     }

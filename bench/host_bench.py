@@ -23,6 +23,7 @@ import pydantic
 
 import _spatial as spatial
 import peers
+from quillary_spatial import _native
 import session_bench
 import instructions
 
@@ -36,7 +37,8 @@ class Bench:
     def __init__(self, quick: bool):
         self.number, self.repeat = (50, 3) if quick else (5_000, 15)
         self.quick = quick
-        self.rows: list[tuple[str, str, float, float]] = []  # section, subject, ns, ratio
+        # section, subject, ns, ratio: one row per run of the whole comparison set
+        self.rows: list[tuple[str, str, float, float]] = []
 
     def time(self, call: Callable[[], object], number: int | None = None) -> float:
         n = number or self.number
@@ -135,9 +137,34 @@ def filled_timelines(capacity: int, full: spatial.SpatialIntentFrame):
     return ours, deque_timeline, bisect_timeline
 
 
+def submit_cases(ours: spatial.IntentTimeline, peers_: list[object]) -> list[tuple[str, int]]:
+    """The usual submit (just after the newest frame) and the worst (just after the oldest frame
+    still held, which it must pair with), each checked to give that event, and the same one
+    from every peer, before anything is timed."""
+    newest = ours.latest()
+    assert newest is not None
+    oldest = _native.pair(ours, newest.timestamp_ns, False).history_start_ns
+    cases = [("usual: after the newest", newest.timestamp_ns + 1, newest.timestamp_ns),
+             ("worst: just after the oldest held", oldest + 1, oldest)]
+    for case, at, paired in cases:
+        event = ours.submit_text("put it there", at)
+        if event is None or event.spatial_context.timestamp_ns != paired:
+            raise SystemExit(f"submit_text, {case}: no event with the frame at {paired}")
+        for peer in peers_:
+            theirs = peer.submit_text("put it there", at)  # type: ignore[attr-defined]
+            if theirs is None or theirs[2].timestamp_ns != paired:  # (time, text, frame, age)
+                raise SystemExit(f"submit_text, {case}: {type(peer).__name__} pairs differently")
+    return [(case, at) for case, at, _ in cases]
+
+
 def timeline_ops(bench: Bench) -> None:
     full = full_example_frame()
     ours, deque_timeline, bisect_timeline = filled_timelines(240, full)
+    # The submits first: the pushes timed below evict the frames they aim at.
+    for case, at in submit_cases(ours, [deque_timeline, bisect_timeline]):
+        bench.compare(f"submit_text, {case} (240)", ("IntentTimeline.submit_text", lambda: ours.submit_text("put it there", at)),
+                      [("deque timeline", lambda: deque_timeline.submit_text("put it there", at)),
+                       ("bisect timeline", lambda: bisect_timeline.submit_text("put it there", at))])
     full.timestamp_ns = 2390
     py_newest = peers.DcFrame(timestamp_ns=2390)
 
@@ -148,12 +175,6 @@ def timeline_ops(bench: Bench) -> None:
                   [("deque timeline", deque_timeline.latest)])
     bench.compare("push + latest", ("IntentTimeline", lambda: (ours.push(full), ours.latest())),
                   [("deque timeline", lambda: (deque_timeline.push(py_newest), deque_timeline.latest()))])
-    for case, at in [("usual: after the newest", 2400), ("worst: before all but the oldest", 5)]:
-        if (ours.submit_text("x", at) is None) != (deque_timeline.submit_text("x", at) is None):
-            raise SystemExit("the Python timeline disagrees with ours")
-        bench.compare(f"submit_text, {case} (240)", ("IntentTimeline.submit_text", lambda: ours.submit_text("put it there", at)),
-                      [("deque timeline", lambda: deque_timeline.submit_text("put it there", at)),
-                       ("bisect timeline", lambda: bisect_timeline.submit_text("put it there", at))])
 
 
 def build_frame(t_ns: int) -> spatial.SpatialIntentFrame:
@@ -192,24 +213,101 @@ def build_dataclass_frame(t_ns: int) -> peers.DcFrame:
         capabilities=(True, True, True, False, False), enabled_extensions=["ext.hands", "ext.gaze"])
 
 
+def build_nested_dataclass_frame(t_ns: int) -> peers.NestedFrame:
+    """build_frame, line for line, with dataclasses of the same shape."""
+    frame = peers.NestedFrame()
+    frame.timestamp_ns = t_ns
+    frame.timestamp_domain = "monotonic"
+    frame.reference_space.type = "stage"
+    frame.reference_space.id = "room-1"
+    frame.head_pose.position = peers.V3(0.0, 1.6, 0.0)
+    frame.head_pose.orientation = peers.Q4(0.0, 0.1, 0.0, 0.995)
+    frame.head_tracking = 2
+    pointing = peers.DcPointing()
+    pointing.ray = peers.DcRay(peers.V3(0.1, 1.2, -0.3), peers.V3(0.0, 0.0, -1.0))
+    pointing.source = 1
+    frame.pointing = pointing
+    select = peers.DcSelect()
+    select.pressed = True
+    frame.primary_select = select
+    left = peers.DcPose()
+    left.position = peers.V3(-0.2, 1.1, -0.4)
+    frame.left_hand_pose = left
+    frame.gaze_ray = peers.DcRay(peers.V3(0.0, 1.6, 0.0), peers.V3(0.0, -0.5, -0.87))
+    caps = frame.capabilities
+    caps.head_pose = caps.action_input = caps.hand_tracking = True
+    caps.enabled_extensions = ["ext.hands", "ext.gaze"]
+    return frame
+
+
+def content(frame: object) -> tuple:
+    """What a built frame says, the same for ours and both dataclass peers: each peer is
+    checked to build exactly this before it is timed."""
+    def v(p: object) -> tuple:
+        return (p.x, p.y, p.z) + ((p.w,) if hasattr(p, "w") else ())  # type: ignore[attr-defined]
+
+    f: object = frame
+    if isinstance(f, peers.DcFrame):
+        return (f.timestamp_ns, f.timestamp_domain, f.space_type, f.space_id, v(f.head_pose.position),
+                v(f.head_pose.orientation), f.head_tracking, v(f.pointing.origin), v(f.pointing.direction),
+                f.pointing_source, f.pressed, v(f.left_hand_pose.position), v(f.gaze_ray.origin),
+                v(f.gaze_ray.direction), f.capabilities[:3], f.enabled_extensions,
+                None if f.target is None else f.target.host_id)
+    tracking = f.head_tracking if isinstance(f, peers.NestedFrame) else int(f.head_tracking)  # type: ignore[attr-defined]
+    source = f.pointing.source if isinstance(f, peers.NestedFrame) else int(f.pointing.source)  # type: ignore[attr-defined]
+    caps = f.capabilities  # type: ignore[attr-defined]
+    return (f.timestamp_ns, f.timestamp_domain, f.reference_space.type, f.reference_space.id,  # type: ignore[attr-defined]
+            v(f.head_pose.position), v(f.head_pose.orientation), tracking,  # type: ignore[attr-defined]
+            v(f.pointing.ray.origin), v(f.pointing.ray.direction), source, f.primary_select.pressed,  # type: ignore[attr-defined]
+            v(f.left_hand_pose.position), v(f.gaze_ray.origin), v(f.gaze_ray.direction),  # type: ignore[attr-defined]
+            (caps.head_pose, caps.action_input, caps.hand_tracking), caps.enabled_extensions,
+            None if f.target is None else f.target.host_id)  # type: ignore[attr-defined]
+
+
 def per_tick(bench: Bench) -> None:
     hit = spatial.SpatialHit()
     hit.host_id = "table-7"
     dc_hit = peers.DcHit(host_id="table-7")
-    ours = spatial.IntentTimeline()
-    theirs = peers.DequeTimeline()
+
+    # What a real ray cast does: it makes the hit it returns.
+    def cast_ours(ray: spatial.Ray) -> spatial.SpatialHit:
+        made = spatial.SpatialHit()
+        made.position = spatial.Vec3(0.1, 0.75, -1.5)
+        made.normal = spatial.Vec3(0.0, 1.0, 0.0)
+        made.host_id = "table-7"
+        return made
+
+    def cast_dataclass(ray: peers.DcRay) -> peers.DcHit:
+        return peers.DcHit(peers.V3(0.1, 0.75, -1.5), peers.V3(0.0, 1.0, 0.0), "table-7")
+
+    ours, flat, nested = spatial.IntentTimeline(), peers.DequeTimeline(), peers.DequeTimeline()
     clock = iter(range(10**12))
+    builds = [
+        ("_spatial", lambda t: build_frame(t), lambda f, cast: spatial.resolve_target(f, cast), ours),
+        ("dataclasses, nested, built attribute by attribute (as a host does)", build_nested_dataclass_frame,
+         peers.nested_resolve_target, nested),
+        ("dataclasses, flattened, built by constructor", build_dataclass_frame, peers.dc_resolve_target, flat),
+    ]
+    want = content(spatial.resolve_target(build_frame(1), lambda ray: hit))
+    for name, build, ground, _ in builds:
+        for cast in ((lambda ray: hit), cast_ours) if name == "_spatial" else ((lambda ray: dc_hit), cast_dataclass):
+            if content(ground(build(1), cast)) != want:
+                raise SystemExit(f"per tick: {name} does not build the same frame")
 
-    def tick_ours() -> None:
-        ours.push(spatial.resolve_target(build_frame(next(clock)), lambda ray: hit))
+    def ticks(prebuilt: bool) -> list[tuple[str, Callable[[], object]]]:
+        subjects = []
+        for name, build, ground, timeline in builds:
+            cast = (lambda ray: hit) if name == "_spatial" and prebuilt else cast_ours if name == "_spatial" \
+                else (lambda ray: dc_hit) if prebuilt else cast_dataclass
+            subjects.append((name, lambda b=build, g=ground, c=cast, tl=timeline: tl.push(g(b(next(clock)), c))))
+        return subjects
 
-    def tick_dataclasses() -> None:
-        theirs.push(peers.dc_resolve_target(build_dataclass_frame(next(clock)), lambda ray: dc_hit))
-
-    bench.compare("per tick: build full frame, ground, push", ("_spatial", tick_ours),
-                  [("dataclasses + deque timeline", tick_dataclasses)])
+    for prebuilt, how in [(True, "the ray cast returns a hit made once"), (False, "the ray cast makes its hit")]:
+        first, *others = ticks(prebuilt)
+        bench.compare(f"per tick: build full frame, ground ({how}), push", first, others)
     bench.compare("per tick: build full frame only", ("_spatial", lambda: build_frame(1)),
-                  [("dataclasses", lambda: build_dataclass_frame(1))])
+                  [(builds[1][0], lambda: build_nested_dataclass_frame(1)),
+                   (builds[2][0], lambda: build_dataclass_frame(1))])
 
 
 def scaling(bench: Bench) -> dict[str, list[float]]:
@@ -220,14 +318,15 @@ def scaling(bench: Bench) -> dict[str, list[float]]:
     push, usual, worst, deque_worst, bisect_worst = series.values()
     for capacity in CAPACITIES:
         ours, deque_timeline, bisect_timeline = filled_timelines(capacity, full)
-        newest = capacity * 10
-        full.timestamp_ns = newest
+        (_, usual_at), (_, worst_at) = submit_cases(ours, [deque_timeline, bisect_timeline])
         few = max(5, bench.number // (capacity // 240))
+        usual.append(bench.time(lambda: ours.submit_text("x", usual_at)))
+        worst.append(bench.time(lambda: ours.submit_text("x", worst_at), few))
+        deque_worst.append(bench.time(lambda: deque_timeline.submit_text("x", worst_at), few))
+        bisect_worst.append(bench.time(lambda: bisect_timeline.submit_text("x", worst_at), few))
+        # Last: pushing evicts the frames the submits above aim at.
+        full.timestamp_ns = capacity * 10
         push.append(bench.time(lambda: ours.push(full)))
-        usual.append(bench.time(lambda: ours.submit_text("x", newest + 1)))
-        worst.append(bench.time(lambda: ours.submit_text("x", 5), few))
-        deque_worst.append(bench.time(lambda: deque_timeline.submit_text("x", 5), few))
-        bisect_worst.append(bench.time(lambda: bisect_timeline.submit_text("x", 5), few))
     for i, capacity in enumerate(CAPACITIES):
         for name, values in series.items():
             bench.rows.append((f"scale: capacity {capacity:,}", name, values[i], values[i] / series[name][0]))
@@ -292,7 +391,7 @@ BEFORE = {
 
 def goal_rows(bench: Bench, core_json: Path | None) -> list[str]:
     """Each goal's before and after; the after from this run."""
-    ns = {(section, subject): value for section, subject, value, _ in bench.rows}
+    ns = {key: statistics.median(times) for key, (times, _) in over_runs(bench).items()}
     core: dict[str, float] = {}
     if core_json is not None and core_json.exists():
         for b in json.loads(core_json.read_text())["benchmarks"]:
@@ -332,7 +431,18 @@ def goal_rows(bench: Bench, core_json: Path | None) -> list[str]:
     return rows
 
 
-def report(bench: Bench, core_json: Path | None, session_rows: list[str], openxr_report: Path | None = None) -> str:
+def over_runs(bench: Bench) -> dict[tuple[str, str], tuple[list[float], list[float]]]:
+    """Each row's times and ratios, one per run, in the order the rows were first made."""
+    rows: dict[tuple[str, str], tuple[list[float], list[float]]] = {}
+    for section, subject, ns, ratio in bench.rows:
+        times, ratios = rows.setdefault((section, subject), ([], []))
+        times.append(ns)
+        ratios.append(ratio)
+    return rows
+
+
+def report(bench: Bench, core_json: Path | None, session_rows: list[str], runs: int,
+           openxr_report: Path | None = None) -> str:
     cpu = next((line.split(":", 1)[1].strip() for line in Path("/proc/cpuinfo").read_text().splitlines()
                 if line.startswith("model name")), platform.processor())
     lines = [
@@ -345,14 +455,17 @@ def report(bench: Bench, core_json: Path | None, session_rows: list[str], openxr
         f"Machine: {cpu}, {os.cpu_count()} cores, {platform.system()} {platform.release()}.  ",
         f"Python {platform.python_version()}; msgspec {msgspec.__version__}, orjson {orjson.__version__}, "
         f"pydantic {pydantic.VERSION}.  ",
-        f"Median of {bench.repeat} runs of {bench.number} calls (fewer for the slow worst cases), the "
-        "subjects of a group taking turns run by run; "
+        f"{runs} run{'s' if runs > 1 else ''} of the whole set, each the median of {bench.repeat} rounds of "
+        f"{bench.number} calls (fewer for the slow worst cases), the subjects of a group taking turns round by "
+        "round; the table gives the median over the runs and their range; "
         "ratio: the row's time over the first row of its group (scaling rows: over capacity 240).",
         "",
-        "| what | subject | ns per call | ratio |",
-        "|---|---|---:|---:|",
+        "| what | subject | ns per call | range over runs | ratio |",
+        "|---|---|---:|---:|---:|",
     ]
-    lines += [f"| {section} | {subject} | {ns:,.0f} | {ratio:.2f}x |" for section, subject, ns, ratio in bench.rows]
+    for (section, subject), (times, ratios) in over_runs(bench).items():
+        lines.append(f"| {section} | {subject} | {statistics.median(times):,.0f} | "
+                     f"{min(times):,.0f}-{max(times):,.0f} | {statistics.median(ratios):.2f}x |")
     lines += goal_rows(bench, core_json)
     lines += instructions.rows(bench.quick)
     lines += core_rows(core_json)
@@ -375,14 +488,17 @@ def main() -> None:
                         help="a smoke run: few iterations, numbers not meaningful, nothing written")
     parser.add_argument("--core-json", type=Path, help="Google Benchmark JSON output of bench/core_bench")
     parser.add_argument("--openxr-report", type=Path, help="the tick-rate report the OpenXR test wrote")
+    parser.add_argument("--runs", type=int, default=3, help="runs of the whole set, for the ranges (default 3)")
     args = parser.parse_args()
+    runs = 1 if args.quick else max(args.runs, 1)
     bench = Bench(args.quick)
-    encoding(bench)
-    decoding(bench)
-    timeline_ops(bench)
-    per_tick(bench)
-    series = scaling(bench)
-    text = report(bench, args.core_json, session_bench.rows(args.quick), args.openxr_report)
+    for _ in range(runs):
+        encoding(bench)
+        decoding(bench)
+        timeline_ops(bench)
+        per_tick(bench)
+        series = scaling(bench)
+    text = report(bench, args.core_json, session_bench.rows(args.quick, runs), runs, args.openxr_report)
     print(text)
     if not args.quick:
         (HERE / "results.md").write_text(text)

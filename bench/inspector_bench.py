@@ -50,19 +50,22 @@ const [moves, done] = arguments;
 """
 
 
-def rows(log: Path, quick: bool) -> list[str]:
+Measure = tuple[str, float, str]  # what, value, its format with its unit
+
+
+def measure(log: Path, quick: bool) -> list[Measure]:
     with tempfile.TemporaryDirectory() as scratch:
         html = Path(scratch) / "page.html"
         result = subprocess.run([sys.executable, "-c", MAKE_AND_MEASURE, str(log), str(html)], capture_output=True,
                                 text=True, check=True)
         seconds, peak_kib = result.stdout.split()
-        lines = [
-            f"| make the inspector page (read and check every line) | {float(seconds):.2f} s |",
-            f"| its size, all inline | {html.stat().st_size / 2**20:,.0f} MiB |",
-            f"| peak memory making it | {int(peak_kib) / 1024:,.0f} MiB |",
+        made: list[Measure] = [
+            ("make the inspector page (read and check every line)", float(seconds), "{:.2f} s"),
+            ("its size, all inline", html.stat().st_size / 2**20, "{:,.0f} MiB"),
+            ("peak memory making it", int(peak_kib) / 1024, "{:,.0f} MiB"),
         ]
         if not headless_chromium.available():
-            return lines + ["| open it in headless Chromium | (no Chromium here) |"]
+            return made
         driver = headless_chromium.start(str(Path(scratch) / "profile"))
         try:
             start = time.perf_counter()
@@ -73,8 +76,9 @@ def rows(log: Path, quick: bool) -> list[str]:
             work_ms, frame_ms = driver.execute_async_script(SCRUB, 20 if quick else 300)
         finally:
             driver.quit()
-    return lines + [
-        f"| open it in headless Chromium (software WebGL), to ready | {opened:.2f} s |",
-        f"| scrub: one move of the cursor (find the frame, update the view and the strip) | {work_ms:.2f} ms |",
-        f"| scrub: time between drawn frames, moving every frame (16.7 ms is every frame at 60 Hz) | {frame_ms:.1f} ms |",
+    return made + [
+        ("open it in headless Chromium (software WebGL), to ready", opened, "{:.2f} s"),
+        ("scrub: one move of the cursor (find the frame, update the view and the strip)", work_ms, "{:.2f} ms"),
+        ("scrub: time between drawn frames, moving every frame (16.7 ms is every frame at 60 Hz)", frame_ms,
+         "{:.1f} ms"),
     ]

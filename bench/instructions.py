@@ -34,6 +34,9 @@ way = {{
     "to_jsonl(event)": lambda: to_jsonl(event),
     "orjson.dumps(event dict)": lambda: orjson.dumps(event_dict),
 }}[sys.argv[1]]
+# Each pair does the same work: the same bytes, or the same dict.
+assert orjson.dumps(frame_dict).decode() == to_jsonl(frame) and orjson.dumps(event_dict).decode() == to_jsonl(event)
+assert to_dict(frame) == json.loads(to_jsonl(frame))
 for _ in range(int(sys.argv[2])):
     way()
 """

@@ -219,6 +219,62 @@ class DcFrame:
     enabled_extensions: list[str] = field(default_factory=list)
 
 
+@dataclass(slots=True)
+class DcSpace:
+    type: str = ""
+    id: str = ""
+    generation: int = 0
+
+
+@dataclass(slots=True)
+class DcPointing:
+    ray: DcRay = field(default_factory=DcRay)
+    source: int = 3
+    confidence: int = 0
+
+
+@dataclass(slots=True)
+class DcSelect:
+    pressed: bool = False
+    changed: bool = False
+    last_change_time_ns: int = 0
+
+
+@dataclass(slots=True)
+class DcCaps:
+    head_pose: bool = False
+    action_input: bool = False
+    hand_tracking: bool = False
+    hand_interaction: bool = False
+    eye_gaze: bool = False
+    enabled_extensions: list[str] = field(default_factory=list)
+
+
+@dataclass(slots=True)
+class NestedFrame:
+    """The frame's shape as _spatial has it, nested record by record, for a host that builds
+    it the same way: attribute by attribute."""
+
+    timestamp_ns: int = 0
+    timestamp_domain: str = ""
+    reference_space: DcSpace = field(default_factory=DcSpace)
+    head_pose: DcPose = field(default_factory=DcPose)
+    head_tracking: int = 0
+    pointing: DcPointing | None = None
+    primary_select: DcSelect | None = None
+    left_hand_pose: DcPose | None = None
+    right_hand_pose: DcPose | None = None
+    gaze_ray: DcRay | None = None
+    target: DcHit | None = None
+    capabilities: DcCaps = field(default_factory=DcCaps)
+
+
+def nested_resolve_target(frame: NestedFrame, raycast) -> NestedFrame:
+    if frame.pointing is None:
+        return replace(frame, target=None)
+    return replace(frame, target=raycast(replace(frame.pointing.ray)))
+
+
 def dc_resolve_target(frame: DcFrame, raycast) -> DcFrame:
     if frame.pointing is None:
         return replace(frame, target=None)
