@@ -45,6 +45,7 @@ class InspectorServer(ThreadingHTTPServer):
     """
 
     daemon_threads = True
+    block_on_close = False  # stopping never waits for a client
     TIMEOUT_S = 10.0
     MAX_CONNECTIONS = 32
 
@@ -60,17 +61,12 @@ class InspectorServer(ThreadingHTTPServer):
     def url(self) -> str:
         return f"http://{LOOPBACK}:{self.server_address[1]}/"
 
-    def process_request(self, request: Any, client_address: Any) -> None:
+    def process_request_thread(self, request: Any, client_address: Any) -> None:
+        # The slot is taken and given back in the connection's own thread, so that nothing
+        # else (a Ctrl-C in the main thread, say) can give it back twice.
         if not self.slots.acquire(blocking=False):
             self.shutdown_request(request)  # busy: the browser retries
             return
-        try:
-            super().process_request(request, client_address)
-        except BaseException:
-            self.slots.release()
-            raise
-
-    def process_request_thread(self, request: Any, client_address: Any) -> None:
         try:
             super().process_request_thread(request, client_address)
         finally:
