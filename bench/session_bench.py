@@ -92,11 +92,14 @@ def recorder_cost(number: int, repeat: int) -> list[tuple[str, str, float]]:
 
 def spread(values: list[float], form: str) -> str:
     """The median, and the range when there was more than one run."""
-    middle = form.format(statistics.median(values))
+    def shown(value: float) -> str:
+        text = form.format(value)
+        return text[1:] if text.startswith("-0 ") else text  # a small negative rounds to 0, not -0
+
+    middle = shown(statistics.median(values))
     if len(values) < 2:
         return middle
-    low, high = form.format(min(values)), form.format(max(values))
-    return f"{middle} ({low.split()[0]}-{high})"
+    return f"{middle} ({shown(min(values))} to {shown(max(values))})"
 
 
 def rows(quick: bool, runs: int = 1) -> list[str]:

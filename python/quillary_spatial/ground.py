@@ -75,11 +75,26 @@ class GroundedUtterance:
                 "references": [r.to_dict() for r in self.references]}
 
     def to_json(self) -> str:
-        return json.dumps(self.to_dict(), separators=(",", ":"), ensure_ascii=False, allow_nan=False)
+        """One compact line, its numbers written as frame lines write theirs (`1`, not `1.0`)."""
+        return compact_json(self.to_dict())
+
+
+def compact_json(value: object) -> str:
+    """JSON without whitespace whose floats take the frame writer's form: nine significant
+    digits at most, no decimal point for an integral value (`0`, `-0`, `1.5`, `1e-05`)."""
+    if isinstance(value, float):
+        if not math.isfinite(value):
+            raise ValueError(f"{value} is not JSON")
+        return format(value, ".9g")
+    if isinstance(value, dict):
+        return "{" + ",".join(f"{json.dumps(k, ensure_ascii=False)}:{compact_json(v)}" for k, v in value.items()) + "}"
+    if isinstance(value, (list, tuple)):
+        return "[" + ",".join(compact_json(v) for v in value) + "]"
+    return json.dumps(value, ensure_ascii=False)
 
 
 # What pairing a word at a moment gives: the event (with its full frame) or None, and why.
-Submit = Callable[[str, int], tuple[ContextualIntentEvent | None, Explanation | None]]
+Submit = Callable[[str, int], tuple[ContextualIntentEvent | None, Explanation]]
 
 
 def ground(timeline: IntentTimeline | ExplainedTimeline, text: str, words: Sequence[Word], timestamp_ns: int,
@@ -90,7 +105,7 @@ def ground(timeline: IntentTimeline | ExplainedTimeline, text: str, words: Seque
     plain = timeline.timeline if isinstance(timeline, ExplainedTimeline) else timeline
     max_age = _native.settings(plain)[1]
 
-    def submit(word: str, at_ns: int) -> tuple[ContextualIntentEvent | None, Explanation | None]:
+    def submit(word: str, at_ns: int) -> tuple[ContextualIntentEvent | None, Explanation]:
         event, pairing = _native.submit(plain, word, at_ns)
         return event, explanation(pairing, at_ns, max_age)
 
@@ -117,7 +132,7 @@ def reference(submit: Submit, word: Word, index: int) -> Reference:
     said = Reference(normalise(word.text), index, word.start_ns,
                      select_held(event, word.start_ns) or select_held(ended, word.start_ns))
     if event is None:
-        return replace(said, reason=explanation.outcome.value if explanation is not None else "no_context")
+        return replace(said, reason=explanation.outcome.value)
     frame = event.spatial_context
     said = replace(said, context_age_ns=event.spatial_age_ns)
     pointing, target = frame.pointing, frame.target

@@ -3,6 +3,7 @@ own pairing rule."""
 
 import io
 import json
+import re
 import subprocess
 import sys
 from pathlib import Path
@@ -12,6 +13,7 @@ from hypothesis import strategies as st
 
 import quillary_spatial as qs
 from frames import full_example_frame
+from quillary_spatial.ground import compact_json
 
 REPO = Path(__file__).resolve().parents[2]
 EXAMPLE = REPO / "examples" / "put_that_there.py"
@@ -95,3 +97,13 @@ def test_each_word_is_paired_by_the_timelines_own_rule_and_replays_exactly(steps
     recorder.close()
     (replayed,) = qs.replay(io.BytesIO(log.getvalue().encode()))
     assert replayed.grounded == grounded
+
+
+
+@settings(max_examples=300, deadline=None)
+@given(st.floats(allow_nan=False, allow_infinity=False))
+def test_grounded_records_write_numbers_as_frame_lines_do(x):
+    frame = qs.SpatialIntentFrame()
+    frame.head_pose.position = qs.Vec3(x, 0, 0)
+    as_the_frame_writer_writes_it = re.search(r'"head":\{"position":\[([^,]+),', qs.to_jsonl(frame))[1]
+    assert compact_json({"p": [x]}) == '{"p":[' + as_the_frame_writer_writes_it + "]}"
