@@ -134,3 +134,12 @@ def test_a_host_type_checks_against_the_installed_wheel_alone(venv, tmp_path):
     floats = mypy(FLOAT_TIMESTAMP)
     assert floats.returncode == 1
     assert floats.stdout.count('"float"') == 2, floats.stdout  # both the timestamp and the age
+
+
+def test_the_readme_venv_route_runs_as_written(tmp_path):
+    (block,) = [b for b in re.findall(r"```sh\n(.*?)```", (REPO / "README.md").read_text(), re.S)
+                if "--no-build-isolation" in b]
+    ran = subprocess.run(["bash", "-euc", block.replace(".venv", str(tmp_path / "venv"))], cwd=REPO,
+                         capture_output=True, text=True, env=USER_ENV)
+    assert ran.returncode == 0, ran.stdout[-2000:] + ran.stderr[-2000:]
+    assert ran.stdout.endswith(f"quillary-spatial {VERSION}\n")
