@@ -11,7 +11,6 @@ import json
 import os
 import platform
 import statistics
-import sys
 import timeit
 from collections.abc import Callable
 from pathlib import Path
@@ -22,13 +21,13 @@ import orjson
 import pydantic
 
 import _spatial as spatial
-import peers
-from quillary_spatial import _native
-import session_bench
 import instructions
+import peers
+import session_bench
+from example_frames import event_for, full_example_frame
+from quillary_spatial import _native
 
 HERE = Path(__file__).resolve().parent
-from example_frames import event_for, full_example_frame
 
 CAPACITIES = (240, 2_400, 24_000)
 

@@ -14,8 +14,9 @@ import tempfile
 import time
 from pathlib import Path
 
-HERE = Path(__file__).resolve().parent
 import headless_chromium
+
+HERE = Path(__file__).resolve().parent
 
 MAKE_AND_MEASURE = """
 import resource, sys, time

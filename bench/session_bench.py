@@ -20,9 +20,9 @@ from pathlib import Path
 
 import inspector_bench
 import quillary_spatial as qs
+from example_frames import full_example_frame
 
 HERE = Path(__file__).resolve().parent
-from example_frames import full_example_frame
 
 TICK_NS = 1_000_000_000 // 90
 
