@@ -447,7 +447,7 @@ def report(bench: Bench, core_json: Path | None, session_rows: list[str], runs: 
     lines = [
         "# Benchmark results",
         "",
-        "Written by `tools/dev bench`; see README for what they mean for a frame budget.",
+        "Written by `tools/dev bench`; see docs/costs.md for what they mean for a frame budget.",
         "",
         "## From Python, against what a host would use instead",
         "",

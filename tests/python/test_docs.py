@@ -1,4 +1,4 @@
-"""The documentation runs: README's Python blocks as they stand, and every wire-format example
+"""The documentation runs: README's and the API page's Python blocks as they stand, and every wire-format example
 line reads back as exactly what the library would write."""
 
 import os
@@ -18,8 +18,11 @@ def blocks(path, language):
     return re.findall(rf"^```{language}\n(.*?)^```", (REPO / path).read_text(), re.S | re.M)
 
 
-@pytest.mark.parametrize("block", blocks("README.md", "python"), ids=lambda block: block.splitlines()[0])
-def test_readme_python_runs_as_pasted(block, tmp_path):
+PYTHON_BLOCKS = blocks("README.md", "python") + blocks("docs/python-api.md", "python")
+
+
+@pytest.mark.parametrize("block", PYTHON_BLOCKS, ids=lambda block: block.splitlines()[0])
+def test_documented_python_runs_as_pasted(block, tmp_path):
     result = subprocess.run([sys.executable, "-c", block], capture_output=True, text=True, cwd=tmp_path,
                             env=dict(os.environ), timeout=60)
     assert result.returncode == 0, result.stderr
@@ -36,4 +39,5 @@ def test_wire_format_examples_are_lines_the_library_writes(line):
 
 
 def test_there_are_examples_to_check():
-    assert len(blocks("README.md", "python")) >= 1 and len(EXAMPLE_LINES) == 2
+    assert len(blocks("README.md", "python")) >= 1 and len(blocks("docs/python-api.md", "python")) >= 1
+    assert len(EXAMPLE_LINES) == 2
