@@ -152,6 +152,7 @@ def run(runtime: OpenXRRuntime, epoch_ns: int, events_out: TextIO, frames_out: T
     spoken = sorted(script.SPOKEN, key=lambda s: s.delivered_at)
     summary: list[str] = []
     late_ticks = 0
+    tick_starts: list[int] = []  # when each tick began: the rate the session actually kept
     work_ns: list[int] = []  # what each tick costs the host: runtime calls, frame, grounding, push
 
     runtime.wait_until_focused(FOCUS_TIMEOUT_S)
@@ -162,27 +163,30 @@ def run(runtime: OpenXRRuntime, epoch_ns: int, events_out: TextIO, frames_out: T
         at = runtime.xr_time(time.monotonic_ns())
         words = [spatial.Word(text, runtime.xr_time(epoch_ns + round(start * 1e9)),
                               runtime.xr_time(epoch_ns + round(end * 1e9))) for text, start, end in spoken.words]
+        said_s = (time.monotonic_ns() - epoch_ns) / 1e9  # when it was recorded, not when it was planned
         event = (timeline.submit_text(spoken.text, at, words=words) if isinstance(timeline, spatial.Recorder)
                  else timeline.submit_text(spoken.text, at))
         if event is not None:
             events_out.write(spatial.to_jsonl(event) + "\n")
         grounded = spatial.ground(timeline, spoken.text, words, at)
-        summary.append(f"  t={spoken.delivered_at:4.1f} s  {spoken.text!r:26} -> " + ", ".join(
+        summary.append(f"  t={said_s:6.3f} s  {spoken.text!r:26} -> " + ", ".join(
             f"{r.word}: {r.referent or r.reason}" for r in grounded.references))
 
     def submit(utterance: script.Utterance) -> None:
         said_ns = epoch_ns + round(utterance.at_seconds * 1e9)
         sleep_until(said_ns)
-        event = timeline.submit_text(utterance.text, runtime.xr_time(time.monotonic_ns()))
+        now_ns = time.monotonic_ns()
+        said_s = (now_ns - epoch_ns) / 1e9  # when it was recorded, not when it was planned
+        event = timeline.submit_text(utterance.text, runtime.xr_time(now_ns))
         if event is None:
             assert timeline.last_explanation is not None
-            summary.append(f"  t={utterance.at_seconds:4.1f} s  {utterance.text!r:26} -> "
+            summary.append(f"  t={said_s:6.3f} s  {utterance.text!r:26} -> "
                            f"{timeline.last_explanation.describe()}")
             return
         events_out.write(spatial.to_jsonl(event) + "\n")
         target = event.spatial_context.target
         referent = target.host_id if target is not None else "nothing under the pointer"
-        summary.append(f"  t={utterance.at_seconds:4.1f} s  {utterance.text!r:26} -> {referent}"
+        summary.append(f"  t={said_s:6.3f} s  {utterance.text!r:26} -> {referent}"
                        f"  (context {event.spatial_age_ns / 1e6:.1f} ms old)")
 
     for tick in range(ticks):
@@ -191,6 +195,7 @@ def run(runtime: OpenXRRuntime, epoch_ns: int, events_out: TextIO, frames_out: T
             late_ticks += 1
         sleep_until(deadline_ns)
         work_start_ns = time.monotonic_ns()
+        tick_starts.append(work_start_ns)
         runtime.poll_events()
         if not runtime.focused:
             raise RuntimeError(f"the session lost focus at tick {tick}: {' -> '.join(runtime.log.states)}")
@@ -212,7 +217,9 @@ def run(runtime: OpenXRRuntime, epoch_ns: int, events_out: TextIO, frames_out: T
     if isinstance(timeline, spatial.Recorder):
         timeline.close()
     runtime.exit(timeout_s=2.0)
-    summary.insert(0, f"openxr host: {ticks} frames at {script.TICK_RATE_HZ} Hz from {runtime.system.name} "
+    rate_hz = (len(tick_starts) - 1) / ((tick_starts[-1] - tick_starts[0]) / 1e9) if len(tick_starts) > 1 else 0.0
+    summary.insert(0, f"openxr host: {ticks} frames at {rate_hz:.1f} Hz (measured; {script.TICK_RATE_HZ} Hz asked) "
+                      f"from {runtime.system.name} "
                       f"({runtime.reference_space_type} space), {len(script.UTTERANCES) + len(script.SPOKEN)} utterances")
     print("\n".join(summary), file=sys.stderr)
     return {

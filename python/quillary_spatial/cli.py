@@ -109,7 +109,7 @@ def run_replay(args: argparse.Namespace) -> int:
 
 
 def run_summary(args: argparse.Namespace) -> int:
-    replay = Replay(args.log)
+    replay = Replay(args.log, capacity=args.capacity, max_context_age_ns=args.max_context_age_ns)
     results = replayed(replay, Progress(replay, sys.stderr))
     warn_if_truncated(replay)
     emit(f"{printable(args.log)}: {replay.frames} frames, {len(results)} utterances ({settings(replay)})\n")
@@ -120,6 +120,10 @@ def run_summary(args: argparse.Namespace) -> int:
         if len(text) > 40:
             text = text[:37] + "...'"
         emit(f"  t={when:8.3f} s  {text:<26} -> {outcome(result)}\n")
+        if result.grounded is not None and result.grounded.references:
+            # Each deictic word at its own moment: what the agent was given for it.
+            emit(" " * 16 + ", ".join(f"{r.word}: {printable(r.referent) if r.referent is not None else r.reason}"
+                                      for r in result.grounded.references) + "\n")
     return 0
 
 
@@ -181,6 +185,13 @@ def bounded(low: int, high: int) -> argparse._ActionType:
     return convert
 
 
+def what_ifs(command: argparse.ArgumentParser) -> None:
+    # The timeline would take 0 as 1 and a negative age as 0: such values are refused, not changed.
+    command.add_argument("--capacity", type=bounded(1, 2**64 - 1), help="replay with this capacity instead of the recorded one")
+    command.add_argument("--max-context-age-ns", type=bounded(0, 2**63 - 1),
+                         help="replay with this maximum context age instead")
+
+
 def parser() -> argparse.ArgumentParser:
     # The same commands as the console script quillary-spatial and as python -m quillary_spatial.
     prog = "python -m quillary_spatial" if os.path.basename(sys.argv[0]) == "__main__.py" else "quillary-spatial"
@@ -189,14 +200,14 @@ def parser() -> argparse.ArgumentParser:
     commands = top.add_subparsers(dest="command", required=True)
     replay = commands.add_parser("replay", help="replay a session log: event lines to stdout, a summary to stderr")
     replay.add_argument("log", help="a session log (JSON Lines)")
-    # The timeline would take 0 as 1 and a negative age as 0: such values are refused, not changed.
-    replay.add_argument("--capacity", type=bounded(1, 2**64 - 1), help="replay with this capacity instead of the recorded one")
-    replay.add_argument("--max-context-age-ns", type=bounded(0, 2**63 - 1), help="replay with this maximum context age instead")
+    what_ifs(replay)
     replay.add_argument("--verify", action="store_true",
                         help="compare every event with the recorded one; exit 1 at a difference")
     replay.set_defaults(run=run_replay)
-    summary = commands.add_parser("summary", help="every utterance with its referent, or why it got no event")
+    summary = commands.add_parser("summary", help="every utterance with its referent, or why it got no event, "
+                                                  "and each deictic word's referent")
     summary.add_argument("log", help="a session log (JSON Lines)")
+    what_ifs(summary)
     summary.set_defaults(run=run_summary)
     view = commands.add_parser("view", help="inspect a session log in a browser: served on 127.0.0.1, or as one HTML file",
                                description="Serve the inspector of a session log on 127.0.0.1, or write it as one "

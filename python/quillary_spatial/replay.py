@@ -41,9 +41,11 @@ class Replayed:
 
 @dataclass(frozen=True)
 class Difference:
-    line_number: int
+    line_number: int  # the recorded event's line, or the utterance's when the log has no event for it
     recorded: str | None
     replayed: str | None
+
+    CONTEXT = 40  # characters shown on each side of the first difference
 
     def describe(self) -> str:
         def shown(line: str | None) -> str:
@@ -52,8 +54,16 @@ class Difference:
         if self.recorded is not None and self.replayed is not None:
             at = next((i for i, (a, b) in enumerate(zip(self.recorded, self.replayed)) if a != b),
                       min(len(self.recorded), len(self.replayed)))
+            start = max(0, at - self.CONTEXT)
+
+            def around(line: str) -> str:
+                end = at + self.CONTEXT
+                return ("..." if start else "") + line[start:end] + ("..." if end < len(line) else "")
+
+            # Both excerpts begin at the same character, so the difference lines up under the caret.
+            caret = " " * (len("  recorded: ") + (3 if start else 0) + at - start) + "^"
             return (f"line {self.line_number}: the event differs from character {at + 1}:\n"
-                    f"  recorded: {shown(self.recorded)}\n  replayed: {shown(self.replayed)}")
+                    f"  recorded: {around(self.recorded)}\n  replayed: {around(self.replayed)}\n{caret}")
         return f"line {self.line_number}: recorded {shown(self.recorded)}, replayed {shown(self.replayed)}"
 
 
@@ -150,5 +160,7 @@ def first_difference(replayed: Replayed) -> Difference | None:
     if prefix is not None and line is not None and line.startswith(prefix):
         return None  # all the log kept of its event agrees
     if line != replayed.recorded_event_line:
-        return Difference(replayed.line_number, replayed.recorded_event_line, line)
+        # A recorded event is the line right after its utterance's.
+        number = replayed.line_number + (replayed.recorded_event_line is not None)
+        return Difference(number, replayed.recorded_event_line, line)
     return None

@@ -498,3 +498,20 @@ def test_a_select_change_at_the_word_start_counts_as_held(changed_at_ns, held):
     timeline.push(frame_at(start + 5 * MS, select_changed_ns=start + changed_at_ns))
     grounded = qs.ground(timeline, "that", [qs.Word("that", start, start + 5 * MS)], start + 6 * MS)
     assert grounded.references[0].select_held is held
+
+
+def test_verify_names_the_event_line_and_shows_the_difference_aligned(tmp_path, real_log, capsys):
+    lines = real_log.split(b"\n")
+    number = next(i for i, line in enumerate(lines) if b"quillary.contextual-intent" in line) + 1
+    tampered = lines[number - 1].replace(b'"host_id":"lamp"', b'"host_id":"lamb"', 1)
+    assert tampered != lines[number - 1]
+    lines[number - 1] = tampered
+    log = tmp_path / "s.jsonl"
+    log.write_bytes(b"\n".join(lines))
+    assert cli.main(["replay", "--verify", str(log)]) == 1
+    err = capsys.readouterr().err
+    assert f"s.jsonl: line {number}: the event differs from character" in err
+    recorded, replayed, caret = [line for line in err.splitlines() if line.startswith(("  recorded:", "  replayed:"))
+                                 or line.strip() == "^"]
+    column = caret.index("^")
+    assert (recorded[column], replayed[column]) == ("b", "p")  # lamb / lamp, one under the other
