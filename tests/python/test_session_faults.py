@@ -469,8 +469,8 @@ def test_ctrl_c_stops_the_server_quietly_whatever_clients_did(tmp_path, real_log
             s.sendall(f"GET / HTTP/1.1\r\nHost: 127.0.0.1:{port}\r\n\r\n".encode())
     process.send_signal(signal.SIGINT)
     _, err = process.communicate(timeout=20)
-    assert process.returncode == 0
-    assert "Traceback" not in err and "Fatal" not in err
+    assert process.returncode == 0, err
+    assert "Traceback" not in err and "Fatal" not in err, err
 
 
 # --- grounding: live and replayed alike, and the select input at a word's very start --------------------

@@ -6,7 +6,9 @@ modification time), so reloading shows a log that is still being written.
 
 from __future__ import annotations
 
+import contextlib
 import os
+import socket
 import sys
 import threading
 from collections.abc import Callable
@@ -44,14 +46,19 @@ class InspectorServer(ThreadingHTTPServer):
     served at once; clients that go away are let go quietly.
     """
 
-    daemon_threads = True
-    block_on_close = False  # stopping never waits for a client
+    # Its own threads, not daemons, joined when it closes: a daemon left running at exit can hold
+    # stderr's lock while the interpreter is torn down, which then aborts.
+    daemon_threads = False
+    block_on_close = False
     TIMEOUT_S = 10.0
     MAX_CONNECTIONS = 32
 
     def __init__(self, cache: PageCache, port: int = 0):
         self.cache = cache
         self.slots = threading.BoundedSemaphore(self.MAX_CONNECTIONS)
+        self.lock = threading.Lock()
+        self.active: dict[threading.Thread, Any] = {}  # the connections being served, by thread
+        self.threads: list[threading.Thread] = []
         super().__init__((LOOPBACK, port), Handler)
         port = self.server_address[1]
         self.hosts = frozenset({f"{LOOPBACK}:{port}", f"localhost:{port}"})
@@ -61,19 +68,47 @@ class InspectorServer(ThreadingHTTPServer):
     def url(self) -> str:
         return f"http://{LOOPBACK}:{self.server_address[1]}/"
 
+    def process_request(self, request: Any, client_address: Any) -> None:
+        thread = threading.Thread(target=self.process_request_thread, args=(request, client_address))
+        with self.lock:
+            self.threads = [t for t in self.threads if t.is_alive()] + [thread]
+        thread.start()
+
     def process_request_thread(self, request: Any, client_address: Any) -> None:
         # The slot is taken and given back in the connection's own thread, so that nothing
         # else (a Ctrl-C in the main thread, say) can give it back twice.
         if not self.slots.acquire(blocking=False):
             self.shutdown_request(request)  # busy: the browser retries
             return
+        with self.lock:
+            self.active[threading.current_thread()] = request
         try:
             super().process_request_thread(request, client_address)
         finally:
+            with self.lock:
+                self.active.pop(threading.current_thread(), None)
             self.slots.release()
 
+    def server_close(self) -> None:
+        # Clients still connected are let go first; then every connection's thread is waited
+        # for, each done within its timeout at most. A thread left running when the interpreter
+        # ends would hold memory nothing frees, and could write to stderr as it is torn down.
+        with self.lock:
+            active = list(self.active.values())
+        for request in active:
+            with contextlib.suppress(OSError):
+                request.shutdown(socket.SHUT_RDWR)
+        super().server_close()
+        with self.lock:
+            threads = list(self.threads)
+        for thread in threads:
+            if thread.ident is not None:  # started: Ctrl-C can land between making one and starting it
+                thread.join()
+
     def handle_error(self, request: Any, client_address: Any) -> None:
-        if not isinstance(sys.exc_info()[1], (ConnectionError, TimeoutError)):
+        # A socket's error is a client that went away, or a connection closed as the server
+        # stops (Ctrl-C can close one whose thread is just starting): nothing to report.
+        if not isinstance(sys.exc_info()[1], OSError):
             super().handle_error(request, client_address)
 
 
