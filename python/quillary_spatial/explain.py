@@ -93,12 +93,9 @@ class ExplainedTimeline:
         self.capacity, self.max_context_age_ns = capacity, max_context_age_ns  # as given
         self.last_explanation: Explanation | None = None
         self.last_pairing: _native.Pairing | None = None
-
-    @property
-    def settings(self) -> tuple[int, int]:
-        """The capacity and maximum age the timeline works with: 0 keeps one frame, a negative
-        age acts as 0."""
-        return _native.settings(self.timeline)
+        # The capacity and maximum age the timeline works with (0 keeps one frame, a negative
+        # age acts as 0): fixed when it is made, so read once.
+        self.settings: tuple[int, int] = _native.settings(self.timeline)
 
     def push(self, frame: SpatialIntentFrame, /) -> int:
         return _native.push(self.timeline, frame)
