@@ -15,7 +15,7 @@ from dataclasses import dataclass
 from typing import TextIO
 
 import quillary_spatial as spatial
-from scene import AIM_POINTS, Point, add, lerp, normalize, raycast, sub
+from scene import AIM_POINTS, SCENE_OBJECTS, Point, add, lerp, normalize, raycast, sub
 
 TICK_RATE_HZ = 90
 SESSION_SECONDS = 4.0
@@ -151,6 +151,8 @@ def run(events_out: TextIO, frames_out: TextIO | None, seed: int, record: str | 
     timeline = (spatial.Recorder(record, capacity=240, max_context_age_ns=MAX_CONTEXT_AGE_NS,
                                  host={"host": "examples/demo.py", "seed": seed})
                 if record else spatial.ExplainedTimeline(capacity=240, max_context_age_ns=MAX_CONTEXT_AGE_NS))
+    if isinstance(timeline, spatial.Recorder):
+        timeline.record_scene(SCENE_OBJECTS, ns_at(0))  # what the pointer can hit, for viewers
     pending = sorted(UTTERANCES, key=lambda u: u.at_seconds)
     summary: list[str] = []
 

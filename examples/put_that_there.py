@@ -20,7 +20,7 @@ from dataclasses import dataclass
 
 import quillary_spatial as spatial
 from demo import TICK_RATE_HZ, ScriptedRuntime, ns_at
-from scene import AIM_POINTS, SKY, Point, raycast
+from scene import AIM_POINTS, SCENE_OBJECTS, SKY, Point, raycast
 
 AIM: list[tuple[float, Point]] = [
     (0.0, AIM_POINTS["lamp"]), (1.2, AIM_POINTS["lamp"]),
@@ -87,6 +87,8 @@ def live(record: str | None) -> Iterator[spatial.GroundedUtterance]:
     runtime = ScriptedRuntime(seed=7, aim=AIM, select_held=NO_SELECT)
     timeline = (spatial.Recorder(record, host={"host": "examples/put_that_there.py"}) if record
                 else spatial.ExplainedTimeline())
+    if isinstance(timeline, spatial.Recorder):
+        timeline.record_scene(SCENE_OBJECTS, ns_at(0))  # what the pointer can hit, for viewers
     pending = list(SCRIPT)
     for tick in range(round(SESSION_SECONDS * TICK_RATE_HZ)):
         timeline.push(spatial.resolve_target(runtime.frame_at(tick / TICK_RATE_HZ), raycast))

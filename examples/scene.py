@@ -1,10 +1,12 @@
-"""A small room the demo host owns: planes and axis-aligned boxes with stable host ids, and
-the ray cast that the library's grounding pass calls back into."""
+"""A small room the demo host owns: planes and axis-aligned boxes with stable host ids, the
+ray cast that the library's grounding pass calls back into, and the room as a session log
+records it."""
 
 import math
 from dataclasses import dataclass
 
 from _spatial import Ray, SpatialHit, Vec3
+from quillary_spatial import SceneObject
 
 Point = tuple[float, float, float]
 
@@ -14,6 +16,11 @@ class Plane:
     host_id: str
     point: Point
     normal: Point  # unit length, facing the room
+    shown_centre: Point  # the part of it inside the room, as a flat box: for viewers only
+    shown_size: Point
+
+    def scene_object(self) -> SceneObject:
+        return SceneObject(self.host_id, self.shown_centre, self.shown_size)
 
     def intersect(self, origin: Point, direction: Point) -> tuple[float, Point] | None:
         facing = dot(direction, self.normal)
@@ -28,6 +35,9 @@ class Box:
     host_id: str
     low: Point
     high: Point
+
+    def scene_object(self) -> SceneObject:
+        return SceneObject(self.host_id, scale(add(self.low, self.high), 0.5), sub(self.high, self.low))
 
     def intersect(self, origin: Point, direction: Point) -> tuple[float, Point] | None:
         # Slab method: the ray is inside the box between the last entry and the first exit.
@@ -54,8 +64,8 @@ class Box:
 
 
 ROOM = (
-    Plane("floor", (0.0, 0.0, 0.0), (0.0, 1.0, 0.0)),
-    Plane("wall", (0.0, 0.0, -3.0), (0.0, 0.0, 1.0)),
+    Plane("floor", (0.0, 0.0, 0.0), (0.0, 1.0, 0.0), shown_centre=(0.0, 0.0, -1.0), shown_size=(6.0, 0.0, 6.0)),
+    Plane("wall", (0.0, 0.0, -3.0), (0.0, 0.0, 1.0), shown_centre=(0.0, 1.5, -3.0), shown_size=(6.0, 3.0, 0.0)),
     Box("table", (-0.6, 0.0, -2.0), (0.6, 0.75, -1.2)),
     Box("lamp", (0.25, 0.75, -1.75), (0.45, 1.25, -1.55)),
 )
@@ -119,3 +129,7 @@ def scale(a: Point, s: float) -> Point:
 def normalize(a: Point) -> Point:
     length = math.sqrt(dot(a, a))
     return scale(a, 1.0 / length) if length else a
+
+
+# What a host hands Recorder.record_scene: every surface with its host id.
+SCENE_OBJECTS = tuple(shape.scene_object() for shape in ROOM)

@@ -20,7 +20,7 @@ import quillary_spatial as spatial
 import script
 import xr
 from runtime import HAND_INTERACTION_PROFILE, Location, OpenXRRuntime
-from scene import raycast
+from scene import SCENE_OBJECTS, raycast
 
 TIMESTAMP_DOMAIN = "XrTime"
 MAX_CONTEXT_AGE_NS = 100_000_000  # speech pairs with what the user did within the last 100 ms
@@ -156,6 +156,8 @@ def run(runtime: OpenXRRuntime, epoch_ns: int, events_out: TextIO, frames_out: T
     work_ns: list[int] = []  # what each tick costs the host: runtime calls, frame, grounding, push
 
     runtime.wait_until_focused(FOCUS_TIMEOUT_S)
+    if isinstance(timeline, spatial.Recorder):
+        timeline.record_scene(SCENE_OBJECTS, runtime.xr_time(epoch_ns))  # what the pointer can hit
     started_late_ms = max(0, time.monotonic_ns() - epoch_ns) / 1e6
 
     def deliver(spoken: put_that_there.Spoken) -> None:

@@ -15,7 +15,7 @@ from __future__ import annotations
 import json
 import math
 from collections.abc import Callable, Iterable, Sequence
-from dataclasses import dataclass, replace
+from dataclasses import dataclass, field, replace
 from typing import Any
 
 from _spatial import ContextualIntentEvent, IntentTimeline, SpatialIntentFrame, Vec3
@@ -52,11 +52,14 @@ class Reference:
     distance_m: float | None = None  # from the head to the hit
     context_age_ns: int | None = None
     reason: str | None = None  # when there is no referent
+    # The number push returned for the frame it was paired with. Not in the record: it
+    # numbers the frames of one timeline (in a replay, the log's frames from 0).
+    frame: int | None = field(default=None, compare=False)
 
     def to_dict(self) -> dict[str, Any]:
         """JSON-compatible: absent members left out, vectors as lists."""
         return {name: list(value) if isinstance(value, tuple) else value
-                for name, value in vars(self).items() if value is not None}
+                for name, value in vars(self).items() if value is not None and name != "frame"}
 
 
 @dataclass(frozen=True)
@@ -93,8 +96,9 @@ def compact_json(value: object) -> str:
     return json.dumps(value, ensure_ascii=False)
 
 
-# What pairing a word at a moment gives: the event (with its full frame) or None, and why.
-Submit = Callable[[str, int], tuple[ContextualIntentEvent | None, Explanation]]
+# What pairing a word at a moment gives: the event (with its full frame) or None, why, and
+# the number of the frame it was paired with.
+Submit = Callable[[str, int], tuple[ContextualIntentEvent | None, Explanation, int | None]]
 
 
 def ground(timeline: IntentTimeline | ExplainedTimeline, text: str, words: Sequence[Word], timestamp_ns: int,
@@ -105,9 +109,9 @@ def ground(timeline: IntentTimeline | ExplainedTimeline, text: str, words: Seque
     plain = timeline.timeline if isinstance(timeline, ExplainedTimeline) else timeline
     max_age = _native.settings(plain)[1]
 
-    def submit(word: str, at_ns: int) -> tuple[ContextualIntentEvent | None, Explanation]:
+    def submit(word: str, at_ns: int) -> tuple[ContextualIntentEvent | None, Explanation, int | None]:
         event, pairing = _native.submit(plain, word, at_ns)
-        return event, explanation(pairing, at_ns, max_age)
+        return event, explanation(pairing, at_ns, max_age), None if event is None else pairing.frame
 
     return ground_with(submit, text, words, timestamp_ns, deictics)
 
@@ -127,10 +131,10 @@ def normalise(word: str) -> str:
 
 
 def reference(submit: Submit, word: Word, index: int) -> Reference:
-    event, explanation = submit(word.text or "?", word.start_ns)
-    ended, _ = submit(word.text or "?", word.end_ns) if word.end_ns != word.start_ns else (event, None)
+    event, explanation, frame = submit(word.text or "?", word.start_ns)
+    ended = submit(word.text or "?", word.end_ns)[0] if word.end_ns != word.start_ns else event
     said = Reference(normalise(word.text), index, word.start_ns,
-                     select_held(event, word.start_ns) or select_held(ended, word.start_ns))
+                     select_held(event, word.start_ns) or select_held(ended, word.start_ns), frame=frame)
     if event is None:
         return replace(said, reason=explanation.outcome.value)
     frame = event.spatial_context

@@ -12,7 +12,17 @@ from . import _native
 from ._checks import INT64_MAX, INT64_MIN, UINT64_MAX, ReadError, describe
 from .explain import ExplainedTimeline
 from .log_output import LogOutput
-from .session import SessionHeader, Utterance, Word, header_line, record_from_line, utterance_line
+from .session import (
+    Scene,
+    SceneObject,
+    SessionHeader,
+    Utterance,
+    Word,
+    header_line,
+    record_from_line,
+    scene_line,
+    utterance_line,
+)
 from .version import __version__
 
 
@@ -83,6 +93,19 @@ class Recorder(ExplainedTimeline):
             self._lines.append(to_jsonl(event))
         self.flush()
         return event
+
+    def record_scene(self, objects: Sequence[SceneObject], timestamp_ns: int) -> None:
+        """Records the objects the host's ray cast can hit, all of them, as they are from
+        `timestamp_ns` on: call it when the scene is loaded and whenever it changes. Viewers
+        draw the boxes and pick out the referents; the timeline does not use them."""
+        timestamp_ns = like_timeline(timestamp_ns, "timestamp_ns")
+        if isinstance(objects, (str, bytes)) or not isinstance(objects, Sequence):
+            raise TypeError(f"objects: expected a sequence of SceneObject, got {type(objects).__name__}")
+        for i, o in enumerate(objects):
+            if not isinstance(o, SceneObject):
+                raise TypeError(f"objects[{i}]: expected a SceneObject, got {type(o).__name__}")
+        self._lines.append(checked(scene_line, Scene(timestamp_ns, tuple(objects)), ""))
+        self.flush()
 
     def flush(self) -> None:
         """Writes the pending records; on failure they stay pending (see the class)."""

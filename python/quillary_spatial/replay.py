@@ -13,7 +13,7 @@ from . import _native
 from ._checks import ReadError
 from .explain import ExplainedTimeline, Explanation
 from .ground import DEICTIC_WORDS, GroundedUtterance, ground
-from .session import CheckedFrame, SessionHeader, SessionReader, Source, TruncatedLog, Utterance
+from .session import CheckedFrame, Scene, SessionHeader, SessionReader, Source, TruncatedLog, Utterance
 
 
 @dataclass(frozen=True)
@@ -79,12 +79,15 @@ class Replay:
     frame its line holds; the timeline's own decision says which frame an event was paired
     with (`frame_index`) and why an utterance got none.
 
-    `on_frame`, when given, is called with every frame line's CheckedFrame as it is pushed.
+    `on_frame`, when given, is called with every frame line's CheckedFrame as it is pushed,
+    and `on_scene` with every Scene the log records; `scene` is the last one read.
     """
 
     def __init__(self, source: Source, *, capacity: int | None = None, max_context_age_ns: int | None = None,
-                 deictics: Iterable[str] = DEICTIC_WORDS, on_frame: Callable[[CheckedFrame], None] | None = None):
-        self.on_frame = on_frame
+                 deictics: Iterable[str] = DEICTIC_WORDS, on_frame: Callable[[CheckedFrame], None] | None = None,
+                 on_scene: Callable[[Scene], None] | None = None):
+        self.on_frame, self.on_scene = on_frame, on_scene
+        self.scene: Scene | None = None
         self.reader = SessionReader(source, check_frames_only=True)
         self.deictics = frozenset(deictics)
         self.capacity_override, self.age_override = capacity, max_context_age_ns
@@ -125,6 +128,10 @@ class Replay:
                                    "frame_index": None if event is None else pairing.frame}
                     elif isinstance(record, SessionHeader):
                         timeline = self.timeline = self.start(record)
+                    elif isinstance(record, Scene):
+                        self.scene = record
+                        if self.on_scene is not None:
+                            self.on_scene(record)
                     else:
                         assert pending is not None  # the reader puts an event right after its utterance
                         yield Replayed(**pending | {"recorded_event_line": line})

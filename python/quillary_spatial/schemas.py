@@ -20,6 +20,7 @@ NAMES = {
     "quillary.contextual-intent": "contextual-intent",
     "quillary.session": "session",
     "quillary.utterance": "utterance",
+    "quillary.scene": "scene",
     "quillary.grounded-utterance": "grounded-utterance",
 }
 

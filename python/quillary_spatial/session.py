@@ -3,14 +3,16 @@
 Every record names its schema and version. The first is a header (the timeline's settings,
 the library's version, the host's own metadata); then every pushed frame as its frame line,
 every submitted utterance (those that got no event too), and, right after an utterance that
-got one, its event line.
+got one, its event line. A host may also record its scene: the objects its ray cast can hit,
+whole, when it is loaded and whenever it changes.
 """
 
 from __future__ import annotations
 
 import json
+import math
 import os
-from collections.abc import Iterator, Mapping
+from collections.abc import Iterator, Mapping, Sequence
 from dataclasses import dataclass, field
 from types import MappingProxyType
 from typing import IO, Any, NamedTuple
@@ -23,20 +25,24 @@ from ._checks import (
     MAX_LINE_BYTES,
     UINT64_MAX,
     ReadError,
+    describe,
     checked_frame,
     fail,
     free_form,
     integer,
     is_cut_short,
     members,
+    number,
     parse,
     schema_and_version,
     string,
+    vec3,
 )
 from .read import event_from_dict, frame_from_dict
 
 SESSION_SCHEMA = "quillary.session"
 UTTERANCE_SCHEMA = "quillary.utterance"
+SCENE_SCHEMA = "quillary.scene"
 
 
 @dataclass(frozen=True)
@@ -63,6 +69,26 @@ class Utterance:
     words: tuple[Word, ...] | None = None
 
 
+@dataclass(frozen=True)
+class SceneObject:
+    """Something the host's ray cast can hit, as a box: `id` is the host id its hits carry,
+    `position` the box's centre, `orientation` its rotation (x, y, z, w) and `size` its full
+    width, height and depth along its own axes, in metres (0 for a flat surface)."""
+
+    id: str
+    position: tuple[float, float, float]
+    size: tuple[float, float, float]
+    orientation: tuple[float, float, float, float] = (0.0, 0.0, 0.0, 1.0)
+
+
+@dataclass(frozen=True)
+class Scene:
+    """Every object of the host's scene from `timestamp_ns` on, until the next Scene."""
+
+    timestamp_ns: int
+    objects: tuple[SceneObject, ...]
+
+
 class CheckedFrame(NamedTuple):
     """A frame line that was checked but not built (SessionReader with check_frames_only)."""
 
@@ -70,7 +96,7 @@ class CheckedFrame(NamedTuple):
     members: Mapping[str, Any] = MappingProxyType({})  # the checked JSON object (null read as None)
 
 
-Record = SessionHeader | SpatialIntentFrame | CheckedFrame | Utterance | ContextualIntentEvent
+Record = SessionHeader | SpatialIntentFrame | CheckedFrame | Utterance | ContextualIntentEvent | Scene
 
 
 class Entry(NamedTuple):
@@ -108,9 +134,22 @@ def utterance_line(utterance: Utterance) -> str:
     return dumps(record)
 
 
+def scene_line(scene: Scene) -> str:
+    def numbers(values: Sequence[float]) -> list[float | None]:
+        # As the frame writer writes them: a number that is not finite is null, which the
+        # reader then refuses by its member.
+        return [None if isinstance(v, float) and not math.isfinite(v) else v for v in values]
+
+    return dumps({"schema": SCENE_SCHEMA, "version": 1, "timestamp_ns": scene.timestamp_ns,
+                  "objects": [{"id": o.id, "position": numbers(o.position), "orientation": numbers(o.orientation),
+                               "size": numbers(o.size)} for o in scene.objects]})
+
+
 HEADER_MEMBERS = frozenset({"schema", "version", "capacity", "max_context_age_ns", "library_version", "host"})
 UTTERANCE_MEMBERS = frozenset({"schema", "version", "timestamp_ns", "text"})
 WORD_MEMBERS = frozenset({"text", "start_ns", "end_ns"})
+SCENE_MEMBERS = frozenset({"schema", "version", "timestamp_ns", "objects"})
+OBJECT_MEMBERS = frozenset({"id", "position", "orientation", "size"})
 
 
 def header_from_dict(record: object) -> SessionHeader:
@@ -145,6 +184,44 @@ def word_from_dict(record: object, path: str) -> Word:
     return Word(string(w["text"], path, ".text"), start, end)
 
 
+def scene_from_dict(record: object) -> Scene:
+    d = members(record, "", "", SCENE_MEMBERS)
+    schema_and_version(d, "", SCENE_SCHEMA)
+    if type(d["objects"]) is not list:
+        fail("objects", "expected an array")
+    objects = tuple(object_from_dict(o, f"objects[{i}]") for i, o in enumerate(d["objects"]))
+    seen: set[str] = set()
+    for i, o in enumerate(objects):
+        if o.id in seen:
+            fail(f"objects[{i}].id", f"{describe(o.id)} is the id of an object before it")
+        seen.add(o.id)
+    return Scene(integer(d["timestamp_ns"], "timestamp_ns"), objects)
+
+
+def object_from_dict(record: object, path: str) -> SceneObject:
+    o = members(record, "", path, OBJECT_MEMBERS)
+    position = finite(vec3(o["position"], path, ".position"), path + ".position")
+    size = finite(vec3(o["size"], path, ".size"), path + ".size")
+    if type(o["orientation"]) is not list or len(o["orientation"]) != 4:
+        fail(path + ".orientation", f"expected an array of 4 numbers, got {describe(o['orientation'])}")
+    orientation = finite([number(q, f"{path}.orientation[{i}]") for i, q in enumerate(o["orientation"])],
+                         path + ".orientation")
+    if any(s < 0 for s in size):
+        fail(path + ".size", "a box's size cannot be negative")
+    if not any(orientation):
+        fail(path + ".orientation", "a rotation cannot be all zeros")
+    return SceneObject(string(o["id"], path, ".id"), (position[0], position[1], position[2]),
+                       (size[0], size[1], size[2]), (orientation[0], orientation[1], orientation[2], orientation[3]))
+
+
+def finite(values: Sequence[float], path: str) -> Sequence[float]:
+    # A scene is drawn and compared with hits: a box without a place or a size means nothing.
+    for i, value in enumerate(values):
+        if not math.isfinite(value):
+            fail(f"{path}[{i}]", "expected a finite number")
+    return values
+
+
 def record_from_line(line: str | bytes, check_frames_only: bool = False) -> Record:
     """The record a log line holds (frames only checked, when asked)."""
     record = parse(line)
@@ -160,6 +237,8 @@ def record_from_line(line: str | bytes, check_frames_only: bool = False) -> Reco
         return event_from_dict(record)
     if schema == SESSION_SCHEMA:
         return header_from_dict(record)
+    if schema == SCENE_SCHEMA:
+        return scene_from_dict(record)
     if type(record) is not dict:
         fail("", "expected a JSON object")
     if "schema" not in record:

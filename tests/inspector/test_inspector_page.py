@@ -11,6 +11,7 @@ from pathlib import Path
 
 import pytest
 from PIL import Image
+from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 
 import headless_chromium
@@ -48,6 +49,18 @@ def state(browser):
     return browser.execute_script("return window.quillaryInspector.state()")
 
 
+MARKER_ROW_MIDDLE = 9  # px below the strip's top: where its utterance markers are drawn
+
+
+def click_marker(browser, index):
+    """Clicks an utterance's marker on the strip, where the page draws it."""
+    canvas = browser.find_element(By.ID, "strip-canvas")
+    x = browser.execute_script("return window.quillaryInspector.markerX(arguments[0])", index)
+    ActionChains(browser).move_to_element_with_offset(canvas, round(x - canvas.rect["width"] / 2),
+                                                      round(MARKER_ROW_MIDDLE - canvas.rect["height"] / 2)).click().perform()
+    time.sleep(0.3)  # the next animation frame draws it
+
+
 @pytest.fixture(scope="module")
 def html_page(demo_log, tmp_path_factory):
     out = tmp_path_factory.mktemp("page") / "demo.html"
@@ -79,8 +92,7 @@ def test_the_demo_session_is_drawn_and_an_utterance_jumps_to_its_frame(browser, 
 
     log = records(demo_log)
     utterances = [i for i, r in enumerate(log) if r["schema"] == "quillary.utterance"]
-    markers = browser.find_elements(By.CSS_SELECTOR, "#markers .utterance")
-    assert len(markers) == len(utterances)
+    assert len(state(browser)["markers"]) == len(utterances)
 
     # The utterance whose event's target is the lamp, found in the log itself.
     lamp = next(n for n, i in enumerate(utterances)
@@ -89,8 +101,7 @@ def test_the_demo_session_is_drawn_and_an_utterance_jumps_to_its_frame(browser, 
     event = log[utterances[lamp] + 1]
     context = event["spatial_context"]
     first_frame = next(r for r in log if r["schema"] == "quillary.spatial-intent")
-    markers[lamp].click()
-    time.sleep(0.3)  # the next animation frame draws it
+    click_marker(browser, lamp)
     shown = state(browser)
     assert shown["selectedUtterance"] == lamp
     assert shown["cursorTimeNs"] == context["timestamp_ns"] - first_frame["timestamp_ns"]
@@ -110,9 +121,16 @@ def test_the_demo_session_is_drawn_and_an_utterance_jumps_to_its_frame(browser, 
         os.makedirs(artifacts, exist_ok=True)
         browser.save_screenshot(os.path.join(artifacts, f"inspector-{page.split('_')[0]}.png"))
 
+    # The event indented for reading, every number as written; the copy is the log's line itself.
     browser.find_element(By.ID, "show-line").click()
-    assert browser.find_element(By.ID, "event-line").text == json.dumps(event, separators=(",", ":"),
-                                                                          ensure_ascii=False)
+    shown_json = browser.find_element(By.ID, "event-line").text
+    assert json.loads(shown_json) == event and shown_json.count("\n") > 10
+    assert f'"timestamp_ns": {event["timestamp_ns"]}' in shown_json
+    browser.execute_cdp_cmd("Browser.grantPermissions", {"permissions": ["clipboardReadWrite",
+                                                                          "clipboardSanitizedWrite"]})
+    browser.find_element(By.ID, "copy-line").click()
+    copied = browser.execute_async_script("navigator.clipboard.readText().then(arguments[0], e => arguments[0](String(e)))")
+    assert copied == Path(demo_log).read_text().split("\n")[utterances[lamp] + 1]
     assert console_problems(browser) == []
 
 
@@ -148,7 +166,7 @@ def test_a_bad_or_bare_log_still_opens_and_says_what_is_wrong(browser, demo_log,
     else:
         assert problem in shown.text
     utterances = sum('"quillary.utterance"' in line for line in lines[:read])
-    assert len(browser.find_elements(By.CSS_SELECTOR, "#markers .utterance")) == utterances
+    assert browser.execute_script("return window.quillaryInspector.state().markers.length") == utterances
 
 
 # What a user says is data: inlined into the page, it must neither end the script nor become markup.
@@ -178,11 +196,9 @@ def test_the_strip_breaks_at_a_gap_and_a_reset_and_colours_every_outcome(browser
     open_page(browser, out.as_uri())
     assert console_problems(browser) == []
 
-    markers = browser.find_elements(By.CSS_SELECTOR, "#markers .utterance")
-    assert [m.get_attribute("data-outcome") for m in markers] == \
-        ["event", "too_old", "empty_text", "before_history", "event"]
+    assert state(browser)["markers"] == ["event", "too_old", "empty_text", "before_history", "event"]
     canvas = browser.find_element(By.ID, "strip-canvas")
-    centres = [m.rect["x"] + m.rect["width"] / 2 - canvas.rect["x"] for m in markers]
+    centres = [browser.execute_script("return window.quillaryInspector.markerX(arguments[0])", i) for i in range(5)]
     assert centres == sorted(centres) and len(set(centres)) == len(centres), "the strip must run forward"
 
     strip = Image.open(io.BytesIO(canvas.screenshot_as_png)).convert("RGB")
@@ -191,6 +207,6 @@ def test_the_strip_breaks_at_a_gap_and_a_reset_and_colours_every_outcome(browser
     assert band != BACKGROUND, "frames at the first utterance"
     assert strip.getpixel((round(centres[1]), band_y)) == BACKGROUND, "the gap is a break in the band"
     assert strip.getpixel((round(centres[4]), band_y)) == band, "frames again after the reset"
-    markers[1].click()
+    click_marker(browser, 1)
     assert "too old" in browser.find_element(By.ID, "reason").text
     assert browser.find_element(By.ID, "utterance-text").text == json.dumps(SCRIPT_IN_TEXT)

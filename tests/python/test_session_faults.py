@@ -39,7 +39,8 @@ def frame_at(t_ns, host_id="table-7", select_changed_ns=None):
 
 def scripted_session(recorder, utterances=4):
     """A host's session: a frame every 10 ms, the pointer on the lamp, then the table, and an
-    utterance with its words every 100 ms, every other one too late for an event."""
+    utterance with its words every 100 ms, every other one too late for an event; its scene first."""
+    yield lambda: recorder.record_scene([qs.SceneObject("lamp", (0.35, 1.0, -1.65), (0.2, 0.5, 0.2))], 0)
     for step in range(10 * utterances):
         t = step * 10 * MS
         yield lambda t=t, step=step: recorder.push(frame_at(t, "lamp" if step % 20 < 10 else "table"))
@@ -73,7 +74,34 @@ REFUSED = [
     (lambda r: r.submit_text(b"put \xff", 10), UnicodeDecodeError, "utf-8"),
     (lambda r: r.submit_text(5, 10), TypeError, "text"),
     (lambda r: r.submit_text("put that", 1.5), TypeError, "timestamp_ns"),
+    (lambda r: r.record_scene([box(size=(1, -1, 0))], 0), ValueError, "objects[0].size"),
+    (lambda r: r.record_scene([box(orientation=(0, 0, 0, 0))], 0), ValueError, "objects[0].orientation"),
+    (lambda r: r.record_scene([box(position=(math.nan, 0, 0))], 0), ValueError, "objects[0].position[0]"),
+    (lambda r: r.record_scene([box(position=(0, 0))], 0), ValueError, "objects[0].position"),
+    (lambda r: r.record_scene([box(), box("table"), box()], 0), ValueError, "objects[2].id"),
+    (lambda r: r.record_scene([box(id=7)], 0), ValueError, "objects[0].id"),
+    (lambda r: r.record_scene(["lamp"], 0), TypeError, "objects[0]"),
+    (lambda r: r.record_scene("lamp", 0), TypeError, "objects"),
+    (lambda r: r.record_scene([box()], 0.5), TypeError, "timestamp_ns"),
 ]
+
+
+def box(id="lamp", position=(0.35, 1.0, -1.65), size=(0.2, 0.5, 0.2), orientation=(0.0, 0.0, 0.0, 1.0)):
+    return qs.SceneObject(id, position, size, orientation)
+
+
+def test_a_scene_reads_back_and_replays_as_recorded(tmp_path):
+    log = tmp_path / "s.jsonl"
+    room = (box(), box("tilted", (1e-7, 0.1 + 0.2, -3), (0.0, 2.5, 1 / 3), (0.0, 0.38268343, 0.0, 0.92387953)))
+    with qs.Recorder(log) as recorder:
+        recorder.record_scene(room, -5)
+        recorder.push(frame_at(0))
+        recorder.record_scene(room[1:], 7)  # the lamp is taken away
+    read = [e.record for e in qs.read_session(log) if isinstance(e.record, qs.Scene)]
+    assert read == [qs.Scene(-5, room), qs.Scene(7, room[1:])]
+    seen = []
+    replay = qs.Replay(log, on_scene=seen.append)
+    assert list(replay) == [] and seen == read and replay.scene == read[-1]
 
 
 @pytest.mark.parametrize("call, error, member", REFUSED, ids=[m for *_, m in REFUSED])

@@ -15,6 +15,35 @@ export interface Header {
 
 export type Outcome = "event" | "empty_text" | "no_frame" | "before_history" | "too_old";
 
+export interface Word {
+  text: string;
+  startNs: number; // after the first frame, as utterances' times are
+  endNs: number;
+}
+
+// A deictic word as the agent got it: its referent, or why it has none.
+export interface Reference {
+  word: string;
+  index: number; // into the utterance's words
+  frame: number | null; // the frame it was paired with
+  referent: string | null;
+  reason: string | null;
+  position: [number, number, number] | null; // where its ray hit
+}
+
+export interface SceneObject {
+  id: string;
+  position: [number, number, number];
+  orientation: [number, number, number, number];
+  size: [number, number, number];
+}
+
+export interface SceneRecord {
+  timeNs: number;
+  framesBefore: number; // it holds for the frames from this one on
+  objects: SceneObject[];
+}
+
 export interface Utterance {
   line: number;
   timeNs: number;
@@ -27,6 +56,18 @@ export interface Utterance {
   referent: string | null;
   hit: boolean;
   eventLine: string | null;
+  words: Word[] | null;
+  references: Reference[] | null;
+}
+
+// How a marker shows an utterance: its outcome, or "partial" for an event with a deictic word
+// that found nothing.
+export type Shown = Outcome | "partial";
+
+export function shown(utterance: Utterance): Shown {
+  if (utterance.outcome === "event" && utterance.references !== null &&
+      utterance.references.some((r) => r.referent === null)) return "partial";
+  return utterance.outcome;
 }
 
 interface PackedFrames {
@@ -47,6 +88,7 @@ interface Packed {
   truncated: string | null;
   frames: PackedFrames;
   utterances: Utterance[];
+  scenes: SceneRecord[];
 }
 
 export const FLOATS_PER_FRAME = 31;
@@ -75,6 +117,7 @@ export interface Session {
   truncated: string | null;
   frames: Frames;
   utterances: Utterance[];
+  scenes: SceneRecord[];
 }
 
 // Uint8Array.fromBase64 is newer than TypeScript's DOM types here.
@@ -107,5 +150,5 @@ export function readSession(element: HTMLElement | null): Session {
     throw new Error("the session data is damaged: its arrays disagree with its frame count");
   }
   return { name: packed.name, header: packed.header, error: packed.error, truncated: packed.truncated, frames,
-           utterances: packed.utterances };
+           utterances: packed.utterances, scenes: packed.scenes };
 }

@@ -2,7 +2,8 @@
 
 import { readSession, type Session } from "./data.js";
 import { frameAt, layOut, utterancePosition } from "./layout.js";
-import { seconds, showFrame, showUtterance } from "./panel.js";
+import { UtteranceList } from "./list.js";
+import { frameName, seconds, showFrame, showUtterance } from "./panel.js";
 import { SpatialView } from "./scene.js";
 import { TimeStrip } from "./strip.js";
 
@@ -24,14 +25,19 @@ interface State {
   cursorTimeNs: number | null;
   selectedUtterance: number | null;
   highlightedTarget: string | null;
-  markers: number;
+  markers: string[]; // per utterance, how its marker shows it
+  span: [number, number]; // the strip ns in view
+  lookingFromHead: boolean;
+  wordTicks: { word: string; x: number; color: string | null }[]; // the picked utterance's, in strip pixels
+  listed: number[]; // the utterances the list keeps
 }
 
-// For tests and the console: what the page shows, and where a point lands on the canvas.
+// For tests and the console: what the page shows, and where a point lands on the canvas or
+// an utterance's marker on the strip.
 declare global {
   interface Window {
     quillaryInspector?: { ready: boolean; state(): State; project(point: [number, number, number]): [number, number];
-                          pick(index: number): void };
+                          markerX(index: number): number; pick(index: number): void };
   }
 }
 
@@ -50,7 +56,7 @@ function start(session: Session): void {
 
   const layout = layOut(frames, utterances);
   const panel = byId("panel");
-  const view = new SpatialView(byId("view"), byId("labels"), frames, layout);
+  const view = new SpatialView(byId("view"), byId("labels"), frames, layout, session.scenes);
   let cursor = 0;
   let shown = -1; // the frame the view shows
   let selected: number | null = null;
@@ -62,12 +68,19 @@ function start(session: Session): void {
     const pickedFrame = pick === null ? null : utterances[pick]!.frame;
     const frame = pickedFrame ?? frameAt(layout, cursor);
     shown = frame;
+    if (pick !== selected) {
+      const utterance = pick === null ? null : utterances[pick]!;
+      view.showWords(utterance?.references ?? [], utterance?.referent ?? null);
+      list.select(pick);
+    }
     selected = pick;
     strip.select(pick);
+    strip.reveal(cursor);
     strip.setCursor(cursor);
     view.show(frame, pickedFrame !== null);
     clock.textContent = frame < 0 ? "no frames" :
-      `${seconds(frames.times[frame]!)}  frame ${frame + 1} of ${frames.count}`;
+      `${seconds(frames.times[frame]!)}  frame ${frameName(frame)} of ${frames.count} (${frameName(0)} to ` +
+      `${frameName(frames.count - 1)})`;
     if (pick !== null) showUtterance(panel, utterances[pick]!, session);
     else showFrame(panel, frames, frame);
   };
@@ -77,8 +90,13 @@ function start(session: Session): void {
     setPlaying(false);
     moveTo(at, index);
   };
-  const strip = new TimeStrip(byId("strip-canvas"), byId("markers"), frames, layout, utterances,
+  const strip = new TimeStrip(byId("strip-canvas"), frames, layout, utterances,
                               (position) => moveTo(position, null), pickUtterance);
+  const list = new UtteranceList(byId("utterance-list"), byId<HTMLInputElement>("search"), byId("list-count"),
+                                 utterances, pickUtterance);
+  byId("zoom-in").addEventListener("click", () => strip.zoom(0.5, cursor));
+  byId("zoom-out").addEventListener("click", () => strip.zoom(2, cursor));
+  byId("zoom-fit").addEventListener("click", () => strip.fit());
 
   const play = byId<HTMLButtonElement>("play");
   let last = 0;
@@ -103,8 +121,11 @@ function start(session: Session): void {
   byId("look-from-head").addEventListener("click", () => view.lookFromHead());
   byId("overview").addEventListener("click", () => view.overview());
   document.addEventListener("keydown", (event) => {
+    if (event.target instanceof HTMLInputElement) return; // typing a search
     if (event.target instanceof HTMLButtonElement && event.key === " ") return;
     if (event.key === " ") { setPlaying(!playing); event.preventDefault(); }
+    if (event.key === "+" || event.key === "=") strip.zoom(0.5, cursor);
+    if (event.key === "-") strip.zoom(2, cursor);
     const step = event.key === "ArrowRight" ? 1 : event.key === "ArrowLeft" ? -1 : 0;
     if (step !== 0 && frames.count > 0) {
       const frame = Math.min(frames.count - 1, Math.max(0, frameAt(layout, cursor) + step));
@@ -121,9 +142,14 @@ function start(session: Session): void {
       cursorTimeNs: shown < 0 ? null : frames.times[shown]!,
       selectedUtterance: selected,
       highlightedTarget: document.querySelector(".target-label.highlighted")?.textContent ?? null,
-      markers: strip.markers.length,
+      markers: strip.kinds.slice(),
+      span: strip.span,
+      lookingFromHead: view.lookingFromHead,
+      wordTicks: selected === null ? [] : strip.wordTicks(selected),
+      listed: list.shownIndices,
     }),
     project: (point) => view.project(point),
+    markerX: (index) => strip.markerX(index),
     pick: pickUtterance,
   };
 }

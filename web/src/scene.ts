@@ -1,19 +1,22 @@
 // The 3D view of the reference space at the cursor: the head and its path, the hands, the
-// pointing ray to its hit with the target's id and the surface normal, the gaze ray, and the
-// hits of the last seconds fading out.
+// pointing ray to its hit with the target's id and the surface normal, the gaze ray, the hits
+// of the last seconds fading out, the host's scene as labelled boxes, and for a picked
+// utterance the ray and referent of each deictic word at its own moment.
 
 import {
-  AmbientLight, ArrowHelper, AxesHelper, BufferAttribute, BufferGeometry, Color, ConeGeometry, CylinderGeometry,
-  DirectionalLight, GridHelper, Group, Line, LineBasicMaterial, Mesh, MeshBasicMaterial, MeshLambertMaterial,
-  PerspectiveCamera, Points, PointsMaterial, Quaternion, Scene, SphereGeometry, Vector3, WebGLRenderer,
+  AmbientLight, ArrowHelper, AxesHelper, Box3, BoxGeometry, BufferAttribute, BufferGeometry, Color, ConeGeometry,
+  CylinderGeometry, DirectionalLight, EdgesGeometry, GridHelper, Group, Line, LineBasicMaterial, LineSegments, Mesh,
+  MeshBasicMaterial, MeshLambertMaterial, type Object3D, PerspectiveCamera, Points, PointsMaterial, Quaternion, Scene,
+  SphereGeometry, Vector3, WebGLRenderer,
 } from "three";
 import { OrbitControls } from "three/addons/controls/OrbitControls.js";
 import { CSS2DObject, CSS2DRenderer } from "three/addons/renderers/CSS2DRenderer.js";
 import {
   Flag, FLOATS_PER_FRAME, GAZE_DIRECTION, GAZE_ORIGIN, HEAD_ORIENTATION, HEAD_POSITION, LEFT_HAND, POINTING_DIRECTION,
-  POINTING_ORIGIN, RIGHT_HAND, TARGET_NORMAL, TARGET_POSITION, type Frames,
+  POINTING_ORIGIN, RIGHT_HAND, TARGET_NORMAL, TARGET_POSITION, type Frames, type Reference, type SceneRecord,
 } from "./data.js";
 import type { Layout } from "./layout.js";
+import { DEICTIC_COLORS } from "./strip.js";
 
 const RAY_COLOR = 0xff3d00;
 const GAZE_COLOR = 0x38c8ff;
@@ -21,11 +24,13 @@ const NORMAL_COLOR = 0x5fe05f;
 const PATH_COLOR = 0x6b7bff;
 const HIT_COLOR = 0xffb000;
 const HIGHLIGHT_COLOR = 0xffd23f;
+const BOX_COLOR = 0x7d8797;
 const RAY_WITHOUT_HIT_M = 4;
 const GAZE_LENGTH_M = 2;
 const MAX_PATH_POINTS = 5000; // drawn; every frame is still searched
 const RECENT_HITS_NS = 2e9;
 const MAX_RECENT_HITS = 120;
+const OUTLIER_SPREADS = 3; // a point this many interquartile ranges beyond the quartiles is an outlier
 const UP = new Vector3(0, 1, 0);
 const FORWARD = new Vector3(0, 0, -1);
 
@@ -54,6 +59,38 @@ class Rod extends Mesh<CylinderGeometry, MeshBasicMaterial> {
   }
 }
 
+// Removes and frees what a group holds (labels' elements included).
+function clear(group: Group): void {
+  group.traverse((o: Object3D) => {
+    if (o instanceof CSS2DObject) o.element.remove();
+    if (o instanceof Mesh || o instanceof LineSegments) {
+      o.geometry.dispose();
+      (o.material as MeshBasicMaterial).dispose();
+    }
+  });
+  group.clear();
+}
+
+function sceneBox(id: string, position: [number, number, number], orientation: [number, number, number, number],
+                  size: [number, number, number]): Group {
+  const box = new Group();
+  box.userData["id"] = id;
+  box.position.set(...position);
+  const q = new Quaternion(...orientation);
+  box.quaternion.copy(q.lengthSq() > 0 ? q.normalize() : q.identity());
+  const geometry = new BoxGeometry(Math.max(size[0], 1e-4), Math.max(size[1], 1e-4), Math.max(size[2], 1e-4));
+  box.add(new LineSegments(new EdgesGeometry(geometry), new LineBasicMaterial({ color: BOX_COLOR })));
+  const fill = new Mesh(geometry, new MeshBasicMaterial({ color: BOX_COLOR, transparent: true, opacity: 0.08,
+                                                         depthWrite: false }));
+  const text = document.createElement("div");
+  text.className = "scene-label";
+  text.textContent = id;
+  const label = new CSS2DObject(text);
+  label.position.set(0, size[1] / 2, 0); // on its top face
+  box.add(label, fill);
+  return box;
+}
+
 export class SpatialView {
   readonly renderer: WebGLRenderer;
   readonly camera = new PerspectiveCamera(60, 1, 0.01, 500);
@@ -71,11 +108,17 @@ export class SpatialView {
   private readonly recentHits = new Points(new BufferGeometry(), new PointsMaterial({
     size: 6, sizeAttenuation: false, vertexColors: true, transparent: true, depthWrite: false,
   }));
+  private readonly sceneBoxes = new Group();
+  private readonly wordMarks = new Group();
+  private shownScene: SceneRecord | null = null;
+  private highlightedIds = new Set<string>();
+  private readonly bounds: Box3; // where the session happens, outliers left out
+  private fromHead = false;
   private frame = -1;
   private renderQueued = false;
 
   constructor(private readonly host: HTMLElement, labelLayer: HTMLElement, private readonly frames: Frames,
-              private readonly layout: Layout) {
+              private readonly layout: Layout, private readonly scenes: SceneRecord[]) {
     this.renderer = new WebGLRenderer({ antialias: true });
     this.renderer.setPixelRatio(window.devicePixelRatio);
     this.renderer.setClearColor(new Color(0x14161a));
@@ -83,6 +126,8 @@ export class SpatialView {
     labelLayer.appendChild(this.labels.domElement);
     this.controls = new OrbitControls(this.camera, this.renderer.domElement);
     this.controls.addEventListener("change", () => this.requestRender());
+    // Turning the camera by hand leaves the head's view: the head is drawn again.
+    this.controls.addEventListener("start", () => this.leaveHead());
 
     this.scene.add(new AmbientLight(0xffffff, 1.2));
     const sun = new DirectionalLight(0xffffff, 1.5);
@@ -103,7 +148,8 @@ export class SpatialView {
     this.label = new CSS2DObject(text);
     this.label.center.set(0, 1.4);
     this.scene.add(this.head, this.leftHand, this.rightHand, this.ray, this.gaze, this.normal, this.hitMarker,
-                   this.label, this.recentHits);
+                   this.label, this.recentHits, this.sceneBoxes, this.wordMarks);
+    this.bounds = this.sessionBounds();
     this.addPath();
     this.resize();
     new ResizeObserver(() => this.resize()).observe(host);
@@ -129,7 +175,8 @@ export class SpatialView {
       if (i % stride !== 0 && !last) continue;
       if ((flags[i]! & Flag.HeadTracked) === 0) continue;
       const p = vec(values, i, HEAD_POSITION);
-      if (finite(p)) points.push(p.x, p.y, p.z);
+      // A point far out (a tracker's 1e30) would pull a spike across the whole view.
+      if (finite(p) && this.bounds.distanceToPoint(p) < 100) points.push(p.x, p.y, p.z);
     }
     flush();
   }
@@ -144,46 +191,76 @@ export class SpatialView {
     this.requestRender();
   }
 
-  // The session in view: where the head went and what was hit, ignoring the farthest few
-  // points (one stray hit on a far wall would otherwise shrink everything else to a dot).
-  overview(): void {
+  // Where the session happens: the head's path, what was hit and the scene's boxes, leaving
+  // out outliers by the quartiles of each axis, so that stray points (a hit on a far wall, a
+  // tracker's 1e30 in one frame of ten) cannot shrink everything else to a dot.
+  private sessionBounds(): Box3 {
     const { count, values, flags } = this.frames;
-    const axes: number[][] = [[], [], []];
+    const points: Vector3[] = [];
     const stride = Math.max(1, Math.ceil(count / MAX_PATH_POINTS));
     for (let i = 0; i < count; i += stride) {
       for (const [flag, offset] of [[Flag.HeadTracked, HEAD_POSITION], [Flag.Target, TARGET_POSITION]] as const) {
         if ((flags[i]! & flag) === 0) continue;
         const p = vec(values, i, offset);
-        if (finite(p)) { axes[0]!.push(p.x); axes[1]!.push(p.y); axes[2]!.push(p.z); }
+        if (finite(p)) points.push(p);
       }
     }
-    const low = new Vector3(-1, 0, -1);
-    const high = new Vector3(1, 2, 1);
-    if (axes[0]!.length > 0) {
-      const [lx, ly, lz, hx, hy, hz] = [0.02, 0.98].flatMap((share) => axes.map((axis) => {
-        axis.sort((a, b) => a - b);
-        return axis[Math.min(axis.length - 1, Math.floor(share * axis.length))]!;
-      }));
-      low.set(lx!, ly!, lz!);
-      high.set(hx!, hy!, hz!);
+    for (const record of this.scenes) {
+      for (const o of record.objects) points.push(new Vector3(...o.position));
     }
-    const center = low.clone().add(high).multiplyScalar(0.5);
-    const size = Math.max(1.5, high.distanceTo(low));
+    const box = new Box3(new Vector3(-1, 0, -1), new Vector3(1, 2, 1));
+    if (points.length === 0) return box;
+    const ranges = (["x", "y", "z"] as const).map((axis) => {
+      const sorted = points.map((p) => p[axis]).sort((a, b) => a - b);
+      const q1 = sorted[Math.floor(sorted.length * 0.25)]!;
+      const q3 = sorted[Math.floor(sorted.length * 0.75)]!;
+      const spread = Math.max(q3 - q1, 0.5);
+      return [q1 - OUTLIER_SPREADS * spread, q3 + OUTLIER_SPREADS * spread] as const;
+    });
+    const inside = points.filter((p) => (["x", "y", "z"] as const).every((axis, i) =>
+      p[axis] >= ranges[i]![0] && p[axis] <= ranges[i]![1]));
+    return inside.length === 0 ? box : new Box3().setFromPoints(inside);
+  }
+
+  overview(): void {
+    this.leaveHead();
+    const center = this.bounds.getCenter(new Vector3());
+    const size = Math.max(1.5, this.bounds.getSize(new Vector3()).length());
     this.controls.target.copy(center);
     this.camera.position.copy(center).add(new Vector3(0.8, 0.7, 1.0).normalize().multiplyScalar(size * 1.2));
+    this.camera.far = Math.max(500, size * 10);
+    this.camera.updateProjectionMatrix();
     this.controls.update();
     this.requestRender();
   }
 
-  // The camera at the head of the current frame, looking where it faces.
+  // The camera at the head, looking where it faces, following it from frame to frame; the
+  // head itself is not drawn, or its nose would fill the view.
   lookFromHead(): void {
-    if (this.frame < 0) return;
+    if (this.frame < 0 || (this.frames.flags[this.frame]! & Flag.HeadTracked) === 0) return;
+    this.fromHead = true;
+    this.head.visible = false;
+    this.placeAtHead();
+  }
+
+  get lookingFromHead(): boolean {
+    return this.fromHead;
+  }
+
+  private placeAtHead(): void {
     const position = vec(this.frames.values, this.frame, HEAD_POSITION);
+    if (!finite(position)) return;
     const facing = FORWARD.clone().applyQuaternion(this.headOrientation(this.frame));
     this.camera.position.copy(position);
     this.controls.target.copy(position).add(facing.multiplyScalar(0.5));
     this.controls.update();
     this.requestRender();
+  }
+
+  private leaveHead(): void {
+    if (!this.fromHead) return;
+    this.fromHead = false;
+    this.head.visible = this.frame >= 0 && (this.frames.flags[this.frame]! & Flag.HeadTracked) !== 0;
   }
 
   private headOrientation(frame: number): Quaternion {
@@ -197,10 +274,11 @@ export class SpatialView {
     this.frame = frame;
     const { values, flags, targets, targetIds } = this.frames;
     const has = (flag: number) => frame >= 0 && (flags[frame]! & flag) !== 0;
-    this.head.visible = has(Flag.HeadTracked);
-    if (this.head.visible) {
+    this.head.visible = has(Flag.HeadTracked) && !this.fromHead;
+    if (has(Flag.HeadTracked)) {
       this.head.position.copy(vec(values, frame, HEAD_POSITION));
       this.head.quaternion.copy(this.headOrientation(frame));
+      if (this.fromHead) this.placeAtHead();
     }
     this.leftHand.visible = has(Flag.LeftHand);
     if (this.leftHand.visible) this.leftHand.position.copy(vec(values, frame, LEFT_HAND));
@@ -237,6 +315,64 @@ export class SpatialView {
     }
     this.label.element.style.display = hitShown ? "" : "none";
     this.showRecentHits(frame);
+    this.showScene(frame);
+    this.requestRender();
+  }
+
+  // The scene the host recorded last before this frame, its boxes labelled with their ids.
+  private showScene(frame: number): void {
+    let record: SceneRecord | null = null;
+    for (const s of this.scenes) if (s.framesBefore <= Math.max(frame, 0)) record = s;
+    if (record !== this.shownScene) {
+      this.shownScene = record;
+      clear(this.sceneBoxes);
+      for (const o of record?.objects ?? []) this.sceneBoxes.add(sceneBox(o.id, o.position, o.orientation, o.size));
+    }
+    for (const box of this.sceneBoxes.children) {
+      const highlighted = this.highlightedIds.has(box.userData["id"] as string);
+      const [edges, label] = box.children as [LineSegments<EdgesGeometry, LineBasicMaterial>, CSS2DObject];
+      edges.material.color.set(highlighted ? HIGHLIGHT_COLOR : BOX_COLOR);
+      label.element.classList.toggle("highlighted", highlighted);
+    }
+  }
+
+  // For the picked utterance: each deictic word's ray from the frame it was paired with to
+  // what it hit, labelled "word: referent", or "word: reason" where the ray found nothing.
+  showWords(references: Reference[], wholeReferent: string | null): void {
+    clear(this.wordMarks);
+    this.highlightedIds = new Set(references.length > 0
+      ? references.flatMap((r) => r.referent === null ? [] : [r.referent])
+      : wholeReferent === null ? [] : [wholeReferent]);
+    const { values, flags } = this.frames;
+    references.forEach((reference, i) => {
+      const color = DEICTIC_COLORS[i % DEICTIC_COLORS.length]!;
+      const frame = reference.frame;
+      if (frame === null || frame < 0 || frame >= this.frames.count) return;
+      let end: Vector3 | null = reference.position === null ? null : new Vector3(...reference.position);
+      if ((flags[frame]! & Flag.Pointing) !== 0) {
+        const origin = vec(values, frame, POINTING_ORIGIN);
+        const direction = end === null ? vec(values, frame, POINTING_DIRECTION) : end.clone().sub(origin);
+        const length = end === null ? RAY_WITHOUT_HIT_M : end.distanceTo(origin);
+        const rod = new Rod(new Color(color).getHex(), 0.006);
+        rod.span(origin, direction, length);
+        this.wordMarks.add(rod);
+        // A ray that hit nothing is labelled near the hand: its far end may be out of view.
+        end ??= origin.clone().add(direction.clone().normalize().multiplyScalar(0.4));
+      }
+      end ??= vec(values, frame, HEAD_POSITION);
+      if (!finite(end)) return;
+      const text = document.createElement("div");
+      text.className = "word-label";
+      text.textContent = `${reference.word}: ${reference.referent ?? reference.reason ?? "?"}`;
+      text.style.borderColor = color;
+      text.dataset["word"] = reference.word;
+      const label = new CSS2DObject(text);
+      label.center.set(0.5, -0.4 - i * 1.3); // below the point, one under the other where words share it
+      label.position.copy(end);
+      this.wordMarks.add(label);
+    });
+    this.shownScene = null; // its highlights change
+    if (this.frame >= 0) this.showScene(this.frame);
     this.requestRender();
   }
 

@@ -17,7 +17,7 @@ from typing import Any
 
 from .._checks import ReadError, printable
 from ..replay import Replay, Replayed
-from ..session import CheckedFrame, Source
+from ..session import CheckedFrame, Scene, Source
 
 FORMAT = 1
 # Per frame, in this order: head position and orientation, left and right hand positions,
@@ -102,18 +102,32 @@ def packed(values: array[Any]) -> str:
 def utterance_json(result: Replayed, frames_before: int, origin_ns: int) -> dict[str, Any]:
     event, explanation = result.event, result.explanation
     target = None if event is None else event.spatial_context.target
+    words, grounded = result.utterance.words, result.grounded
     return {"line": result.line_number, "timeNs": result.utterance.timestamp_ns - origin_ns,
             "text": result.utterance.text, "outcome": str(explanation.outcome), "reason": explanation.describe(),
             "frame": result.frame_index, "framesBefore": frames_before,
             "ageNs": None if event is None else event.spatial_age_ns,
             "referent": None if target is None else target.host_id,
-            "hit": target is not None, "eventLine": result.event_line}
+            "hit": target is not None, "eventLine": result.event_line,
+            "words": None if words is None else [{"text": w.text, "startNs": w.start_ns - origin_ns,
+                                                  "endNs": w.end_ns - origin_ns} for w in words],
+            # Each deictic word as the agent got it: the grounding replay repeats live, exactly.
+            "references": None if grounded is None else [
+                {"word": r.word, "index": r.index, "frame": r.frame, "referent": r.referent,
+                 "reason": r.reason, "position": r.position} for r in grounded.references]}
+
+
+def scene_json(scene: Scene, frames_before: int, origin_ns: int) -> dict[str, Any]:
+    return {"timeNs": scene.timestamp_ns - origin_ns, "framesBefore": frames_before,
+            "objects": [{"id": o.id, "position": o.position, "orientation": o.orientation, "size": o.size}
+                        for o in scene.objects]}
 
 
 def session_data(source: Source, name: str) -> dict[str, Any]:
     """Everything the page needs, as one JSON-ready object."""
     frames = FrameArrays()
-    replay = Replay(source, on_frame=frames.add)
+    scenes: list[tuple[Scene, int]] = []
+    replay = Replay(source, on_frame=frames.add, on_scene=lambda scene: scenes.append((scene, len(frames))))
     utterances: list[tuple[Replayed, int]] = []
     error: dict[str, Any] | None = None
     try:
@@ -132,6 +146,7 @@ def session_data(source: Source, name: str) -> dict[str, Any]:
         "truncated": None if replay.truncated is None else str(replay.truncated),
         "frames": frames.to_json(),
         "utterances": [utterance_json(result, before, origin) for result, before in utterances],
+        "scenes": [scene_json(scene, before, origin) for scene, before in scenes],
     }
 
 
