@@ -3,7 +3,9 @@
 The page is made in a fresh interpreter, which reports its time and peak memory; then, where
 Debian's Chromium and Selenium are at hand, the page is opened headless (software WebGL, so a
 real GPU does better) and the cursor is moved from utterance to utterance, each move waited
-out to the next drawn frame. Run by session_bench.py on the log it records.
+out to the next drawn frame. Run by session_bench.py on the log it records, and on a log of
+its own with 100,000 utterances (`many_utterances`), where it also steps the cursor with the
+arrow key and searches the utterance list.
 """
 
 from __future__ import annotations
@@ -35,7 +37,7 @@ SCRUB = """
 const [moves, done] = arguments;
 (async () => {
   const inspector = window.quillaryInspector;
-  const count = inspector.state().markers;
+  const count = inspector.state().markers.length;
   const frame = () => new Promise((resolve) => requestAnimationFrame(resolve));
   await frame();
   let work = 0;
@@ -50,6 +52,41 @@ const [moves, done] = arguments;
 })();
 """
 
+
+# Steps the cursor a frame with the arrow key, as a user does, and waits for the step to be on
+# screen: the animation frame that draws it, then the task after it, when it has been painted.
+# Resolves with the milliseconds of every step.
+STEP = """
+const [steps, done] = arguments;
+(async () => {
+  const frame = () => new Promise((resolve) => requestAnimationFrame(resolve));
+  const painted = () => new Promise((resolve) => setTimeout(resolve, 0));
+  await frame();
+  const times = [];
+  for (let i = 0; i < steps; i++) {
+    const start = performance.now();
+    document.dispatchEvent(new KeyboardEvent("keydown", { key: "ArrowRight", bubbles: true }));
+    await frame();
+    await painted();
+    times.push(performance.now() - start);
+  }
+  done(times);
+})();
+"""
+
+# Types a search into the utterance list and waits until its rows are painted.
+SEARCH = """
+const [query, done] = arguments;
+(async () => {
+  const search = document.getElementById("search");
+  const start = performance.now();
+  search.value = query;
+  search.dispatchEvent(new Event("input"));
+  await new Promise((resolve) => requestAnimationFrame(resolve));
+  await new Promise((resolve) => setTimeout(resolve, 0));
+  done([performance.now() - start, window.quillaryInspector.state().listed.length]);
+})();
+"""
 
 Measure = tuple[str, float, str]  # what, value, its format with its unit
 
@@ -82,4 +119,53 @@ def measure(log: Path, quick: bool) -> list[Measure]:
         ("scrub: one move of the cursor (find the frame, update the view and the strip)", work_ms, "{:.2f} ms"),
         ("scrub: time between drawn frames, moving every frame (16.7 ms is every frame at 60 Hz)", frame_ms,
          "{:.1f} ms"),
+    ]
+
+
+def record_many(path: Path, utterances: int) -> None:
+    """Frames at 90 Hz, an utterance every other frame: each gets an event, as in a busy session."""
+    import quillary_spatial as qs
+    from example_frames import full_example_frame
+
+    frame = full_example_frame()
+    with qs.Recorder(path, host={"bench": "inspector_bench"}) as recorder:
+        for tick in range(2 * utterances):
+            frame.timestamp_ns = tick * 11_111_111
+            frame.head_pose.position.x = 0.001 * (tick % 500)
+            recorder.push(frame)
+            if tick % 2 == 1:
+                recorder.submit_text(f"utterance {tick // 2}: put it there", frame.timestamp_ns + 1_000_000)
+
+
+def many_utterances(quick: bool) -> list[Measure]:
+    """Opening, stepping and searching a page of 100,000 utterances (2,000 with `quick`)."""
+    count = 2_000 if quick else 100_000
+    if not headless_chromium.available():
+        return []
+    with tempfile.TemporaryDirectory() as scratch:
+        log, html = Path(scratch) / "many.jsonl", Path(scratch) / "many.html"
+        record_many(log, count)
+        subprocess.run([sys.executable, "-m", "quillary_spatial", "view", str(log), "--html", str(html)],
+                       capture_output=True, check=True)
+        size_mib = html.stat().st_size / 2**20
+        driver = headless_chromium.start(str(Path(scratch) / "profile"))
+        try:
+            start = time.perf_counter()
+            driver.get(html.as_uri())
+            headless_chromium.wait_until_ready(driver, timeout_s=300)
+            opened = time.perf_counter() - start
+            driver.set_script_timeout(120)
+            driver.execute_script("window.quillaryInspector.pick(arguments[0])", count // 2)
+            steps = sorted(driver.execute_async_script(STEP, 20 if quick else 200))
+            search_ms, found = driver.execute_async_script(SEARCH, "utterance 4321:")
+            assert found == (1 if count > 4321 else 0), found
+        finally:
+            driver.quit()
+    what = f"{count:,} utterances"
+    return [
+        (f"{what}: the page's size", size_mib, "{:,.0f} MiB"),
+        (f"{what}: open the page in headless Chromium, to ready", opened, "{:.2f} s"),
+        (f"{what}: a step of the cursor (arrow key), to painted, median", steps[len(steps) // 2], "{:.1f} ms"),
+        (f"{what}: a step of the cursor, to painted, slowest of {len(steps)}", steps[-1], "{:.1f} ms"),
+        (f"{what}: search the list (one match), to painted", search_ms, "{:.1f} ms"),
     ]

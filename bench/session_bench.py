@@ -128,6 +128,8 @@ def rows(quick: bool, runs: int = 1) -> list[str]:
                 note(f"{what}: {subject}", ns, "{:,.0f} ns")
             for what, value, form in inspector_bench.measure(long, quick):
                 note(what, value, form)
+            for what, value, form in inspector_bench.many_utterances(quick):
+                note(what, value, form)
     lines += [
         f"A log of {seconds} s at 90 Hz: {frames:,} frames, {seconds // 10:,} utterances, {size / 2**20:,.0f} MiB "
         f"(recorded in {recording:.1f} s). {runs} run{'s' if runs > 1 else ''}: the median, and the range.",

@@ -13,6 +13,7 @@ import pytest
 from PIL import Image
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
+from selenium.webdriver.support.ui import WebDriverWait
 
 import headless_chromium
 from conftest import ROOT, run_python
@@ -123,7 +124,7 @@ def test_the_demo_session_is_drawn_and_an_utterance_jumps_to_its_frame(browser, 
 
     # The event indented for reading, every number as written; the copy is the log's line itself.
     browser.find_element(By.ID, "show-line").click()
-    shown_json = browser.find_element(By.ID, "event-line").text
+    shown_json = WebDriverWait(browser, 10).until(lambda b: b.find_element(By.ID, "event-line").text)
     assert json.loads(shown_json) == event and shown_json.count("\n") > 10
     assert f'"timestamp_ns": {event["timestamp_ns"]}' in shown_json
     browser.execute_cdp_cmd("Browser.grantPermissions", {"permissions": ["clipboardReadWrite",

@@ -20,6 +20,7 @@ LAUNCHER = REPO / "examples" / "openxr" / "launch.py"
 import script
 from frames import strict_loads
 from schema_checks import check_event, check_frame
+from quillary_spatial.inspector.data import event_lines
 
 PERIOD_NS = 1_000_000_000 // script.TICK_RATE_HZ
 
@@ -264,7 +265,8 @@ def test_the_inspector_shows_the_recorded_openxr_session_served_and_as_a_file(se
     assert data["error"] is None and data["truncated"] is None
     assert data["frames"]["count"] == len(session.frames)
     assert len(data["utterances"]) == len(script.UTTERANCES) + len(script.SPOKEN)
-    assert [json.loads(u["eventLine"]) for u in data["utterances"] if u["eventLine"]] == session.events
+    lines = event_lines(data)
+    assert [json.loads(lines[u["event"]]) for u in data["utterances"] if u["event"] is not None] == session.events
 
     server = subprocess.Popen([sys.executable, "-m", "quillary_spatial", "view", str(log)], stdout=subprocess.PIPE,
                               stderr=subprocess.PIPE, text=True, env=env)

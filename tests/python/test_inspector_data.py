@@ -12,6 +12,7 @@ from hypothesis import strategies as st
 
 import quillary_spatial as qs
 from quillary_spatial.inspector import session_data
+from quillary_spatial.inspector.data import event_lines
 from frames import expected_dict, frames
 
 ABSENT = [0.0] * 3
@@ -89,7 +90,9 @@ def test_every_frame_and_utterance_reaches_the_page_as_pushed(steps, capacity):
               if '"schema":"quillary.contextual-intent"' in line[:40]]
     paired = [u for u in data["utterances"] if u["outcome"] == "event"]
     assert len(paired) == len(events) == sum(u["frame"] is not None for u in data["utterances"])
+    lines = event_lines(data)
+    assert len(lines) == len(events)
     for utterance, event in zip(paired, events):
         # The frame the page jumps to is the very frame the event carries.
         assert json.loads(qs.to_jsonl(pushed[utterance["frame"]])) == event["spatial_context"]
-        assert utterance["eventLine"] is not None and json.loads(utterance["eventLine"]) == event
+        assert json.loads(lines[utterance["event"]]) == event

@@ -55,7 +55,7 @@ export interface Utterance {
   ageNs: number | null;
   referent: string | null;
   hit: boolean;
-  eventLine: string | null;
+  event: number | null; // its event's line, among the session's event lines
   words: Word[] | null;
   references: Reference[] | null;
 }
@@ -88,7 +88,14 @@ interface Packed {
   truncated: string | null;
   frames: PackedFrames;
   utterances: Utterance[];
+  eventLines: EventLines;
   scenes: SceneRecord[];
+}
+
+// Deflated in chunks (see quillary_spatial/inspector/data.py), inflated when one is shown.
+interface EventLines {
+  perChunk: number;
+  chunks: string[];
 }
 
 export const FLOATS_PER_FRAME = 31;
@@ -118,6 +125,7 @@ export interface Session {
   frames: Frames;
   utterances: Utterance[];
   scenes: SceneRecord[];
+  eventLine(index: number): Promise<string>;
 }
 
 // Uint8Array.fromBase64 is newer than TypeScript's DOM types here.
@@ -130,6 +138,24 @@ function bytes(base64: string): ArrayBuffer {
   const out = new Uint8Array(text.length);
   for (let i = 0; i < text.length; i++) out[i] = text.charCodeAt(i);
   return out.buffer;
+}
+
+function lineReader(packed: EventLines): (index: number) => Promise<string> {
+  const inflated = new Map<number, Promise<string[]>>();
+  return (index) => {
+    const chunk = Math.floor(index / packed.perChunk);
+    let lines = inflated.get(chunk);
+    if (lines === undefined) {
+      const stream = new Blob([bytes(packed.chunks[chunk]!)]).stream().pipeThrough(new DecompressionStream("deflate"));
+      lines = new Response(stream).text().then((text) => text.split("\n"));
+      inflated.set(chunk, lines);
+    }
+    return lines.then((all) => {
+      const line = all[index % packed.perChunk];
+      if (line === undefined) throw new Error(`the session data has no event line ${index}`);
+      return line;
+    });
+  };
 }
 
 export function readSession(element: HTMLElement | null): Session {
@@ -150,5 +176,5 @@ export function readSession(element: HTMLElement | null): Session {
     throw new Error("the session data is damaged: its arrays disagree with its frame count");
   }
   return { name: packed.name, header: packed.header, error: packed.error, truncated: packed.truncated, frames,
-           utterances: packed.utterances, scenes: packed.scenes };
+           utterances: packed.utterances, scenes: packed.scenes, eventLine: lineReader(packed.eventLines) };
 }

@@ -99,22 +99,26 @@ export function showUtterance(panel: HTMLElement, utterance: Utterance, session:
     list.id = "references";
     panel.append(list);
   }
-  if (utterance.eventLine !== null) {
-    const eventLine = utterance.eventLine;
-    const line = element("pre", prettyJson(eventLine), "event-line");
+  const event = utterance.event;
+  if (event !== null) {
+    const line = element("pre", "", "event-line");
     line.hidden = true;
     const toggle = element("button", "Show the event's JSON", "show-line");
     toggle.type = "button";
     toggle.addEventListener("click", () => {
       line.hidden = !line.hidden;
       toggle.textContent = line.hidden ? "Show the event's JSON" : "Hide the JSON";
+      if (!line.hidden && line.textContent === "") {
+        session.eventLine(event).then((text) => { line.textContent = prettyJson(text); },
+                                      (error: unknown) => { line.textContent = `the event could not be read: ${String(error)}`; });
+      }
     });
     // The line as the log holds it, one line, not the indented view.
     const copyButton = element("button", "Copy the line", "copy-line");
     copyButton.type = "button";
     copyButton.addEventListener("click", () => {
-      copy(eventLine).then(() => { copyButton.textContent = "Copied"; },
-                           () => { copyButton.textContent = "Could not copy: select the text instead"; });
+      session.eventLine(event).then(copy).then(() => { copyButton.textContent = "Copied"; },
+                                               () => { copyButton.textContent = "Could not copy: select the text instead"; });
     });
     panel.append(toggle, copyButton, line);
   }

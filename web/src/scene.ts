@@ -119,7 +119,7 @@ export class SpatialView {
 
   constructor(private readonly host: HTMLElement, labelLayer: HTMLElement, private readonly frames: Frames,
               private readonly layout: Layout, private readonly scenes: SceneRecord[]) {
-    this.renderer = new WebGLRenderer({ antialias: true });
+    this.renderer = new WebGLRenderer({ antialias: false });
     this.renderer.setPixelRatio(window.devicePixelRatio);
     this.renderer.setClearColor(new Color(0x14161a));
     host.insertBefore(this.renderer.domElement, host.firstChild);
@@ -191,7 +191,7 @@ export class SpatialView {
     this.requestRender();
   }
 
-  // Where the session happens: the head's path, what was hit and the scene's boxes, leaving
+  // Where the session happens: the head's path and what was hit, leaving
   // out outliers by the quartiles of each axis, so that stray points (a hit on a far wall, a
   // tracker's 1e30 in one frame of ten) cannot shrink everything else to a dot.
   private sessionBounds(): Box3 {
@@ -205,8 +205,10 @@ export class SpatialView {
         if (finite(p)) points.push(p);
       }
     }
-    for (const record of this.scenes) {
-      for (const o of record.objects) points.push(new Vector3(...o.position));
+    // The scene's boxes only where nothing else says where the session is: a floor or a wall
+    // would widen the view past what happened.
+    if (points.length === 0) {
+      for (const record of this.scenes) for (const o of record.objects) points.push(new Vector3(...o.position));
     }
     const box = new Box3(new Vector3(-1, 0, -1), new Vector3(1, 2, 1));
     if (points.length === 0) return box;

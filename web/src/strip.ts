@@ -162,9 +162,7 @@ export class TimeStrip {
   }
 
   select(index: number | null): void {
-    if (index === this.selected) return;
     this.selected = index;
-    this.cache = null;
   }
 
   setCursor(position: number): void {
@@ -172,8 +170,8 @@ export class TimeStrip {
     this.draw();
   }
 
-  // The span, the strip's content and the cursor: the content is redrawn only when the span,
-  // the size or the picked utterance change, so that moving the cursor costs one copy.
+  // The span's content, then the picked utterance and the cursor over it: the content is
+  // redrawn only when the span or the size change, so that a step costs one copy.
   draw(): void {
     const ratio = window.devicePixelRatio;
     const width = Math.max(1, Math.round(this.canvas.clientWidth * ratio));
@@ -190,6 +188,13 @@ export class TimeStrip {
     g.clearRect(0, 0, width, height);
     g.drawImage(this.cache, 0, 0);
     g.setTransform(ratio, 0, 0, ratio, 0, 0);
+    if (this.selected !== null) {
+      g.strokeStyle = "#ffffff";
+      g.lineWidth = 2;
+      g.strokeRect(Math.round(this.markerX(this.selected) - MARKER_WIDTH / 2) - 1, MARKER_ROW.top - 1,
+                   MARKER_WIDTH + 2, MARKER_ROW.height + 2);
+      this.drawWords(g, this.selected);
+    }
     g.fillStyle = CURSOR_COLOR;
     g.fillRect(Math.round(this.x(this.cursor)) - 1, 0, 2, height / ratio);
   }
@@ -225,7 +230,6 @@ export class TimeStrip {
       }
     }
     this.drawMarkers(g, cssWidth);
-    if (this.selected !== null) this.drawWords(g, this.selected);
     return layer;
   }
 
@@ -247,12 +251,6 @@ export class TimeStrip {
       g.fillRect(left, MARKER_ROW.top, MARKER_WIDTH, MARKER_ROW.height);
       g.fillStyle = color;
       g.fillRect(left + 1, MARKER_ROW.top + 1, MARKER_WIDTH - 2, MARKER_ROW.height - 2);
-    }
-    if (this.selected !== null) {
-      g.strokeStyle = "#ffffff";
-      g.lineWidth = 2;
-      g.strokeRect(Math.round(this.markerX(this.selected) - MARKER_WIDTH / 2) - 1, MARKER_ROW.top - 1,
-                   MARKER_WIDTH + 2, MARKER_ROW.height + 2);
     }
   }
 

@@ -11,6 +11,7 @@ from __future__ import annotations
 import base64
 import math
 import sys
+import zlib
 from array import array
 from collections.abc import Mapping
 from typing import Any
@@ -99,7 +100,46 @@ def packed(values: array[Any]) -> str:
     return base64.b64encode(values.tobytes()).decode("ascii")
 
 
-def utterance_json(result: Replayed, frames_before: int, origin_ns: int) -> dict[str, Any]:
+# Event lines are most of a long session's page (a whole frame each) and are read one at a
+# time, when one is shown: the page keeps them deflated in chunks and inflates a chunk when
+# an event of it is wanted, so that a page of 100,000 events opens in seconds.
+EVENT_LINES_PER_CHUNK = 500
+
+
+class EventLines:
+    def __init__(self) -> None:
+        self.chunks: list[str] = []
+        self.pending: list[str] = []
+        self.count = 0
+
+    def add(self, line: str | None) -> int | None:
+        """The line's number among the page's event lines."""
+        if line is None:
+            return None
+        self.pending.append(line)
+        if len(self.pending) == EVENT_LINES_PER_CHUNK:
+            self.seal()
+        self.count += 1
+        return self.count - 1
+
+    def seal(self) -> None:
+        if self.pending:
+            packed = zlib.compress("\n".join(self.pending).encode(), 6)
+            self.chunks.append(base64.b64encode(packed).decode("ascii"))
+            self.pending = []
+
+    def to_json(self) -> dict[str, Any]:
+        self.seal()
+        return {"perChunk": EVENT_LINES_PER_CHUNK, "chunks": self.chunks}
+
+
+def event_lines(data: Mapping[str, Any]) -> list[str]:
+    """The event lines of session_data(), inflated: `utterance["event"]` indexes them."""
+    packed = data["eventLines"]
+    return [line for chunk in packed["chunks"] for line in zlib.decompress(base64.b64decode(chunk)).decode().split("\n")]
+
+
+def utterance_json(result: Replayed, frames_before: int, origin_ns: int, lines: EventLines) -> dict[str, Any]:
     event, explanation = result.event, result.explanation
     target = None if event is None else event.spatial_context.target
     words, grounded = result.utterance.words, result.grounded
@@ -108,7 +148,7 @@ def utterance_json(result: Replayed, frames_before: int, origin_ns: int) -> dict
             "frame": result.frame_index, "framesBefore": frames_before,
             "ageNs": None if event is None else event.spatial_age_ns,
             "referent": None if target is None else target.host_id,
-            "hit": target is not None, "eventLine": result.event_line,
+            "hit": target is not None, "event": lines.add(result.event_line),
             "words": None if words is None else [{"text": w.text, "startNs": w.start_ns - origin_ns,
                                                   "endNs": w.end_ns - origin_ns} for w in words],
             # Each deictic word as the agent got it: the grounding replay repeats live, exactly.
@@ -137,6 +177,7 @@ def session_data(source: Source, name: str) -> dict[str, Any]:
         error = {"message": printable(fault.message), "line": fault.line, "text": str(fault)}
     header = replay.header
     origin = frames.origin_ns or 0
+    lines = EventLines()
     return {
         "format": FORMAT,
         "name": printable(name),  # a file name need not be text
@@ -145,7 +186,8 @@ def session_data(source: Source, name: str) -> dict[str, Any]:
         "error": error,
         "truncated": None if replay.truncated is None else str(replay.truncated),
         "frames": frames.to_json(),
-        "utterances": [utterance_json(result, before, origin) for result, before in utterances],
+        "utterances": [utterance_json(result, before, origin, lines) for result, before in utterances],
+        "eventLines": lines.to_json(),
         "scenes": [scene_json(scene, before, origin) for scene, before in scenes],
     }
 
