@@ -113,6 +113,8 @@ def run_summary(args: argparse.Namespace) -> int:
     results = replayed(replay, Progress(replay, sys.stderr))
     warn_if_truncated(replay)
     emit(f"{printable(args.log)}: {replay.frames} frames, {len(results)} utterances ({settings(replay)})\n")
+    if replay.scene is not None:
+        emit(f"  scene: {', '.join(printable(o.id) for o in replay.scene.objects) or 'no objects'}\n")
     origin = replay.first_frame_ns or 0
     for result in results:
         when = (result.utterance.timestamp_ns - origin) / 1e9

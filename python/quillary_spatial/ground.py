@@ -131,10 +131,10 @@ def normalise(word: str) -> str:
 
 
 def reference(submit: Submit, word: Word, index: int) -> Reference:
-    event, explanation, frame = submit(word.text or "?", word.start_ns)
+    event, explanation, number = submit(word.text or "?", word.start_ns)
     ended = submit(word.text or "?", word.end_ns)[0] if word.end_ns != word.start_ns else event
     said = Reference(normalise(word.text), index, word.start_ns,
-                     select_held(event, word.start_ns) or select_held(ended, word.start_ns), frame=frame)
+                     select_held(event, word.start_ns) or select_held(ended, word.start_ns), frame=number)
     if event is None:
         return replace(said, reason=explanation.outcome.value)
     frame = event.spatial_context

@@ -231,6 +231,18 @@ def test_the_recorded_session_replays_to_the_same_events(session):
     summary = subprocess.run([sys.executable, "-m", "quillary_spatial", "summary", str(session.out / "session.jsonl")],
                              capture_output=True, text=True, env=env, timeout=60)
     assert summary.stdout.count("-> ") == len(script.UTTERANCES) + len(script.SPOKEN)
+    # Word for word what the host's agent got live ("-> this: wall"), and the room it recorded.
+    replayed = [line.strip() for line in summary.stdout.splitlines() if line.startswith(" " * 16)]
+    assert replayed == live_words(session)
+    assert "scene: floor, wall, table, lamp" in summary.stdout
+
+
+def live_words(session):
+    """What the host's agent got live for each spoken sentence: "that: lamp, there: table"."""
+    said = [line.split("-> ", 1)[1] for line in session.report["summary"][1:]]
+    words = [s for s in said if "(context" not in s and not s.startswith("no event")]
+    assert len(words) == len(script.SPOKEN)
+    return words
 
 
 def test_the_agent_makes_the_same_calls_from_the_recorded_openxr_session(session):
@@ -267,6 +279,11 @@ def test_the_inspector_shows_the_recorded_openxr_session_served_and_as_a_file(se
     assert len(data["utterances"]) == len(script.UTTERANCES) + len(script.SPOKEN)
     lines = event_lines(data)
     assert [json.loads(lines[u["event"]]) for u in data["utterances"] if u["event"] is not None] == session.events
+    # The page's words are the agent's words.
+    words = [", ".join(f"{r['word']}: {r['referent'] or r['reason']}" for r in u["references"])
+             for u in data["utterances"] if u["references"]]
+    assert words == live_words(session)
+    assert [o["id"] for o in data["scenes"][0]["objects"]] == ["floor", "wall", "table", "lamp"]
 
     server = subprocess.Popen([sys.executable, "-m", "quillary_spatial", "view", str(log)], stdout=subprocess.PIPE,
                               stderr=subprocess.PIPE, text=True, env=env)

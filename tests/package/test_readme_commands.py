@@ -19,8 +19,9 @@ def test_the_readme_session_commands_run_as_written(tmp_path):
     script = "\n".join([
         readme_block("--record build/demo-session.jsonl"),
         # The served page runs until stopped: only the written one here.
-        next(line for line in readme_block("view build/demo-session.jsonl").splitlines() if "--html" in line),
-        readme_block("put_that_there.py").strip() + " > build/agent.jsonl",
+        "\n".join(line for line in readme_block("view build/ptt.jsonl").splitlines() if "--html" in line
+                  or "--record" in line),
+        readme_block("python examples/put_that_there.py\n").strip() + " > build/agent.jsonl",
     ]).replace("build/", f"{tmp_path}/")
     ran = subprocess.run(["bash", "-euo", "pipefail", "-c", script], cwd=REPO, capture_output=True, text=True,
                          env={k: v for k, v in os.environ.items() if k != "PYTHONPATH"})
@@ -30,6 +31,6 @@ def test_the_readme_session_commands_run_as_written(tmp_path):
     assert "verify: every event is identical to the recorded one" in ran.stderr
     events = (tmp_path / "events.jsonl").read_text().splitlines()
     assert len(events) == 4 and all(json.loads(e)["schema"] == "quillary.contextual-intent" for e in events)
-    assert "window.quillaryInspector=" in (tmp_path / "demo-session.html").read_text()
+    assert "window.quillaryInspector=" in (tmp_path / "ptt.html").read_text()
     calls = [json.loads(line) for line in (tmp_path / "agent.jsonl").read_text().splitlines()]
     assert len(calls) == 3
