@@ -15,10 +15,11 @@ and the agent turns each grounded utterance into one tool call, printed as a JSO
 import argparse
 import json
 import sys
+import time
 from collections.abc import Iterator
-from dataclasses import dataclass
 
 import quillary_spatial as spatial
+from agent_rules import SCRIPT, Spoken, tool_call
 from demo import TICK_RATE_HZ, ScriptedRuntime, ns_at
 from scene import AIM_POINTS, SCENE_OBJECTS, SKY, Point, raycast
 
@@ -33,70 +34,31 @@ SESSION_SECONDS = 5.2
 NO_SELECT = (99.0, 99.0)
 
 
-@dataclass(frozen=True)
-class Spoken:
-    text: str
-    words: list[tuple[str, float, float]]  # each word with its start and end, in seconds
-    delivered_at: float  # when the recogniser hands over the sentence
-
-
-SCRIPT = [
-    Spoken("put that there", [("put", 0.60, 0.75), ("that", 0.80, 1.00), ("there", 1.65, 1.90)], 2.2),
-    Spoken("what is this?", [("what", 2.80, 2.95), ("is", 3.00, 3.10), ("this?", 3.15, 3.40)], 3.7),
-    Spoken("put it here", [("put", 3.75, 3.85), ("it", 3.90, 4.00), ("here", 4.50, 4.70)], 5.0),
-]
-
-WHY = {
-    "nothing_hit": "the pointer was on nothing",
-    "no_host_id": "what the pointer hit has no id",
-    "no_pointing": "nothing was pointing",
-    "too_old": "the tracking data of that moment was too old",
-    "before_history": "that moment is older than the history kept",
-    "no_frame": "there was no tracking data yet",
-    "no_context": "there was no fresh tracking data",
-}
-
-
-def tool_call(grounded: spatial.GroundedUtterance) -> dict[str, object]:
-    """The agent: a few rules from words and their referents to one call of a tool."""
-    missing = grounded.unresolved
-    if missing is not None:
-        reason = missing.reason or "no_context"
-        return {"tool": "refuse", "arguments": {
-            "word": missing.word, "reason": reason,
-            "message": f'"{grounded.text}": no referent for "{missing.word}": {WHY.get(reason, reason)}'}}
-    said = [w.strip("?!.,").lower() for w in grounded.text.split()]
-    refs = grounded.references
-    if said[:1] == ["put"] and len(refs) == 2:
-        where = refs[1]
-        return {"tool": "move", "arguments": {
-            "object": refs[0].referent,
-            "destination": {"host_id": where.referent, "position": list(where.position or ())}}}
-    if said[:2] == ["what", "is"] and len(refs) == 1:
-        return {"tool": "describe", "arguments": {"object": refs[0].referent}}
-    return {"tool": "refuse", "arguments": {"reason": "not_understood", "message": f'"{grounded.text}": not understood'}}
-
-
 def words_of(spoken: Spoken) -> list[spatial.Word]:
     return [spatial.Word(text, ns_at(start), ns_at(end)) for text, start, end in spoken.words]
 
 
-def live(record: str | None) -> Iterator[spatial.GroundedUtterance]:
+def live(record: str | None, timeline: spatial.ExplainedTimeline | None = None,
+         real_time: bool = False) -> Iterator[spatial.GroundedUtterance]:
     """The scripted session through a host loop: push every tick, ground each sentence when
-    it is delivered."""
+    it is delivered. Into a Recorder of `record`, the given timeline, or a fresh one; with
+    `real_time`, a tick every 1/90 s as a headset would give them."""
     runtime = ScriptedRuntime(seed=7, aim=AIM, select_held=NO_SELECT)
-    timeline = (spatial.Recorder(record, host={"host": "examples/put_that_there.py"}) if record
-                else spatial.ExplainedTimeline())
+    if timeline is None:
+        timeline = (spatial.Recorder(record, host={"host": "examples/put_that_there.py"}) if record
+                    else spatial.ExplainedTimeline())
+    started = time.monotonic()
     if isinstance(timeline, spatial.Recorder):
         timeline.record_scene(SCENE_OBJECTS, ns_at(0))  # what the pointer can hit, for viewers
     pending = list(SCRIPT)
     for tick in range(round(SESSION_SECONDS * TICK_RATE_HZ)):
+        if real_time:
+            time.sleep(max(0.0, started + tick / TICK_RATE_HZ - time.monotonic()))
         timeline.push(spatial.resolve_target(runtime.frame_at(tick / TICK_RATE_HZ), raycast))
         while pending and pending[0].delivered_at < (tick + 1) / TICK_RATE_HZ:
             spoken = pending.pop(0)
             words, at_ns = words_of(spoken), ns_at(spoken.delivered_at)
-            if isinstance(timeline, spatial.Recorder):
-                timeline.submit_text(spoken.text, at_ns, words=words)  # recorded with its words
+            timeline.submit_text(spoken.text, at_ns, words=words)  # a Recorder records it with its words
             yield spatial.ground(timeline, spoken.text, words, at_ns)
     if isinstance(timeline, spatial.Recorder):
         timeline.close()
@@ -120,7 +82,7 @@ def main(argv: list[str] | None = None) -> int:
         for grounded in (replayed(args.replay) if args.replay else live(args.record)):
             if args.grounded:
                 print(grounded.to_json())
-            print(json.dumps(tool_call(grounded), separators=(",", ":")))
+            print(json.dumps(tool_call(grounded.to_dict()), separators=(",", ":")))
     except spatial.ReadError as error:
         print(f"put_that_there: {error}", file=sys.stderr)
         return 2

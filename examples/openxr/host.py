@@ -15,7 +15,7 @@ import time
 from pathlib import Path
 from typing import TextIO
 
-import put_that_there
+from agent_rules import Spoken
 import quillary_spatial as spatial
 import script
 import xr
@@ -160,7 +160,7 @@ def run(runtime: OpenXRRuntime, epoch_ns: int, events_out: TextIO, frames_out: T
         timeline.record_scene(SCENE_OBJECTS, runtime.xr_time(epoch_ns))  # what the pointer can hit
     started_late_ms = max(0, time.monotonic_ns() - epoch_ns) / 1e6
 
-    def deliver(spoken: put_that_there.Spoken) -> None:
+    def deliver(spoken: Spoken) -> None:
         sleep_until(epoch_ns + round(spoken.delivered_at * 1e9))
         at = runtime.xr_time(time.monotonic_ns())
         words = [spatial.Word(text, runtime.xr_time(epoch_ns + round(start * 1e9)),

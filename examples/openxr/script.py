@@ -8,6 +8,7 @@ from dataclasses import dataclass
 from typing import TypeVar
 
 import put_that_there
+from agent_rules import SCRIPT, Spoken
 from scene import AIM_POINTS, Point as Point, lerp, normalize, sub
 
 # A tour of the room's objects for five seconds, then put_that_there.py's scene.
@@ -51,8 +52,8 @@ UTTERANCES = [
 ]
 
 # Said with the recogniser's word times, and grounded word by word.
-SPOKEN = [put_that_there.Spoken(s.text, [(w, PUT_THAT_THERE_AT + a, PUT_THAT_THERE_AT + b) for w, a, b in s.words],
-                                PUT_THAT_THERE_AT + s.delivered_at) for s in put_that_there.SCRIPT]
+SPOKEN = [Spoken(s.text, [(w, PUT_THAT_THERE_AT + a, PUT_THAT_THERE_AT + b) for w, a, b in s.words],
+                                PUT_THAT_THERE_AT + s.delivered_at) for s in SCRIPT]
 
 
 Value = TypeVar("Value")

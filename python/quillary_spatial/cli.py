@@ -172,6 +172,37 @@ def run_view(args: argparse.Namespace) -> int:
     return 0
 
 
+def run_mcp(args: argparse.Namespace) -> int:
+    try:
+        from . import mcp
+        session = mcp.RecordedSession(args.log)  # read whole first: a bad log is said before any message
+        app = mcp.application(session)
+    except ImportError as error:
+        print(f"quillary_spatial: the MCP server needs {error.name}: pip install 'quillary-spatial[mcp]'",
+              file=sys.stderr)
+        return 2
+    if session.replay.truncated is not None:
+        warn_if_truncated(session.replay)
+    if not args.http:
+        mcp.serve_stdio(app, sys.stdin.buffer, sys.stdout.buffer)
+        return 0
+    try:
+        server = mcp.McpHttpServer(app, args.port)
+    except OSError as error:
+        print(f"quillary_spatial: cannot listen on 127.0.0.1:{args.port}: {error.strerror or error}", file=sys.stderr)
+        return 2
+    with server:
+        print(f"serving MCP of {printable(args.log)} at {server.url} with token {server.token} (Ctrl-C stops)",
+              flush=True)
+        try:
+            server.serve_forever()
+        except KeyboardInterrupt:
+            print("stopped", file=sys.stderr)
+        finally:
+            server.stopping.set()
+    return 0
+
+
 def warn_if_truncated(replay: Replay) -> None:
     if replay.truncated is not None:
         print(f"warning: {replay.truncated}; everything before it was replayed", file=sys.stderr)
@@ -220,6 +251,14 @@ def parser() -> argparse.ArgumentParser:
     view.add_argument("--open", action="store_true", help="open the page in the default browser")
     view.add_argument("--html", metavar="OUT.html", help="write the page to this file instead of serving it")
     view.set_defaults(run=run_view)
+    mcp = commands.add_parser("mcp", help="an MCP server of a session log for agents: on stdin and stdout, or --http",
+                              description="Serve a recorded session to agents over the Model Context Protocol: on "
+                                          "stdin and stdout (how an agent runtime starts a local server), or with "
+                                          "--http over Streamable HTTP on 127.0.0.1, with a token it prints.")
+    mcp.add_argument("log", help="a session log (JSON Lines)")
+    mcp.add_argument("--http", action="store_true", help="serve over HTTP on 127.0.0.1 instead of stdin and stdout")
+    mcp.add_argument("--port", type=bounded(0, 65535), default=0, help="with --http, the port (default: a free one)")
+    mcp.set_defaults(run=run_mcp)
     return top
 
 

@@ -7,11 +7,13 @@ bounds the history it holds); this turns that into an Explanation for people and
 from __future__ import annotations
 
 import enum
+from collections.abc import Callable, Sequence
 from dataclasses import dataclass
 
 from _spatial import ContextualIntentEvent, IntentTimeline, SpatialIntentFrame
 
 from . import _native
+from .session import Word
 
 
 class Outcome(enum.StrEnum):
@@ -82,11 +84,26 @@ def explanation(pairing: _native.Pairing, timestamp_ns: int, max_context_age_ns:
     return Explanation(outcome, timestamp_ns, max_context_age_ns)
 
 
+@dataclass(frozen=True)
+class Said:
+    """One submit_text, as its listeners hear it."""
+
+    text: str
+    timestamp_ns: int
+    words: tuple[Word, ...] | None
+    event: ContextualIntentEvent | None
+    explanation: Explanation
+
+
 class ExplainedTimeline:
     """An IntentTimeline (push, latest, submit_text, with the same arguments) that also says
     why each submitted text got its event or none: see `last_explanation`, and `last_pairing`
     for the timeline's own decision. `push` returns the frame's number (0 for the first), the
-    number `last_pairing.frame` names."""
+    number `last_pairing.frame` names.
+
+    `add_listener(f)` has `f(Said)` called after every `submit_text`, on the caller's thread:
+    how a server in the host's process (quillary_spatial.mcp) hears what was said. A listener
+    must be quick and must not raise."""
 
     def __init__(self, capacity: int = 240, max_context_age_ns: int = 2_000_000_000):
         self.timeline = IntentTimeline(capacity, max_context_age_ns)
@@ -96,6 +113,10 @@ class ExplainedTimeline:
         # The capacity and maximum age the timeline works with (0 keeps one frame, a negative
         # age acts as 0): fixed when it is made, so read once.
         self.settings: tuple[int, int] = _native.settings(self.timeline)
+        self.listeners: list[Callable[[Said], None]] = []
+
+    def add_listener(self, listener: Callable[[Said], None]) -> None:
+        self.listeners.append(listener)
 
     def push(self, frame: SpatialIntentFrame, /) -> int:
         return _native.push(self.timeline, frame)
@@ -103,10 +124,16 @@ class ExplainedTimeline:
     def latest(self) -> SpatialIntentFrame | None:
         return self.timeline.latest()
 
-    def submit_text(self, text: str, timestamp_ns: int) -> ContextualIntentEvent | None:
+    def submit_text(self, text: str, timestamp_ns: int,
+                    words: Sequence[Word] | None = None) -> ContextualIntentEvent | None:
+        """As IntentTimeline.submit_text; `words`, the recogniser's word times, go to the
+        listeners (a Recorder also records them)."""
         event, pairing = _native.submit(self.timeline, text, timestamp_ns)
         self.last_pairing = pairing
-        self.last_explanation = explanation(pairing, timestamp_ns, self.settings[1])
+        said = explanation(pairing, timestamp_ns, self.settings[1])
+        self.last_explanation = said
+        for listener in self.listeners:
+            listener(Said(text, timestamp_ns, None if words is None else tuple(words), event, said))
         return event
 
     def explain(self, text: str | bytes, timestamp_ns: int) -> Explanation:

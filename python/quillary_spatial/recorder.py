@@ -57,6 +57,7 @@ class Recorder(ExplainedTimeline):
                                                     dict(host or {})), "host")
         super().__init__(capacity, max_context_age_ns)
         self.flush_every = max(flush_every, 1)
+        self.last_scene: Scene | None = None  # as record_scene was last given it
         self._output = LogOutput(log)
         self._lines: list[str] = [header]
         try:
@@ -87,7 +88,7 @@ class Recorder(ExplainedTimeline):
         if words is not None:
             words = tuple(checked_word(word, f"words[{i}]") for i, word in enumerate(words))
         line = checked(utterance_line, Utterance(timestamp_ns, recorded, words), "")
-        event = super().submit_text(text, timestamp_ns)
+        event = super().submit_text(text, timestamp_ns, words)
         self._lines.append(line)
         if event is not None:
             self._lines.append(to_jsonl(event))
@@ -104,7 +105,9 @@ class Recorder(ExplainedTimeline):
         for i, o in enumerate(objects):
             if not isinstance(o, SceneObject):
                 raise TypeError(f"objects[{i}]: expected a SceneObject, got {type(o).__name__}")
-        self._lines.append(checked(scene_line, Scene(timestamp_ns, tuple(objects)), ""))
+        scene = Scene(timestamp_ns, tuple(objects))
+        self._lines.append(checked(scene_line, scene, ""))
+        self.last_scene = scene
         self.flush()
 
     def flush(self) -> None:

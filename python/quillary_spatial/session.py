@@ -271,6 +271,7 @@ class SessionReader:
             self.name = str(getattr(source, "name", "<log>"))
             self._file, self._owned = source, False
         self.bytes_read = 0
+        self.line_start = 0  # where the line of the record last yielded begins, in bytes
         try:
             self.total_bytes: int | None = os.fstat(self._file.fileno()).st_size
         except (OSError, ValueError, AttributeError):
@@ -291,6 +292,7 @@ class SessionReader:
         previous: Record | None = None
         while raw := self._file.readline(MAX_LINE_BYTES + 1):
             number += 1
+            self.line_start = self.bytes_read
             self.bytes_read += len(raw)
             complete = raw.endswith(b"\n")
             if not complete and len(raw) > MAX_LINE_BYTES:

@@ -1,5 +1,6 @@
 """README's tools/dev command blocks run as written (with their files in a temporary folder):
-recording, summary, replay and verify, the inspector page, and the put-that-there agent."""
+recording, summary, replay and verify, the inspector page, and the put-that-there agent, live
+and over MCP."""
 
 import json
 import os
@@ -22,6 +23,7 @@ def test_the_readme_session_commands_run_as_written(tmp_path):
         "\n".join(line for line in readme_block("view build/ptt.jsonl").splitlines() if "--html" in line
                   or "--record" in line),
         readme_block("python examples/put_that_there.py\n").strip() + " > build/agent.jsonl",
+        readme_block("examples/mcp_agent.py").strip() + " > build/mcp-agent.jsonl",
     ]).replace("build/", f"{tmp_path}/")
     ran = subprocess.run(["bash", "-euo", "pipefail", "-c", script], cwd=REPO, capture_output=True, text=True,
                          env={k: v for k, v in os.environ.items() if k != "PYTHONPATH"})
@@ -34,3 +36,5 @@ def test_the_readme_session_commands_run_as_written(tmp_path):
     assert "window.quillaryInspector=" in (tmp_path / "ptt.html").read_text()
     calls = [json.loads(line) for line in (tmp_path / "agent.jsonl").read_text().splitlines()]
     assert len(calls) == 3
+    # The agent asking the MCP server makes the same calls.
+    assert [json.loads(line) for line in (tmp_path / "mcp-agent.jsonl").read_text().splitlines()] == calls

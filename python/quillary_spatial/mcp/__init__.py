@@ -1,0 +1,66 @@
+"""A Model Context Protocol server of the user's spatial intent, for agents.
+
+Over a recorded session: `quillary-spatial mcp LOG` speaks MCP on stdin and stdout (how an
+agent runtime starts a local server). Live, in the host's own process:
+`quillary_spatial.mcp.serve(timeline)` serves the host's timeline over Streamable HTTP on
+127.0.0.1 to holders of the token it makes, which the host hands to its agent.
+"""
+
+from __future__ import annotations
+
+import sys
+import threading
+from typing import BinaryIO
+
+from ..explain import ExplainedTimeline
+from .http import McpHttpServer
+from .protocol import MAX_MESSAGE_BYTES, INVALID_REQUEST, Application, Connection, ProtocolError, error_reply
+from .spatial import LATEST_URI, SUMMARY_URI, LiveSession, RecordedSession, application
+
+
+def serve(timeline: ExplainedTimeline, *, port: int = 0, token: str | None = None) -> McpHttpServer:
+    """Serves a live timeline (an ExplainedTimeline or a Recorder) over Streamable HTTP on
+    127.0.0.1, from a thread of its own; `url` and `token` say where and with what to connect,
+    `close()` stops it. Utterances submitted with their words are grounded as they come, and
+    subscribers to the latest grounded utterance are told."""
+    app: Application | None = None
+
+    def grounded() -> None:
+        if app is not None:
+            app.changed(LATEST_URI)
+
+    app = application(LiveSession(timeline, on_grounded=grounded))
+    return McpHttpServer(app, port, token).start()
+
+
+def serve_stdio(app: Application, stdin: BinaryIO, stdout: BinaryIO) -> None:
+    """Speaks MCP over a pair of streams, a message a line, until the input ends."""
+    lock = threading.Lock()
+
+    def send(message: str) -> None:
+        with lock:
+            stdout.write(message.encode() + b"\n")
+            stdout.flush()
+
+    connection = Connection(app, send)
+    try:
+        while line := stdin.readline(MAX_MESSAGE_BYTES + 1):
+            if len(line) > MAX_MESSAGE_BYTES and not line.endswith(b"\n"):
+                while (rest := stdin.readline(MAX_MESSAGE_BYTES)) and not rest.endswith(b"\n"):
+                    pass  # the rest of an oversized message, dropped unread
+                send(error_reply(None, ProtocolError(INVALID_REQUEST, f"message larger than {MAX_MESSAGE_BYTES} bytes")))
+                continue
+            if line.strip():
+                reply = connection.handle(line.strip())
+                if reply is not None:
+                    send(reply)
+    finally:
+        connection.close()
+
+
+def serve_log_stdio(log: str) -> None:
+    """`quillary-spatial mcp LOG`: the recorded session's server on this process's stdin and stdout."""
+    serve_stdio(application(RecordedSession(log)), sys.stdin.buffer, sys.stdout.buffer)
+
+
+__all__ = ["LATEST_URI", "SUMMARY_URI", "McpHttpServer", "RecordedSession", "application", "serve", "serve_stdio"]

@@ -1,0 +1,296 @@
+"""What the MCP server offers an agent: the user's spatial context at a moment, an utterance
+grounded word by word, the recent utterances with their outcomes, and the scene; over a
+recorded session log or a live timeline in the host's own process.
+"""
+
+from __future__ import annotations
+
+import bisect
+import json
+import threading
+from array import array
+from collections import deque
+from collections.abc import Sequence
+from typing import Any, Protocol
+
+from _spatial import ContextualIntentEvent, to_jsonl
+
+from .. import _native
+from ..explain import ExplainedTimeline, Explanation, Said, explanation
+from ..ground import DEICTIC_WORDS, GroundedUtterance, ground
+from ..replay import Replay, Replayed
+from ..session import CheckedFrame, Scene, Word, record_from_line
+from ..version import __version__
+from .protocol import Application, Resource, Tool, ToolError, invalid_params
+
+SUMMARY_URI = "quillary://session/summary"
+LATEST_URI = "quillary://utterances/latest-grounded"
+RECENT_KEPT = 100
+
+
+class Source(Protocol):
+    """Where the answers come from: a recorded log, or the host's live timeline."""
+
+    def context(self, timestamp_ns: int | None) -> tuple[ContextualIntentEvent | None, Explanation | None]: ...
+    def ground(self, text: str, words: Sequence[Word], timestamp_ns: int) -> GroundedUtterance: ...
+    def recent(self) -> list[dict[str, Any]]: ...
+    def scene(self) -> Scene | None: ...
+    def summary(self) -> str: ...
+    def latest_grounded(self) -> GroundedUtterance | None: ...
+
+
+def said_json(text: str, timestamp_ns: int, words: Sequence[Word] | None, event: ContextualIntentEvent | None,
+              explained: Explanation, grounded: GroundedUtterance | None) -> dict[str, Any]:
+    """An utterance as recent_utterances lists it: what was said and when, its recognised
+    words with their times, the outcome, and each deictic word's referent."""
+    target = None if event is None else event.spatial_context.target
+    entry: dict[str, Any] = {"timestamp_ns": timestamp_ns, "text": text, "outcome": str(explained.outcome),
+                             "reason": explained.describe()}
+    if event is not None:
+        entry["referent"] = None if target is None else target.host_id
+        entry["context_age_ns"] = event.spatial_age_ns
+    if words is not None:
+        entry["words"] = [{"text": w.text, "start_ns": w.start_ns, "end_ns": w.end_ns} for w in words]
+    if grounded is not None:
+        entry["references"] = [{"word": r.word, "referent": r.referent, "reason": r.reason}
+                               for r in grounded.references]
+    return entry
+
+
+class RecordedSession:
+    """A session log, read once: every frame's time and place in the file (not the frame), the
+    utterances as replay gives them, and the scene. A frame is read again when asked about."""
+
+    def __init__(self, path: str):
+        self.path = path
+        self.times = array("q")
+        self.offsets = array("q")
+        self.segments: list[int] = [0]  # the first frame of each stretch between clock resets
+        self.utterances: deque[dict[str, Any]] = deque(maxlen=RECENT_KEPT)
+        self.latest: GroundedUtterance | None = None
+        self.replay = Replay(path, on_frame=self.add_frame)
+        self.count = 0
+        for result in self.replay:
+            self.add(result)
+        self.scene_at_end = self.replay.scene
+        assert self.replay.header is not None  # the reader puts it first, or raises
+        self.capacity, self.max_age_ns = self.replay.header.capacity, self.replay.header.max_context_age_ns
+
+    def add_frame(self, frame: CheckedFrame) -> None:
+        if self.times and frame.timestamp_ns < self.times[-1]:
+            self.segments.append(len(self.times))
+        self.times.append(frame.timestamp_ns)
+        self.offsets.append(self.replay.reader.line_start)
+
+    def add(self, result: Replayed) -> None:
+        self.count += 1
+        if result.grounded is not None:
+            self.latest = result.grounded
+        said = result.utterance
+        self.utterances.append(said_json(said.text, said.timestamp_ns, said.words, result.event, result.explanation,
+                                         result.grounded))
+
+    def timeline_at(self, timestamp_ns: int) -> ExplainedTimeline:
+        """A timeline with the log's settings holding what a live one held at that moment: the
+        frames up to the newest at or before it, in the last stretch that began by then."""
+        timeline = ExplainedTimeline(self.capacity, self.max_age_ns)
+        times, starts = self.times, self.segments
+        stretch = max((j for j, start in enumerate(starts) if start < len(times) and times[start] <= timestamp_ns),
+                      default=0)
+        end = starts[stretch + 1] if stretch + 1 < len(starts) else len(times)
+        last = bisect.bisect_right(times, timestamp_ns, starts[stretch], end)
+        first = max(0, last - max(self.capacity, 1))
+        with open(self.path, "rb") as log:
+            for i in range(first, last):
+                log.seek(self.offsets[i])
+                frame = record_from_line(log.readline().rstrip(b"\r\n"))
+                timeline.push(frame)  # type: ignore[arg-type]
+        return timeline
+
+    def context(self, timestamp_ns: int | None) -> tuple[ContextualIntentEvent | None, Explanation | None]:
+        if timestamp_ns is None:
+            if not self.times:
+                return None, None
+            timestamp_ns = self.times[-1]
+        timeline = self.timeline_at(timestamp_ns)
+        event = timeline.submit_text("?", timestamp_ns)
+        return event, timeline.last_explanation
+
+    def ground(self, text: str, words: Sequence[Word], timestamp_ns: int) -> GroundedUtterance:
+        return ground(self.timeline_at(timestamp_ns), text, words, timestamp_ns)
+
+    def recent(self) -> list[dict[str, Any]]:
+        return list(self.utterances)
+
+    def scene(self) -> Scene | None:
+        return self.scene_at_end
+
+    def summary(self) -> str:
+        lines = [f"{self.path}: {len(self.times)} frames, {self.count} utterances (capacity {self.capacity}, "
+                 f"max context age {self.max_age_ns / 1e6:g} ms)"]
+        if self.scene_at_end is not None:
+            lines.append("scene: " + ", ".join(o.id for o in self.scene_at_end.objects))
+        if self.replay.truncated is not None:
+            lines.append(str(self.replay.truncated))
+        return "\n".join(lines) + "\n"
+
+    def latest_grounded(self) -> GroundedUtterance | None:
+        return self.latest
+
+
+class LiveSession:
+    """The host's own timeline, as it runs: what it says is heard through its listener, and
+    the resource of the latest grounded utterance changes as utterances with words come in."""
+
+    def __init__(self, timeline: ExplainedTimeline, on_grounded: Any = None):
+        self.timeline = timeline
+        self.lock = threading.Lock()
+        self.utterances: deque[dict[str, Any]] = deque(maxlen=RECENT_KEPT)
+        self.latest: GroundedUtterance | None = None
+        self.count = 0
+        self.on_grounded = on_grounded
+        timeline.add_listener(self.heard)
+
+    def heard(self, said: Said) -> None:
+        # On the host's thread, as it submits: grounding an utterance costs well under a
+        # millisecond, and only utterances with words are grounded.
+        grounded = None if said.words is None else \
+            ground(self.timeline, said.text, said.words, said.timestamp_ns, DEICTIC_WORDS)
+        with self.lock:
+            self.count += 1
+            self.utterances.append(said_json(said.text, said.timestamp_ns, said.words, said.event, said.explanation,
+                                             grounded))
+            if grounded is not None:
+                self.latest = grounded
+        if grounded is not None and self.on_grounded is not None:
+            self.on_grounded()
+
+    def context(self, timestamp_ns: int | None) -> tuple[ContextualIntentEvent | None, Explanation | None]:
+        if timestamp_ns is None:
+            latest = self.timeline.latest()
+            if latest is None:
+                return None, None
+            timestamp_ns = latest.timestamp_ns
+        event, pairing = _native.submit(self.timeline.timeline, "?", timestamp_ns)
+        return event, explanation(pairing, timestamp_ns, self.timeline.settings[1])
+
+    def ground(self, text: str, words: Sequence[Word], timestamp_ns: int) -> GroundedUtterance:
+        return ground(self.timeline, text, words, timestamp_ns)
+
+    def recent(self) -> list[dict[str, Any]]:
+        with self.lock:
+            return list(self.utterances)
+
+    def scene(self) -> Scene | None:
+        return getattr(self.timeline, "last_scene", None)  # a Recorder keeps what it recorded
+
+    def summary(self) -> str:
+        capacity, age = self.timeline.settings
+        with self.lock:
+            count = self.count
+        return f"live session: {count} utterances so far (capacity {capacity}, max context age {age / 1e6:g} ms)\n"
+
+    def latest_grounded(self) -> GroundedUtterance | None:
+        with self.lock:
+            return self.latest
+
+
+# --- the tools and resources ------------------------------------------------------------------
+
+INT64 = {"type": "integer", "minimum": -(2**63), "maximum": 2**63 - 1}
+
+CONTEXT_SCHEMA = {
+    "type": "object", "additionalProperties": False,
+    "properties": {"timestamp_ns": {**INT64, "description": "The moment, on the frames' clock (nanoseconds); "
+                                                           "leave out for the newest frame."}},
+}
+GROUND_SCHEMA = {
+    "type": "object", "additionalProperties": False, "required": ["text", "timestamp_ns", "words"],
+    "properties": {
+        "text": {"type": "string", "description": "What the user said."},
+        "timestamp_ns": {**INT64, "description": "When the sentence was delivered, on the frames' clock."},
+        "words": {"type": "array", "description": "The recogniser's words with their start and end times.",
+                  "items": {"type": "object", "additionalProperties": False, "required": ["text", "start_ns", "end_ns"],
+                            "properties": {"text": {"type": "string"}, "start_ns": INT64, "end_ns": INT64}}},
+    },
+}
+RECENT_SCHEMA = {
+    "type": "object", "additionalProperties": False,
+    "properties": {"limit": {"type": "integer", "minimum": 1, "maximum": RECENT_KEPT,
+                             "description": f"How many, newest last (default 10, at most {RECENT_KEPT})."}},
+}
+NO_ARGUMENTS = {"type": "object", "additionalProperties": False, "properties": {}}
+
+
+def compact_context(event: ContextualIntentEvent) -> dict[str, Any]:
+    """The frame an utterance at that moment would be paired with, in short: what the user
+    pointed at and how, where the head was, the select input, and how old it was."""
+    frame = json.loads(to_jsonl(event.spatial_context))  # numbers as the wire writes them
+    context: dict[str, Any] = {"timestamp_ns": frame["timestamp_ns"], "age_ns": event.spatial_age_ns,
+                               "head": frame["head"], "pointing": frame.get("pointing"),
+                               "target": frame.get("target"), "select": frame.get("primary_select")}
+    if "gaze" in frame:
+        context["gaze"] = frame["gaze"]
+    return context
+
+
+def checked_words(words: list[dict[str, Any]]) -> list[Word]:
+    for i, w in enumerate(words):
+        if w["end_ns"] < w["start_ns"]:
+            raise invalid_params(f"words[{i}].end_ns", f"the word ends ({w['end_ns']}) before it starts ({w['start_ns']})")
+    return [Word(w["text"], w["start_ns"], w["end_ns"]) for w in words]
+
+
+def application(source: Source) -> Application:
+    def context(arguments: dict[str, Any]) -> dict[str, Any]:
+        event, explained = source.context(arguments.get("timestamp_ns"))
+        if event is None:
+            raise ToolError("no context: " + ("no frame yet" if explained is None else explained.describe()))
+        return compact_context(event)
+
+    def grounded(arguments: dict[str, Any]) -> dict[str, Any]:
+        words = checked_words(arguments["words"])
+        return source.ground(arguments["text"], words, arguments["timestamp_ns"]).to_dict()
+
+    def recent(arguments: dict[str, Any]) -> dict[str, Any]:
+        return {"utterances": source.recent()[-arguments.get("limit", 10):]}
+
+    def scene(arguments: dict[str, Any]) -> dict[str, Any]:
+        found = source.scene()
+        if found is None:
+            raise ToolError("no scene: the host recorded none")
+        return {"timestamp_ns": found.timestamp_ns,
+                "objects": [{"id": o.id, "position": list(o.position), "orientation": list(o.orientation),
+                             "size": list(o.size)} for o in found.objects]}
+
+    def latest() -> str:
+        found = source.latest_grounded()
+        return "null" if found is None else found.to_json()
+
+    tools = [
+        Tool("spatial_context", "Spatial context at a moment",
+             "What the user was pointing at (the target's host_id, where the ray hit), with what, where the head "
+             "was, whether select was pressed, and how old that was: the frame an utterance at `timestamp_ns` is "
+             "paired with, or the newest frame. A tool error when there is none fresh enough.", CONTEXT_SCHEMA, context),
+        Tool("ground_utterance", "Ground an utterance word by word",
+             "Each deictic word (this, that, these, those, it, here, there) paired with the frame at its own start: "
+             "its referent, or why it has none. Returns a quillary.grounded-utterance record.", GROUND_SCHEMA,
+             grounded),
+        Tool("recent_utterances", "Recent utterances",
+             "What was said, newest last: its time, its recognised words with their times (when the host gave "
+             "them), the outcome (an event or why none), the referent and each deictic word's referent.",
+             RECENT_SCHEMA, recent),
+        Tool("scene_objects", "Scene objects",
+             "The objects the host's ray cast can hit, as boxes (id, centre, rotation, size in metres), as the host "
+             "recorded them last. A tool error when it recorded none.", NO_ARGUMENTS, scene),
+    ]
+    resources = [
+        Resource(SUMMARY_URI, "session-summary", "Session summary", "Frames, utterances, settings and scene.",
+                 "text/plain", source.summary),
+        Resource(LATEST_URI, "latest-grounded-utterance", "Latest grounded utterance",
+                 "The last utterance with words, grounded (a quillary.grounded-utterance record), or null.",
+                 "application/json", latest),
+    ]
+    return Application("quillary-spatial", __version__,
+                       "The user's spatial intent in extended reality: ask what they pointed at when they said a "
+                       "word (ground_utterance) or at a moment (spatial_context).", tools, resources)
