@@ -4,11 +4,13 @@
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 #include <utility>
 
 #include "frame_from_members.hpp"
+#include "frame_line.hpp"
 #include "instances.hpp"
 #include "json_writers.hpp"
 #include "timeline.hpp"
@@ -36,6 +38,58 @@ std::string_view history_start_name(HistoryStart start) {
         case HistoryStart::FIRST_FRAME: break;
     }
     return "first_frame";
+}
+
+// A frame as the inspector page keeps it: flags, 31 floats (head position and orientation,
+// hands, pointing ray, gaze ray, target position and normal; zeros where absent), and the
+// target's id. The flag bits and the order are the page's (web/src/data.ts).
+py::tuple frame_arrays(const SpatialIntentFrame& frame) {
+    enum : int { POINTING = 1, SELECT_PRESSED = 2, LEFT_HAND = 4, RIGHT_HAND = 8, GAZE = 16, TARGET = 32,
+                 HEAD_TRACKED = 64, HAS_SELECT = 128 };
+    std::array<float, 31> v{};  // zeros where a part is absent
+    const auto put = [&v](std::size_t at, const Vec3& p) {
+        v[at] = static_cast<float>(p.x);
+        v[at + 1] = static_cast<float>(p.y);
+        v[at + 2] = static_cast<float>(p.z);
+    };
+    int flags = frame.head_tracking == TrackingConfidence::UNAVAILABLE ? 0 : HEAD_TRACKED;
+    put(0, frame.head_pose.position);
+    const auto& q = frame.head_pose.orientation;
+    v[3] = static_cast<float>(q.x);
+    v[4] = static_cast<float>(q.y);
+    v[5] = static_cast<float>(q.z);
+    v[6] = static_cast<float>(q.w);
+    if (frame.left_hand_pose) {
+        flags |= LEFT_HAND;
+        put(7, frame.left_hand_pose->position);
+    }
+    if (frame.right_hand_pose) {
+        flags |= RIGHT_HAND;
+        put(10, frame.right_hand_pose->position);
+    }
+    if (frame.pointing) {
+        flags |= POINTING;
+        put(13, frame.pointing->ray.origin);
+        put(16, frame.pointing->ray.direction);
+    }
+    if (frame.gaze_ray) {
+        flags |= GAZE;
+        put(19, frame.gaze_ray->origin);
+        put(22, frame.gaze_ray->direction);
+    }
+    py::object host_id = py::none();
+    if (frame.target) {
+        flags |= TARGET;
+        put(25, frame.target->position);
+        put(28, frame.target->normal);
+        if (frame.target->host_id) {
+            host_id = py::str(*frame.target->host_id);
+        }
+    }
+    if (frame.primary_select) {
+        flags |= HAS_SELECT | (frame.primary_select->pressed ? SELECT_PRESSED : 0);
+    }
+    return py::make_tuple(flags, py::bytes(reinterpret_cast<const char*>(v.data()), sizeof v), std::move(host_id));
 }
 
 template <class Enum, class Name>
@@ -96,6 +150,15 @@ PYBIND11_MODULE(_native, m) {
     m.def(
         "frame_from_members", [](const py::dict& members) { return native::frame_from_members(members); },
         "A frame from its line's checked object.");
+    m.def("frame_arrays", &frame_arrays, "A frame as the inspector page keeps it: (flags, 31 float32s, target id).");
+    m.def(
+        "frame_from_line",
+        [](std::string_view line) -> py::object {
+            auto frame = native::frame_from_line(line);
+            return frame ? py::cast(std::move(*frame)) : py::none();
+        },
+        "The frame of a line exactly as the library writes it; None for anything else, which the "
+        "full checker then reads.");
     // The JSON reader's object hook: what json.loads would make, refusing a member given twice
     // (readers disagree on which one wins). Native, as it runs for every object of every line.
     m.def(

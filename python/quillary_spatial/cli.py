@@ -31,8 +31,7 @@ class Progress:
     def update(self) -> None:
         if self.shown and time.monotonic() >= self.next_draw:
             self.next_draw = time.monotonic() + 0.1
-            total = self.replay.reader.total_bytes or 1
-            done = self.replay.reader.bytes_read / total
+            done = self.replay.reader.done()
             bar = "#" * int(done * 30)
             self.stream.write(f"\r  [{bar:<30}] {done:4.0%}  {self.replay.frames} frames")
             self.stream.flush()

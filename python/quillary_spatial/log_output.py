@@ -10,6 +10,7 @@ from __future__ import annotations
 
 import errno
 import os
+from compression import zstd
 from typing import IO
 
 
@@ -19,9 +20,14 @@ class LogOutput:
 
     `write(lines)` removes from `lines` each line as soon as it is wholly out, so after a
     failure `lines` holds exactly what is still to be written.
+
+    With `compressed`, the file is one zstd stream and each write ends a block of it, so that
+    everything written decompresses even if nothing more ever is. The lines go into the
+    stream at once; after a failure, the compressed bytes not yet out are what stays pending,
+    and they go out, in order and once, first on the next write.
     """
 
-    def __init__(self, target: str | os.PathLike[str] | IO[str]):
+    def __init__(self, target: str | os.PathLike[str] | IO[str], compressed: bool = False):
         self._stream: IO[str] | None = None
         self._fd = -1
         if isinstance(target, (str, os.PathLike)):
@@ -30,14 +36,39 @@ class LogOutput:
             self._stream = target
         self._whole = 0  # bytes of whole lines in the file
         self._ahead = 0  # bytes of the first pending line already out, where the file cannot be cut back
+        self._compressor = zstd.ZstdCompressor() if compressed and self._fd >= 0 else None
+        self._unwritten = b""  # compressed bytes still to go out
 
     def write(self, lines: list[str]) -> None:
         if self._stream is not None:
             self._write_stream(self._stream, lines)
         elif self._fd < 0:
             raise ValueError("the log is closed")
+        elif self._compressor is not None:
+            if lines:
+                self._unwritten += self._compressor.compress(("\n".join(lines) + "\n").encode()) + \
+                    self._compressor.flush(zstd.ZstdCompressor.FLUSH_BLOCK)
+                lines.clear()
+            self._write_bytes()
         else:
             self._write_file(lines)
+
+    @property
+    def pending(self) -> bool:
+        """Whether compressed bytes are still to go out."""
+        return bool(self._unwritten)
+
+    def _write_bytes(self) -> None:
+        view = memoryview(self._unwritten)
+        done = 0
+        try:
+            while done < len(view):
+                written = os.write(self._fd, view[done:])
+                if written <= 0:
+                    raise OSError(errno.EIO, os.strerror(errno.EIO))
+                done += written
+        finally:
+            self._unwritten = bytes(view[done:])
 
     def _write_file(self, lines: list[str]) -> None:
         data = ("\n".join(lines) + "\n").encode()
@@ -95,5 +126,12 @@ class LogOutput:
 
     def close(self) -> None:
         if self._fd >= 0:
-            fd, self._fd = self._fd, -1
-            os.close(fd)
+            try:
+                if self._compressor is not None:
+                    # The stream's end: a reader can tell a finished log from a cut one.
+                    self._unwritten += self._compressor.flush(zstd.ZstdCompressor.FLUSH_FRAME)
+                    self._compressor = None
+                    self._write_bytes()
+            finally:
+                fd, self._fd = self._fd, -1
+                os.close(fd)

@@ -23,6 +23,7 @@ from ._checks import (
     fail,
     integer,
     members,
+    native_frame,
     parse,
     schema_and_version,
     string,
@@ -58,7 +59,8 @@ def event_from_dict(record: object, path: str = "") -> ContextualIntentEvent:
 
 def read_frame(line: str | bytes) -> SpatialIntentFrame:
     """A frame from its line."""
-    return frame_from_dict(parse(line))
+    frame = native_frame(line)
+    return frame if frame is not None else frame_from_dict(parse(line))
 
 
 def read_event(line: str | bytes) -> ContextualIntentEvent:
@@ -68,6 +70,9 @@ def read_event(line: str | bytes) -> ContextualIntentEvent:
 
 def read_line(line: str | bytes) -> SpatialIntentFrame | ContextualIntentEvent:
     """A frame or an event, whichever the line's schema names."""
+    frame = native_frame(line)
+    if frame is not None:
+        return frame
     record = parse(line)
     if type(record) is dict and record.get("schema") == EVENT_SCHEMA:
         return event_from_dict(record)

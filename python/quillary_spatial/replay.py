@@ -9,7 +9,6 @@ from typing import Any
 
 from _spatial import ContextualIntentEvent, to_jsonl
 
-from . import _native
 from ._checks import ReadError
 from .explain import ExplainedTimeline, Explanation
 from .ground import DEICTIC_WORDS, GroundedUtterance, ground
@@ -108,7 +107,7 @@ class Replay:
                             yield Replayed(**pending)
                             pending = None
                         assert timeline is not None  # the reader puts the header first
-                        timeline.push(_native.frame_from_members(record.members))
+                        timeline.push(record.frame)
                         if self.on_frame is not None:
                             self.on_frame(record)
                         self.frames += 1

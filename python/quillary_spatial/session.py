@@ -12,16 +12,18 @@ from __future__ import annotations
 import json
 import math
 import os
+from compression import zstd
 from collections.abc import Iterator, Mapping, Sequence
 from dataclasses import dataclass, field
-from types import MappingProxyType
 from typing import IO, Any, NamedTuple
 
 from _spatial import ContextualIntentEvent, SpatialIntentFrame
 
+from . import _native
 from ._checks import (
     EVENT_SCHEMA,
     FRAME_SCHEMA,
+    FRAME_PREFIX_BYTES,
     MAX_LINE_BYTES,
     UINT64_MAX,
     ReadError,
@@ -32,6 +34,7 @@ from ._checks import (
     integer,
     is_cut_short,
     members,
+    native_frame,
     number,
     parse,
     schema_and_version,
@@ -89,11 +92,29 @@ class Scene:
     objects: tuple[SceneObject, ...]
 
 
-class CheckedFrame(NamedTuple):
-    """A frame line that was checked but not built (SessionReader with check_frames_only)."""
+class CheckedFrame:
+    """A frame line that was checked but not handed out as a frame (SessionReader with
+    check_frames_only): its time, and the frame or its checked object when asked for."""
 
-    timestamp_ns: int
-    members: Mapping[str, Any] = MappingProxyType({})  # the checked JSON object (null read as None)
+    __slots__ = ("timestamp_ns", "_frame", "_members", "_line")
+
+    def __init__(self, timestamp_ns: int, members: Mapping[str, Any] | None = None, *,
+                 frame: SpatialIntentFrame | None = None, line: str | bytes = b""):
+        self.timestamp_ns = timestamp_ns
+        self._frame, self._members, self._line = frame, members, line
+
+    @property
+    def members(self) -> Mapping[str, Any]:
+        """The checked JSON object of the line (null read as None)."""
+        if self._members is None:
+            self._members = parse(self._line)
+        return self._members
+
+    @property
+    def frame(self) -> SpatialIntentFrame:
+        if self._frame is None:
+            self._frame = _native.frame_from_members(self.members)
+        return self._frame
 
 
 Record = SessionHeader | SpatialIntentFrame | CheckedFrame | Utterance | ContextualIntentEvent | Scene
@@ -224,12 +245,15 @@ def finite(values: Sequence[float], path: str) -> Sequence[float]:
 
 def record_from_line(line: str | bytes, check_frames_only: bool = False) -> Record:
     """The record a log line holds (frames only checked, when asked)."""
+    frame = native_frame(line)
+    if frame is not None:
+        return CheckedFrame(frame.timestamp_ns, frame=frame, line=line) if check_frames_only else frame
     record = parse(line)
     schema = record.get("schema") if type(record) is dict else None
     if schema == FRAME_SCHEMA:
         if check_frames_only:
             checked = checked_frame(record)
-            return CheckedFrame(checked["timestamp_ns"], checked)
+            return CheckedFrame(checked["timestamp_ns"], checked, line=line)
         return frame_from_dict(record)
     if schema == UTTERANCE_SCHEMA:
         return utterance_from_dict(record)
@@ -270,6 +294,11 @@ class SessionReader:
         else:
             self.name = str(getattr(source, "name", "<log>"))
             self._file, self._owned = source, False
+        self.raw = self._file  # the file as stored: compressed, for a compressed log
+        self.compressed = starts_compressed(self._file)
+        if self.compressed:
+            self._file = zstd.ZstdFile(self._file)  # type: ignore[assignment]
+        self.cut = False
         self.bytes_read = 0
         self.line_start = 0  # where the line of the record last yielded begins, in bytes
         try:
@@ -278,8 +307,27 @@ class SessionReader:
             self.total_bytes = None
 
     def close(self) -> None:
+        if self.compressed:
+            self._file.close()  # not the file beneath
         if self._owned:
-            self._file.close()
+            self.raw.close()
+
+    def done(self) -> float:
+        """The share of the file read so far (0 when its size is unknown)."""
+        if not self.total_bytes:
+            return 0.0
+        return (self.raw.tell() if self.compressed else self.bytes_read) / self.total_bytes
+
+    def _readline(self) -> bytes:
+        try:
+            return self._file.readline(MAX_LINE_BYTES + 1)
+        except EOFError:
+            # A compressed log whose last block is cut off (the host died while writing it):
+            # everything in the blocks before it was read.
+            self.cut = True
+            return b""
+        except zstd.ZstdError as error:
+            raise ReadError(f"not a readable zstd stream ({error})", "", self.name, None) from None
 
     def __enter__(self) -> SessionReader:
         return self
@@ -290,10 +338,20 @@ class SessionReader:
     def __iter__(self) -> Iterator[Entry]:
         number = 0
         previous: Record | None = None
-        while raw := self._file.readline(MAX_LINE_BYTES + 1):
+        frame_from_line, prefix, checked_only = _native.frame_from_line, FRAME_PREFIX_BYTES, self._check_frames_only
+        # (A line longer than MAX_LINE_BYTES does not end within the read, so never takes this path.)
+        while raw := self._readline():
             number += 1
             self.line_start = self.bytes_read
             self.bytes_read += len(raw)
+            # Most lines are frames as the library writes them: read natively, whole lines only
+            # (a frame comes in order anywhere after the header).
+            if previous is not None and raw.startswith(prefix) and raw.endswith(b"\n") and \
+                    (frame := frame_from_line(raw)) is not None:
+                line = (raw[:-2] if raw.endswith(b"\r\n") else raw[:-1]).decode()
+                previous = CheckedFrame(frame.timestamp_ns, None, frame=frame, line=line) if checked_only else frame
+                yield Entry(number, line, previous)
+                continue
             complete = raw.endswith(b"\n")
             if not complete and len(raw) > MAX_LINE_BYTES:
                 raise ReadError(f"line is longer than {MAX_LINE_BYTES} bytes", "", self.name, number)
@@ -316,8 +374,19 @@ class SessionReader:
                 raise error.located(self.name, number) from None
             yield Entry(number, line, record)
             previous = record
+        if self.cut:
+            raise TruncatedLog(CUT_SHORT, self.name, number + 1)
         if number == 0:
             raise ReadError("the log is empty: it has no quillary.session header", "", self.name, None)
+
+
+ZSTD_MAGIC = b"\x28\xb5\x2f\xfd"
+
+
+def starts_compressed(file: IO[bytes]) -> bool:
+    """Whether a log is zstd-compressed (a .jsonl.zst), by its first bytes, not its name."""
+    peek = getattr(file, "peek", None)
+    return peek is not None and peek(4)[:4] == ZSTD_MAGIC
 
 
 def check_order(previous: Record | None, record: Record, number: int) -> None:

@@ -279,6 +279,33 @@ def test_close_closes_even_when_the_last_write_fails(tmp_path, monkeypatch):
     assert open_descriptors() == opened - 1
 
 
+@pytest.mark.parametrize("half", [False, True], ids=["fails", "writes half, then fails"])
+def test_every_failed_write_of_a_compressed_log_leaves_it_complete_in_the_end(tmp_path, monkeypatch, half):
+    record(tmp_path / "clean.jsonl.zst")
+    clean = (tmp_path / "clean.jsonl.zst").read_bytes()
+    counter = FailingWrites(tmp_path / "count.jsonl.zst", 0, False)
+    with monkeypatch.context() as m:
+        m.setattr(os, "write", counter)
+        record(tmp_path / "count.jsonl.zst")
+    # Every write but close's, which ends the stream: the log comes out as if none had failed.
+    for fail_at in range(1, counter.calls):
+        log = tmp_path / f"failing-{fail_at}.jsonl.zst"
+        writes = FailingWrites(log, fail_at, half)
+        record_through_failures(log, writes, monkeypatch, cut_back=False)
+        assert writes.failed
+        assert log.read_bytes() == clean, f"write {fail_at} failed"
+    # Close's write failing: every record is there, and the log says it was not finished.
+    log = tmp_path / "unfinished.jsonl.zst"
+    with pytest.raises(OSError):
+        record_through_failures(log, FailingWrites(log, counter.calls, half), monkeypatch, cut_back=False)
+    monkeypatch.undo()
+    read = []
+    with pytest.raises(qs.TruncatedLog):
+        for entry in qs.read_session(log):
+            read.append(entry.line)
+    assert read == [e.line for e in qs.read_session(tmp_path / "clean.jsonl.zst")]
+
+
 def test_the_log_is_flushed_as_often_as_the_policy_says(tmp_path):
     # A host that dies loses at most the frames since the last flush: a second at 90 Hz.
     log = tmp_path / "s.jsonl"
@@ -543,3 +570,47 @@ def test_verify_names_the_event_line_and_shows_the_difference_aligned(tmp_path, 
                                  or line.strip() == "^"]
     column = caret.index("^")
     assert (recorded[column], replayed[column]) == ("b", "p")  # lamb / lamp, one under the other
+
+
+# --- compressed logs: the same records, and a cut one reads up to its last whole block ----------
+
+def test_a_compressed_log_reads_as_the_plain_one_and_a_cut_one_up_to_where_it_was_cut(tmp_path):
+    plain, packed = tmp_path / "s.jsonl", tmp_path / "s.jsonl.zst"
+    record(plain)
+    record(packed)
+    lines = plain.read_text().splitlines()
+    assert [e.line for e in qs.read_session(packed)] == lines
+    assert packed.stat().st_size < plain.stat().st_size / 3
+    assert cli.main(["replay", "--verify", str(packed)]) == 0
+    content = packed.read_bytes()
+    for cut in range(0, len(content), max(1, len(content) // 97)):
+        log = tmp_path / f"cut-{cut}.jsonl.zst"
+        log.write_bytes(content[:cut])
+        read = []
+        with pytest.raises(qs.ReadError) as ended:
+            for entry in qs.read_session(log):
+                read.append(entry.line)
+        assert read == lines[:len(read)], cut  # a prefix, nothing changed or made up
+        assert isinstance(ended.value, qs.TruncatedLog) or (cut < 32 and not read), (cut, ended.value)
+
+
+@pytest.fixture(scope="module")
+def real_packed_log(tmp_path_factory):
+    log = tmp_path_factory.mktemp("log") / "session.jsonl.zst"
+    record(log)
+    return log.read_bytes()
+
+
+@settings(max_examples=40, deadline=None, suppress_health_check=[HealthCheck.function_scoped_fixture])
+@given(st.lists(st.tuples(st.floats(0, 1), st.integers(1, 255)), min_size=1, max_size=3))
+def test_damaged_compressed_logs_get_an_exit_status_and_no_traceback(tmp_path, real_packed_log, capsys, flips):
+    log = tmp_path / "damaged.jsonl.zst"
+    content = bytearray(real_packed_log)
+    for where, mask in flips:
+        content[int(where * (len(content) - 1))] ^= mask
+    log.write_bytes(bytes(content))
+    for args in (["summary"], ["replay", "--verify"], ["view", "--html", str(tmp_path / "page.html")]):
+        status = cli.main([*args, str(log)])
+        out, err = capsys.readouterr()
+        assert status in (0, 1, 2), (args, err)
+        assert "Traceback" not in err and len(err.strip().splitlines()) <= 3, (args, err)

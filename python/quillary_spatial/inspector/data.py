@@ -9,25 +9,22 @@ everything read before the fault, and the fault with its line number.
 from __future__ import annotations
 
 import base64
-import math
 import sys
 import zlib
 from array import array
 from collections.abc import Mapping
 from typing import Any
 
+from .. import _native
 from .._checks import ReadError, printable
 from ..replay import Replay, Replayed
 from ..session import CheckedFrame, Scene, Source
 
 FORMAT = 1
-# Per frame, in this order: head position and orientation, left and right hand positions,
-# pointing origin and direction, gaze origin and direction, target position and normal.
-FLOATS_PER_FRAME = 31
-POINTING, SELECT_PRESSED, LEFT_HAND, RIGHT_HAND, GAZE, TARGET, HEAD_TRACKED, HAS_SELECT = (1 << i for i in range(8))
+# Per frame: flags and 31 floats (head position and orientation, left and right hand
+# positions, pointing origin and direction, gaze origin and direction, target position and
+# normal), packed natively (_native.frame_arrays) as web/src/data.ts reads them.
 NO_TARGET_ID = -1
-ABSENT = [0.0, 0.0, 0.0]
-ABSENT_RAY = ABSENT + ABSENT
 
 
 class FrameArrays:
@@ -45,46 +42,15 @@ class FrameArrays:
         return len(self.flags)
 
     def add(self, frame: CheckedFrame) -> None:
-        d = frame.members
         if self.origin_ns is None:
             self.origin_ns = frame.timestamp_ns
         self.times.append(frame.timestamp_ns - self.origin_ns)
-        head = d["head"]
-        flags = 0 if d["head_tracking"] == "unavailable" else HEAD_TRACKED
-        left = d.get("left_hand")
-        right = d.get("right_hand")
-        pointing = d.get("pointing")
-        gaze = d.get("gaze")
-        target = d.get("target")
-        select = d.get("primary_select")
-        if left is not None:
-            flags |= LEFT_HAND
-        if right is not None:
-            flags |= RIGHT_HAND
-        if pointing is not None:
-            flags |= POINTING
-        if gaze is not None:
-            flags |= GAZE
-        target_id = NO_TARGET_ID
-        if target is not None:
-            flags |= TARGET
-            host_id = target.get("host_id")
-            if host_id is not None:
-                target_id = self.target_ids.setdefault(host_id, len(self.target_ids))
-        if select is not None:
-            flags |= HAS_SELECT | (SELECT_PRESSED if select["pressed"] else 0)
-        # List concatenation: the members are already lists, and this runs for every frame.
-        values = head["position"] + head["orientation"]
-        values += ABSENT if left is None else left["position"]
-        values += ABSENT if right is None else right["position"]
-        values += ABSENT_RAY if pointing is None else pointing["origin"] + pointing["direction"]
-        values += ABSENT_RAY if gaze is None else gaze["origin"] + gaze["direction"]
-        values += ABSENT_RAY if target is None else target["position"] + target["normal"]
-        if None in values:  # a non-finite number is written null
-            values = [math.nan if v is None else v for v in values]
-        self.values.extend(values)
+        # Packed natively from the frame the reader built: no Python object per member.
+        flags, values, host_id = _native.frame_arrays(frame.frame)
+        self.values.frombytes(values)
         self.flags.append(flags)
-        self.targets.append(target_id)
+        self.targets.append(NO_TARGET_ID if host_id is None else
+                            self.target_ids.setdefault(host_id, len(self.target_ids)))
 
     def to_json(self) -> dict[str, Any]:
         return {"count": len(self), "originNs": str(self.origin_ns or 0),

@@ -6,12 +6,15 @@ recorded session log or a live timeline in the host's own process.
 from __future__ import annotations
 
 import bisect
+import contextlib
 import json
+import tempfile
 import threading
 from array import array
 from collections import deque
 from collections.abc import Sequence
-from typing import Any, Protocol
+from compression import zstd
+from typing import IO, Any, Protocol
 
 from _spatial import ContextualIntentEvent, to_jsonl
 
@@ -19,7 +22,7 @@ from .. import _native
 from ..explain import ExplainedTimeline, Explanation, Said, explanation
 from ..ground import DEICTIC_WORDS, GroundedUtterance, ground
 from ..replay import Replay, Replayed
-from ..session import CheckedFrame, Scene, Word, record_from_line
+from ..session import CheckedFrame, Scene, Word, record_from_line, starts_compressed
 from ..version import __version__
 from .protocol import Application, Resource, Tool, ToolError, invalid_params
 
@@ -72,6 +75,16 @@ class RecordedSession:
         self.count = 0
         for result in self.replay:
             self.add(result)
+        # Frames are read again by their place in the file: a compressed log's place is in
+        # its text, kept in a temporary file (a seek in a zstd stream reads it from its start).
+        self.lines: IO[bytes] = open(path, "rb")
+        if starts_compressed(self.lines):
+            with self.lines, zstd.ZstdFile(self.lines) as text:
+                self.lines = tempfile.TemporaryFile()
+                with contextlib.suppress(EOFError):  # cut short: the lines replay read are all here
+                    while line := text.readline():
+                        self.lines.write(line)
+        self.lines_lock = threading.Lock()
         self.scene_at_end = self.replay.scene
         assert self.replay.header is not None  # the reader puts it first, or raises
         self.capacity, self.max_age_ns = self.replay.header.capacity, self.replay.header.max_context_age_ns
@@ -100,10 +113,10 @@ class RecordedSession:
         end = starts[stretch + 1] if stretch + 1 < len(starts) else len(times)
         last = bisect.bisect_right(times, timestamp_ns, starts[stretch], end)
         first = max(0, last - max(self.capacity, 1))
-        with open(self.path, "rb") as log:
+        with self.lines_lock:  # one reader at a time: the HTTP server answers from many threads
             for i in range(first, last):
-                log.seek(self.offsets[i])
-                frame = record_from_line(log.readline().rstrip(b"\r\n"))
+                self.lines.seek(self.offsets[i])
+                frame = record_from_line(self.lines.readline().rstrip(b"\r\n"))
                 timeline.push(frame)  # type: ignore[arg-type]
         return timeline
 
