@@ -109,3 +109,21 @@ def test_the_conformance_suite_passes_what_applies(recording, tmp_path):
     finally:
         server.terminate()
         server.wait(10)
+
+
+def test_the_sdk_client_on_the_demo_recording_gets_every_outcome_as_replay_explains_it(tmp_path):
+    import demo
+
+    log = tmp_path / "demo.jsonl"
+    with open(os.devnull, "w") as out:
+        demo.run(out, None, seed=7, record=str(log))
+    ran = node("client.mjs", "stdio", sys.executable, log)
+    assert ran.returncode == 0, ran.stderr
+    out = json.loads(ran.stdout)
+    replayed = list(spatial.replay(log))
+    assert [(u["text"], u["outcome"], u["reason"]) for u in out["utterances"]] == \
+        [(r.utterance.text, str(r.explanation.outcome), r.explanation.describe()) for r in replayed]
+    assert out["grounded"] == [] and out["latest"] is None  # the demo gives no word times
+    # Its last utterance came too late for any frame: the context then is a tool error saying so.
+    assert out["context"]["isError"] and "too old" in out["context"]["content"][0]["text"]
+    assert [o["id"] for o in out["scene"]["structuredContent"]["objects"]] == [o.id for o in SCENE_OBJECTS]
