@@ -5,10 +5,12 @@
 #include <pybind11/stl.h>
 
 #include <array>
+#include <cerrno>
 #include <cstdint>
 #include <string_view>
 #include <utility>
 
+#include "compressed_log.hpp"
 #include "frame_from_members.hpp"
 #include "frame_line.hpp"
 #include "instances.hpp"
@@ -92,6 +94,12 @@ py::tuple frame_arrays(const SpatialIntentFrame& frame) {
     return py::make_tuple(flags, py::bytes(reinterpret_cast<const char*>(v.data()), sizeof v), std::move(host_id));
 }
 
+void raise_os_error(int error) {
+    errno = error;
+    PyErr_SetFromErrno(PyExc_OSError);
+    throw py::error_already_set();
+}
+
 template <class Enum, class Name>
 py::dict names(Name name_of, int count) {
     py::dict table;
@@ -150,6 +158,30 @@ PYBIND11_MODULE(_native, m) {
     m.def(
         "frame_from_members", [](const py::dict& members) { return native::frame_from_members(members); },
         "A frame from its line's checked object.");
+    py::class_<native::CompressedLog>(m, "CompressedLog",
+                                      "A compressed log written off the caller's thread (see compressed_log.hpp).")
+        .def(py::init<int>(), py::arg("fd"))
+        .def("write",
+             [](native::CompressedLog& log, std::string_view batch) {
+                 if (const int error = log.write(std::string(batch))) {
+                     raise_os_error(error);
+                 }
+             })
+        .def("fail_write", &native::CompressedLog::fail_write, "For the fault-injection tests.")
+        .def_property_readonly("writes", &native::CompressedLog::writes)
+        .def_property_readonly("injected", &native::CompressedLog::injected)
+        .def("wait_idle", &native::CompressedLog::wait_idle, py::call_guard<py::gil_scoped_release>(),
+             "For the fault-injection tests.")
+        .def("close", [](native::CompressedLog& log) {
+            int error = 0;
+            {
+                py::gil_scoped_release unlocked;  // the thread may still be writing
+                error = log.close();
+            }
+            if (error) {
+                raise_os_error(error);
+            }
+        });
     m.def("frame_arrays", &frame_arrays, "A frame as the inspector page keeps it: (flags, 31 float32s, target id).");
     m.def(
         "frame_from_line",

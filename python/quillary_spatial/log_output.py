@@ -10,8 +10,9 @@ from __future__ import annotations
 
 import errno
 import os
-from compression import zstd
 from typing import IO
+
+from . import _native
 
 
 class LogOutput:
@@ -21,10 +22,12 @@ class LogOutput:
     `write(lines)` removes from `lines` each line as soon as it is wholly out, so after a
     failure `lines` holds exactly what is still to be written.
 
-    With `compressed`, the file is one zstd stream and each write ends a block of it, so that
-    everything written decompresses even if nothing more ever is. The lines go into the
-    stream at once; after a failure, the compressed bytes not yet out are what stays pending,
-    and they go out, in order and once, first on the next write.
+    With `compressed`, the file is one zstd stream (level 1: on frame lines, a block a flush,
+    it compresses better than the default, to about a tenth, at half its cost), compressed
+    and written by a native thread of its own so that the caller's tick only hands each batch
+    over (module/native/compressed_log.hpp). `write` takes the lines and clears them; a failed
+    write keeps its bytes for the next, and is raised by the next `write` or `close` while
+    they still wait. `close` waits for everything and ends the stream.
     """
 
     def __init__(self, target: str | os.PathLike[str] | IO[str], compressed: bool = False):
@@ -36,41 +39,19 @@ class LogOutput:
             self._stream = target
         self._whole = 0  # bytes of whole lines in the file
         self._ahead = 0  # bytes of the first pending line already out, where the file cannot be cut back
-        # Level 1: on frame lines flushed a block at a time it compresses better than the
-        # default (a tenth of the text) and at half its cost.
-        self._compressor = zstd.ZstdCompressor(level=1) if compressed and self._fd >= 0 else None
-        self._unwritten = b""  # compressed bytes still to go out
+        self._compressed = _native.CompressedLog(self._fd) if compressed and self._fd >= 0 else None
 
     def write(self, lines: list[str]) -> None:
         if self._stream is not None:
             self._write_stream(self._stream, lines)
         elif self._fd < 0:
             raise ValueError("the log is closed")
-        elif self._compressor is not None:
-            if lines:
-                self._unwritten += self._compressor.compress(("\n".join(lines) + "\n").encode()) + \
-                    self._compressor.flush(zstd.ZstdCompressor.FLUSH_BLOCK)
-                lines.clear()
-            self._write_bytes()
+        elif self._compressed is not None:
+            data = ("\n".join(lines) + "\n").encode()
+            lines.clear()
+            self._compressed.write(data)
         else:
             self._write_file(lines)
-
-    @property
-    def pending(self) -> bool:
-        """Whether compressed bytes are still to go out."""
-        return bool(self._unwritten)
-
-    def _write_bytes(self) -> None:
-        view = memoryview(self._unwritten)
-        done = 0
-        try:
-            while done < len(view):
-                written = os.write(self._fd, view[done:])
-                if written <= 0:
-                    raise OSError(errno.EIO, os.strerror(errno.EIO))
-                done += written
-        finally:
-            self._unwritten = bytes(view[done:])
 
     def _write_file(self, lines: list[str]) -> None:
         data = ("\n".join(lines) + "\n").encode()
@@ -129,11 +110,11 @@ class LogOutput:
     def close(self) -> None:
         if self._fd >= 0:
             try:
-                if self._compressor is not None:
-                    # The stream's end: a reader can tell a finished log from a cut one.
-                    self._unwritten += self._compressor.flush(zstd.ZstdCompressor.FLUSH_FRAME)
-                    self._compressor = None
-                    self._write_bytes()
+                if self._compressed is not None:
+                    # Everything handed over, then the stream's end: a reader can tell a
+                    # finished log from a cut one.
+                    compressed, self._compressed = self._compressed, None
+                    compressed.close()
             finally:
                 fd, self._fd = self._fd, -1
                 os.close(fd)

@@ -47,9 +47,11 @@ class Recorder(ExplainedTimeline):
     works. `close()` always closes the file.
 
     A path ending in `.zst` is written as one zstd stream (`.jsonl.zst`, about a tenth of the
-    size), each flush ending a block of it, so that a host that dies leaves a log that reads
-    up to its last flush. After a failed write of one, the log may end inside a block (a
-    reader reports it cut short); the rest goes out with the next flush that works.
+    size), each flush ending a block of it. It is compressed and written by a thread of the
+    log's own, so the tick pays no more than for a plain log; a host that dies loses at most
+    what it flushed in the last moments. A failed write of a compressed log is raised by the
+    next flush or by close() while its bytes still wait (they go out first with the next write
+    that works); close() waits for everything to be written.
     """
 
     def __init__(self, log: str | os.PathLike[str] | IO[str], *, capacity: int = 240,
@@ -118,7 +120,7 @@ class Recorder(ExplainedTimeline):
 
     def flush(self) -> None:
         """Writes the pending records; on failure they stay pending (see the class)."""
-        if self._lines or self._output.pending:
+        if self._lines:
             self._output.write(self._lines)
 
     def close(self) -> None:

@@ -7,7 +7,7 @@ from collections.abc import Callable, Iterable, Iterator
 from dataclasses import dataclass
 from typing import Any
 
-from _spatial import ContextualIntentEvent, to_jsonl
+from _spatial import ContextualIntentEvent, SpatialIntentFrame, to_jsonl
 
 from ._checks import ReadError
 from .explain import ExplainedTimeline, Explanation
@@ -26,6 +26,7 @@ class Replayed:
     grounded: GroundedUtterance | None  # its deictic words grounded, when the log has its words
     recorded_event_line: str | None  # the event line the log holds for it, if any
     frame_index: int | None = None  # which of the log's frames (0 the first) the event was paired with
+    frames_before: int = 0  # how many of the log's frames came before it
     # The beginning of its event line, when the log ends inside that line (the host died writing it).
     recorded_event_prefix: str | None = None
 
@@ -96,9 +97,20 @@ class Replay:
         self.first_frame_ns: int | None = None
         self.truncated: TruncatedLog | None = None
 
+    def take(self, frame: SpatialIntentFrame) -> None:
+        """A frame line the reader read natively, pushed as it is."""
+        assert self.timeline is not None  # the reader reads frames natively only after the header
+        self.timeline.push(frame)
+        if self.on_frame is not None:
+            self.on_frame(CheckedFrame(frame.timestamp_ns, frame=frame))
+        self.frames += 1
+        if self.first_frame_ns is None:
+            self.first_frame_ns = frame.timestamp_ns
+
     def __iter__(self) -> Iterator[Replayed]:
         pending: dict[str, Any] | None = None  # the last utterance, until its event line (if any) is read
         timeline: ExplainedTimeline | None = None
+        self.reader.frames_to = self.take
         try:
             with self.reader as reader:
                 for number, line, record in reader:
@@ -124,7 +136,8 @@ class Replay:
                             ground(timeline, record.text, record.words, record.timestamp_ns, self.deictics)
                         pending = {"line_number": number, "utterance": record, "event": event,
                                    "explanation": explanation, "grounded": grounded, "recorded_event_line": None,
-                                   "frame_index": None if event is None else pairing.frame}
+                                   "frame_index": None if event is None else pairing.frame,
+                                   "frames_before": self.frames}
                     elif isinstance(record, SessionHeader):
                         timeline = self.timeline = self.start(record)
                     elif isinstance(record, Scene):

@@ -13,7 +13,7 @@ import json
 import math
 import os
 from compression import zstd
-from collections.abc import Iterator, Mapping, Sequence
+from collections.abc import Callable, Iterator, Mapping, Sequence
 from dataclasses import dataclass, field
 from typing import IO, Any, NamedTuple
 
@@ -299,6 +299,9 @@ class SessionReader:
         if self.compressed:
             self._file = zstd.ZstdFile(self._file)  # type: ignore[assignment]
         self.cut = False
+        # Where frame lines the native reader read go instead of being yielded, when set (how
+        # replay takes a frame without an Entry or CheckedFrame made for it).
+        self.frames_to: Callable[[SpatialIntentFrame], None] | None = None
         self.bytes_read = 0
         self.line_start = 0  # where the line of the record last yielded begins, in bytes
         try:
@@ -348,6 +351,10 @@ class SessionReader:
             # (a frame comes in order anywhere after the header).
             if previous is not None and raw.startswith(prefix) and raw.endswith(b"\n") and \
                     (frame := frame_from_line(raw)) is not None:
+                if self.frames_to is not None:
+                    self.frames_to(frame)  # taken as it is: no entry made
+                    previous = frame
+                    continue
                 line = (raw[:-2] if raw.endswith(b"\r\n") else raw[:-1]).decode()
                 previous = CheckedFrame(frame.timestamp_ns, None, frame=frame, line=line) if checked_only else frame
                 yield Entry(number, line, previous)

@@ -279,31 +279,43 @@ def test_close_closes_even_when_the_last_write_fails(tmp_path, monkeypatch):
     assert open_descriptors() == opened - 1
 
 
+def record_compressed_through_failure(log, fail_at=0, half=False, at_close=False):
+    """The scripted session into a compressed log whose native writer fails its fail_at-th
+    write (0: none), or close's write, going on after a call that raised as a host would;
+    how many writes it made before close."""
+    recorder = qs.Recorder(log, max_context_age_ns=50 * MS, flush_every=4)
+    writer = recorder._output._compressed
+    writer.fail_write(fail_at, half)
+    for call in scripted_session(recorder):
+        with contextlib.suppress(OSError):
+            call()
+    writer.wait_idle()
+    writes = writer.writes
+    assert writer.injected == (0 < fail_at <= writes)  # the failure asked for happened, once
+    if at_close:
+        writer.fail_write(1, half)
+    recorder.close()
+    return writes
+
+
 @pytest.mark.parametrize("half", [False, True], ids=["fails", "writes half, then fails"])
-def test_every_failed_write_of_a_compressed_log_leaves_it_complete_in_the_end(tmp_path, monkeypatch, half):
-    record(tmp_path / "clean.jsonl.zst")
-    clean = (tmp_path / "clean.jsonl.zst").read_bytes()
-    counter = FailingWrites(tmp_path / "count.jsonl.zst", 0, False)
-    with monkeypatch.context() as m:
-        m.setattr(os, "write", counter)
-        record(tmp_path / "count.jsonl.zst")
+def test_every_failed_write_of_a_compressed_log_leaves_it_complete_in_the_end(tmp_path, half):
+    clean = tmp_path / "clean.jsonl.zst"
+    writes = record_compressed_through_failure(clean)
     # Every write but close's, which ends the stream: the log comes out as if none had failed.
-    for fail_at in range(1, counter.calls):
+    for fail_at in range(1, writes + 1):
         log = tmp_path / f"failing-{fail_at}.jsonl.zst"
-        writes = FailingWrites(log, fail_at, half)
-        record_through_failures(log, writes, monkeypatch, cut_back=False)
-        assert writes.failed
-        assert log.read_bytes() == clean, f"write {fail_at} failed"
-    # Close's write failing: every record is there, and the log says it was not finished.
+        record_compressed_through_failure(log, fail_at, half)
+        assert log.read_bytes() == clean.read_bytes(), f"write {fail_at} failed"
+    # Close's write failing: close says so; every record is there, and the log says it was not finished.
     log = tmp_path / "unfinished.jsonl.zst"
     with pytest.raises(OSError):
-        record_through_failures(log, FailingWrites(log, counter.calls, half), monkeypatch, cut_back=False)
-    monkeypatch.undo()
+        record_compressed_through_failure(log, half=half, at_close=True)
     read = []
     with pytest.raises(qs.TruncatedLog):
         for entry in qs.read_session(log):
             read.append(entry.line)
-    assert read == [e.line for e in qs.read_session(tmp_path / "clean.jsonl.zst")]
+    assert read == [e.line for e in qs.read_session(clean)]
 
 
 def test_the_log_is_flushed_as_often_as_the_policy_says(tmp_path):

@@ -138,7 +138,7 @@ def session_data(source: Source, name: str) -> dict[str, Any]:
     error: dict[str, Any] | None = None
     try:
         for result in replay:
-            utterances.append((result, replay.frames))
+            utterances.append((result, result.frames_before))
     except ReadError as fault:
         error = {"message": printable(fault.message), "line": fault.line, "text": str(fault)}
     header = replay.header
