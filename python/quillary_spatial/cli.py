@@ -142,9 +142,9 @@ def run_view(args: argparse.Namespace) -> int:
     if os.path.isfile(args.log) and (size := os.path.getsize(args.log)) > 64 * 2**20:
         print(f"reading {printable(args.log)} ({size / 2**20:,.0f} MiB; an hour at 90 Hz takes seconds)", file=sys.stderr)
     if args.html is not None:
-        data = inspector.session_data(args.log, os.path.basename(args.log))
+        data = inspector.session_data(args.log, os.path.basename(args.log), lazily=True)
         with open(args.html, "w", encoding="utf-8") as out:
-            out.write(inspector.render(data))
+            inspector.write_page(out, data)
         print(f"wrote {printable(args.html)}", file=sys.stderr)
         if args.open:
             webbrowser.open(pathlib.Path(args.html).resolve().as_uri())

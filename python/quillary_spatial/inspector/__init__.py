@@ -10,7 +10,7 @@ import os
 
 from ..session import Source
 from .data import session_data
-from .page import render
+from .page import render, write_page
 from .server import InspectorServer, PageCache
 
 
@@ -21,7 +21,7 @@ def page(log: Source) -> str:
     with its line number, over everything read before it. An unreadable file raises OSError.
     """
     name = os.path.basename(os.fspath(log)) if isinstance(log, (str, os.PathLike)) else str(getattr(log, "name", "log"))
-    return render(session_data(log, name))
+    return render(session_data(log, name, lazily=True))
 
 
 def serve(log: str | os.PathLike[str], port: int = 0) -> InspectorServer:
@@ -30,4 +30,4 @@ def serve(log: str | os.PathLike[str], port: int = 0) -> InspectorServer:
     return InspectorServer(PageCache(path, lambda: page(path)), port)
 
 
-__all__ = ["InspectorServer", "page", "render", "serve", "session_data"]
+__all__ = ["InspectorServer", "page", "render", "serve", "session_data", "write_page"]

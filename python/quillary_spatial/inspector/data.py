@@ -12,7 +12,7 @@ import base64
 import sys
 import zlib
 from array import array
-from collections.abc import Mapping
+from collections.abc import Iterator, Mapping
 from typing import Any
 
 from .. import _native
@@ -52,18 +52,34 @@ class FrameArrays:
         self.targets.append(NO_TARGET_ID if host_id is None else
                             self.target_ids.setdefault(host_id, len(self.target_ids)))
 
-    def to_json(self) -> dict[str, Any]:
+    def to_json(self, lazily: bool = False) -> dict[str, Any]:
+        pack: Any = PackedArray if lazily else packed
         return {"count": len(self), "originNs": str(self.origin_ns or 0),
-                "times": packed(self.times), "values": packed(self.values), "flags": packed(self.flags),
-                "targets": packed(self.targets), "targetIds": list(self.target_ids)}
+                "times": pack(self.times), "values": pack(self.values), "flags": pack(self.flags),
+                "targets": pack(self.targets), "targetIds": list(self.target_ids)}
 
 
 def packed(values: array[Any]) -> str:
     """Base64 of the array's bytes, little-endian as typed arrays are read on every browser."""
-    if sys.byteorder != "little":
-        values = array(values.typecode, values)
-        values.byteswap()
-    return base64.b64encode(values.tobytes()).decode("ascii")
+    return "".join(PackedArray(values).pieces())
+
+
+class PackedArray:
+    """An array's base64 (see packed), made a piece at a time as a page is written: an hour's
+    page would otherwise hold its frames three times over (bytes, base64, the page)."""
+
+    PIECE = 3 << 20  # bytes; a multiple of 3, so that the pieces' base64 joins up
+
+    def __init__(self, values: array[Any]):
+        if sys.byteorder != "little":
+            values = array(values.typecode, values)
+            values.byteswap()
+        self.values = values
+
+    def pieces(self) -> Iterator[str]:
+        data = memoryview(self.values).cast("B")
+        for at in range(0, len(data), self.PIECE):
+            yield base64.b64encode(data[at:at + self.PIECE]).decode("ascii")
 
 
 # Event lines are most of a long session's page (a whole frame each) and are read one at a
@@ -129,8 +145,9 @@ def scene_json(scene: Scene, frames_before: int, origin_ns: int) -> dict[str, An
                         for o in scene.objects]}
 
 
-def session_data(source: Source, name: str) -> dict[str, Any]:
-    """Everything the page needs, as one JSON-ready object."""
+def session_data(source: Source, name: str, lazily: bool = False) -> dict[str, Any]:
+    """Everything the page needs, as one JSON-ready object; `lazily`, with the frames' arrays
+    as PackedArray, which page.write_page writes a piece at a time."""
     frames = FrameArrays()
     scenes: list[tuple[Scene, int]] = []
     replay = Replay(source, on_frame=frames.add, on_scene=lambda scene: scenes.append((scene, len(frames))))
@@ -151,7 +168,7 @@ def session_data(source: Source, name: str) -> dict[str, Any]:
                                                           header.library_version, header.host),
         "error": error,
         "truncated": None if replay.truncated is None else str(replay.truncated),
-        "frames": frames.to_json(),
+        "frames": frames.to_json(lazily),
         "utterances": [utterance_json(result, before, origin, lines) for result, before in utterances],
         "eventLines": lines.to_json(),
         "scenes": [scene_json(scene, before, origin) for scene, before in scenes],
