@@ -15,6 +15,7 @@ import sys
 import tempfile
 import time
 from pathlib import Path
+from typing import Any
 
 import headless_chromium
 
@@ -93,6 +94,15 @@ const [query, done] = arguments;
 Measure = tuple[str, float, str]  # what, value, its format with its unit
 
 
+def open_page(driver: Any, html: Path) -> float:
+    """Seconds until the page says it is ready."""
+    start = time.perf_counter()
+    driver.get(html.as_uri())
+    headless_chromium.wait_until_ready(driver, timeout_s=300)
+    driver.set_script_timeout(120)
+    return time.perf_counter() - start
+
+
 def measure(log: Path, quick: bool) -> list[Measure]:
     with tempfile.TemporaryDirectory() as scratch:
         html = Path(scratch) / "page.html"
@@ -108,11 +118,7 @@ def measure(log: Path, quick: bool) -> list[Measure]:
             return made
         driver = headless_chromium.start(str(Path(scratch) / "profile"))
         try:
-            start = time.perf_counter()
-            driver.get(html.as_uri())
-            headless_chromium.wait_until_ready(driver, timeout_s=300)
-            opened = time.perf_counter() - start
-            driver.set_script_timeout(120)
+            opened = open_page(driver, html)
             work_ms, frame_ms = driver.execute_async_script(SCRUB, 20 if quick else 300)
         finally:
             driver.quit()
@@ -152,11 +158,7 @@ def many_utterances(quick: bool) -> list[Measure]:
         size_mib = html.stat().st_size / 2**20
         driver = headless_chromium.start(str(Path(scratch) / "profile"))
         try:
-            start = time.perf_counter()
-            driver.get(html.as_uri())
-            headless_chromium.wait_until_ready(driver, timeout_s=300)
-            opened = time.perf_counter() - start
-            driver.set_script_timeout(120)
+            opened = open_page(driver, html)
             driver.execute_script("window.quillaryInspector.pick(arguments[0])", count // 2)
             steps = sorted(driver.execute_async_script(STEP, 20 if quick else 200))
             search_ms, found = driver.execute_async_script(SEARCH, "utterance 4321:")

@@ -91,3 +91,17 @@ class LoopbackServer(ThreadingHTTPServer):
         comes from a page, a page of this server."""
         origin = handler.headers.get("Origin")
         return handler.headers.get("Host") in self.hosts and (origin is None or origin in self.origins)
+
+
+class LoopbackHandler(BaseHTTPRequestHandler):
+    """What every answer of these servers says, errors too: never sniffed into another type,
+    never framed (a policy obeyed only as a header), never cached."""
+
+    def end_headers(self) -> None:
+        self.send_header("X-Content-Type-Options", "nosniff")
+        self.send_header("Content-Security-Policy", "frame-ancestors 'none'")
+        self.send_header("Cache-Control", "no-store")
+        super().end_headers()
+
+    def log_message(self, format: str, *args: object) -> None:
+        pass  # the terminal shows the URL; a line per request is noise

@@ -10,9 +10,8 @@ import os
 import threading
 from collections.abc import Callable
 from http import HTTPStatus
-from http.server import BaseHTTPRequestHandler
 
-from ..loopback import LoopbackServer
+from ..loopback import LoopbackHandler, LoopbackServer
 from .page import POLICY
 
 
@@ -40,7 +39,7 @@ class InspectorServer(LoopbackServer):
         super().__init__(Handler, port)
 
 
-class Handler(BaseHTTPRequestHandler):
+class Handler(LoopbackHandler):
     server: InspectorServer
     timeout = InspectorServer.TIMEOUT_S
 
@@ -60,16 +59,6 @@ class Handler(BaseHTTPRequestHandler):
         self.send_header("Content-Type", "text/html; charset=utf-8")
         self.send_header("Content-Length", str(len(body)))
         self.send_header("Content-Security-Policy", POLICY)
-        self.send_header("Cache-Control", "no-store")
         self.end_headers()
         self.wfile.write(body)
 
-    def end_headers(self) -> None:
-        # On every answer, errors too: never sniffed into another type, never framed (a
-        # policy obeyed only as a header, not in the page's own meta element).
-        self.send_header("X-Content-Type-Options", "nosniff")
-        self.send_header("Content-Security-Policy", "frame-ancestors 'none'")
-        super().end_headers()
-
-    def log_message(self, format: str, *args: object) -> None:
-        pass  # the terminal shows the URL; a line per reload is noise

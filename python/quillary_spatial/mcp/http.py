@@ -15,9 +15,8 @@ import secrets
 import threading
 from http import HTTPStatus
 from urllib.parse import parse_qs, urlsplit
-from http.server import BaseHTTPRequestHandler
 
-from ..loopback import LOOPBACK, LoopbackServer
+from ..loopback import LOOPBACK, LoopbackHandler, LoopbackServer
 from .protocol import INVALID_REQUEST, MAX_MESSAGE_BYTES, PROTOCOL_VERSIONS, Application, Connection, ProtocolError, \
     error_reply
 
@@ -78,7 +77,7 @@ class McpHttpServer(LoopbackServer):
             return self.sessions.get(handler.headers.get(SESSION_HEADER, ""))
 
 
-class McpHandler(BaseHTTPRequestHandler):
+class McpHandler(LoopbackHandler):
     server: McpHttpServer
     timeout = McpHttpServer.TIMEOUT_S
     protocol_version = "HTTP/1.1"
@@ -201,32 +200,19 @@ class McpHandler(BaseHTTPRequestHandler):
         self.plain(HTTPStatus.OK, "session ended")
 
     def plain(self, status: HTTPStatus, text: str, headers: dict[str, str] | None = None) -> None:
-        body = (text + "\n").encode()
-        self.send_response(status)
-        self.send_header("Content-Type", "text/plain; charset=utf-8")
-        self.send_header("Content-Length", str(len(body)))
-        for name, value in (headers or {}).items():
-            self.send_header(name, value)
-        self.end_headers()
-        self.wfile.write(body)
+        self.answer(status, (text + "\n").encode(), "text/plain; charset=utf-8", headers)
 
     def json(self, status: HTTPStatus, text: str, headers: dict[str, str] | None = None) -> None:
-        body = text.encode()
+        self.answer(status, text.encode(), "application/json", headers)
+
+    def answer(self, status: HTTPStatus, body: bytes, content_type: str, headers: dict[str, str] | None) -> None:
         self.send_response(status)
-        self.send_header("Content-Type", "application/json")
+        self.send_header("Content-Type", content_type)
         self.send_header("Content-Length", str(len(body)))
         for name, value in (headers or {}).items():
             self.send_header(name, value)
         self.end_headers()
         self.wfile.write(body)
-
-    def end_headers(self) -> None:
-        self.send_header("X-Content-Type-Options", "nosniff")
-        self.send_header("Cache-Control", "no-store")
-        super().end_headers()
-
-    def log_message(self, format: str, *args: object) -> None:
-        pass
 
 
 def is_initialize(body: bytes) -> bool:
