@@ -97,12 +97,12 @@ class Replay:
         self.first_frame_ns: int | None = None
         self.truncated: TruncatedLog | None = None
 
-    def take(self, frame: SpatialIntentFrame) -> None:
+    def take(self, frame: SpatialIntentFrame, line: bytes) -> None:
         """A frame line the reader read natively, pushed as it is."""
         assert self.timeline is not None  # the reader reads frames natively only after the header
         self.timeline.push(frame)
         if self.on_frame is not None:
-            self.on_frame(CheckedFrame(frame.timestamp_ns, frame=frame))
+            self.on_frame(CheckedFrame(frame.timestamp_ns, frame=frame, line=line))
         self.frames += 1
         if self.first_frame_ns is None:
             self.first_frame_ns = frame.timestamp_ns

@@ -301,7 +301,7 @@ class SessionReader:
         self.cut = False
         # Where frame lines the native reader read go instead of being yielded, when set (how
         # replay takes a frame without an Entry or CheckedFrame made for it).
-        self.frames_to: Callable[[SpatialIntentFrame], None] | None = None
+        self.frames_to: Callable[[SpatialIntentFrame, bytes], None] | None = None
         self.bytes_read = 0
         self.line_start = 0  # where the line of the record last yielded begins, in bytes
         try:
@@ -352,7 +352,7 @@ class SessionReader:
             if previous is not None and raw.startswith(prefix) and raw.endswith(b"\n") and \
                     (frame := frame_from_line(raw)) is not None:
                 if self.frames_to is not None:
-                    self.frames_to(frame)  # taken as it is: no entry made
+                    self.frames_to(frame, raw)  # taken as it is: no entry made
                     previous = frame
                     continue
                 line = (raw[:-2] if raw.endswith(b"\r\n") else raw[:-1]).decode()

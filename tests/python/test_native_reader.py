@@ -64,3 +64,21 @@ def test_the_native_reader_reads_only_what_the_checker_accepts_and_as_the_same_f
     except ReadError:
         read = None
     assert read == checker(line)
+
+
+def test_replay_hands_on_every_frame_with_its_object_and_frame_however_it_was_read(tmp_path):
+    import json
+
+    log = tmp_path / "s.jsonl"
+    with qs.Recorder(log) as recorder:
+        for i, host_id in enumerate(["lamp", "wall\u0007", "table"]):  # an escape takes the checker's path
+            frame = qs.SpatialIntentFrame()
+            frame.timestamp_ns = i
+            frame.target = qs.SpatialHit()
+            frame.target.host_id = host_id
+            recorder.push(frame)
+    seen = []
+    list(qs.Replay(log, on_frame=seen.append))
+    lines = [line for line in log.read_text().splitlines() if '"quillary.spatial-intent"' in line]
+    assert [dict(c.members) for c in seen] == [json.loads(line) for line in lines]
+    assert [qs.to_jsonl(c.frame) for c in seen] == lines
