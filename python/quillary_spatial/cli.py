@@ -79,8 +79,7 @@ def settings(replay: Replay) -> str:
     if timeline is None:
         return ""
     # What the timeline works with: a recorded capacity of 0 keeps one frame, a negative age acts as 0.
-    capacity, max_age_ns = timeline.settings
-    return f"capacity {capacity}, max context age {max_age_ns / 1e6:g} ms"
+    return timeline.describe_settings()
 
 
 def run_replay(args: argparse.Namespace) -> int:

@@ -115,6 +115,11 @@ class ExplainedTimeline:
         self.settings: tuple[int, int] = _native.settings(self.timeline)
         self.listeners: list[Callable[[Said], None]] = []
 
+    def describe_settings(self) -> str:
+        """The settings it works with, as replay and summary print them."""
+        capacity, max_age_ns = self.settings
+        return f"capacity {capacity}, max context age {max_age_ns / 1e6:g} ms"
+
     def add_listener(self, listener: Callable[[Said], None]) -> None:
         self.listeners.append(listener)
 

@@ -99,10 +99,13 @@ class Replay:
 
     def take(self, frame: SpatialIntentFrame, line: bytes) -> None:
         """A frame line the reader read natively, pushed as it is."""
-        assert self.timeline is not None  # the reader reads frames natively only after the header
+        self.pushed(frame, None if self.on_frame is None else CheckedFrame(frame.timestamp_ns, frame=frame, line=line))
+
+    def pushed(self, frame: SpatialIntentFrame, checked: CheckedFrame | None) -> None:
+        assert self.timeline is not None  # the reader puts the header first
         self.timeline.push(frame)
-        if self.on_frame is not None:
-            self.on_frame(CheckedFrame(frame.timestamp_ns, frame=frame, line=line))
+        if self.on_frame is not None and checked is not None:
+            self.on_frame(checked)
         self.frames += 1
         if self.first_frame_ns is None:
             self.first_frame_ns = frame.timestamp_ns
@@ -118,13 +121,7 @@ class Replay:
                         if pending is not None:
                             yield Replayed(**pending)
                             pending = None
-                        assert timeline is not None  # the reader puts the header first
-                        timeline.push(record.frame)
-                        if self.on_frame is not None:
-                            self.on_frame(record)
-                        self.frames += 1
-                        if self.first_frame_ns is None:
-                            self.first_frame_ns = record.timestamp_ns
+                        self.pushed(record.frame, record)
                     elif isinstance(record, Utterance):
                         if pending is not None:
                             yield Replayed(**pending)

@@ -29,13 +29,13 @@ from ._checks import (
     ReadError,
     describe,
     checked_frame,
+    components,
     fail,
     free_form,
     integer,
     is_cut_short,
     members,
     native_frame,
-    number,
     parse,
     schema_and_version,
     string,
@@ -156,14 +156,19 @@ def utterance_line(utterance: Utterance) -> str:
 
 
 def scene_line(scene: Scene) -> str:
+    return dumps({"schema": SCENE_SCHEMA, "version": 1, "timestamp_ns": scene.timestamp_ns,
+                  "objects": [object_members(o) for o in scene.objects]})
+
+
+def object_members(o: SceneObject) -> dict[str, Any]:
+    """A scene object as its record holds it, JSON-ready."""
     def numbers(values: Sequence[float]) -> list[float | None]:
         # As the frame writer writes them: a number that is not finite is null, which the
         # reader then refuses by its member.
         return [None if isinstance(v, float) and not math.isfinite(v) else v for v in values]
 
-    return dumps({"schema": SCENE_SCHEMA, "version": 1, "timestamp_ns": scene.timestamp_ns,
-                  "objects": [{"id": o.id, "position": numbers(o.position), "orientation": numbers(o.orientation),
-                               "size": numbers(o.size)} for o in scene.objects]})
+    return {"id": o.id, "position": numbers(o.position), "orientation": numbers(o.orientation),
+            "size": numbers(o.size)}
 
 
 HEADER_MEMBERS = frozenset({"schema", "version", "capacity", "max_context_age_ns", "library_version", "host"})
@@ -223,10 +228,7 @@ def object_from_dict(record: object, path: str) -> SceneObject:
     o = members(record, "", path, OBJECT_MEMBERS)
     position = finite(vec3(o["position"], path, ".position"), path + ".position")
     size = finite(vec3(o["size"], path, ".size"), path + ".size")
-    if type(o["orientation"]) is not list or len(o["orientation"]) != 4:
-        fail(path + ".orientation", f"expected an array of 4 numbers, got {describe(o['orientation'])}")
-    orientation = finite([number(q, f"{path}.orientation[{i}]") for i, q in enumerate(o["orientation"])],
-                         path + ".orientation")
+    orientation = finite(components(o["orientation"], path + ".orientation", 4), path + ".orientation")
     if any(s < 0 for s in size):
         fail(path + ".size", "a box's size cannot be negative")
     if not any(orientation):

@@ -18,7 +18,7 @@ from typing import Any
 from .. import _native
 from .._checks import ReadError, printable
 from ..replay import Replay, Replayed
-from ..session import CheckedFrame, Scene, Source
+from ..session import CheckedFrame, Scene, Source, object_members
 
 FORMAT = 1
 # Per frame: flags and 31 floats (head position and orientation, left and right hand
@@ -121,13 +121,13 @@ def event_lines(data: Mapping[str, Any]) -> list[str]:
     return [line for chunk in packed["chunks"] for line in zlib.decompress(base64.b64decode(chunk)).decode().split("\n")]
 
 
-def utterance_json(result: Replayed, frames_before: int, origin_ns: int, lines: EventLines) -> dict[str, Any]:
+def utterance_json(result: Replayed, origin_ns: int, lines: EventLines) -> dict[str, Any]:
     event, explanation = result.event, result.explanation
     target = None if event is None else event.spatial_context.target
     words, grounded = result.utterance.words, result.grounded
     return {"line": result.line_number, "timeNs": result.utterance.timestamp_ns - origin_ns,
             "text": result.utterance.text, "outcome": str(explanation.outcome), "reason": explanation.describe(),
-            "frame": result.frame_index, "framesBefore": frames_before,
+            "frame": result.frame_index, "framesBefore": result.frames_before,
             "ageNs": None if event is None else event.spatial_age_ns,
             "referent": None if target is None else target.host_id,
             "hit": target is not None, "event": lines.add(result.event_line),
@@ -141,8 +141,7 @@ def utterance_json(result: Replayed, frames_before: int, origin_ns: int, lines: 
 
 def scene_json(scene: Scene, frames_before: int, origin_ns: int) -> dict[str, Any]:
     return {"timeNs": scene.timestamp_ns - origin_ns, "framesBefore": frames_before,
-            "objects": [{"id": o.id, "position": o.position, "orientation": o.orientation, "size": o.size}
-                        for o in scene.objects]}
+            "objects": [object_members(o) for o in scene.objects]}
 
 
 def session_data(source: Source, name: str, lazily: bool = False) -> dict[str, Any]:
@@ -151,11 +150,11 @@ def session_data(source: Source, name: str, lazily: bool = False) -> dict[str, A
     frames = FrameArrays()
     scenes: list[tuple[Scene, int]] = []
     replay = Replay(source, on_frame=frames.add, on_scene=lambda scene: scenes.append((scene, len(frames))))
-    utterances: list[tuple[Replayed, int]] = []
+    utterances: list[Replayed] = []
     error: dict[str, Any] | None = None
     try:
         for result in replay:
-            utterances.append((result, result.frames_before))
+            utterances.append(result)
     except ReadError as fault:
         error = {"message": printable(fault.message), "line": fault.line, "text": str(fault)}
     header = replay.header
@@ -169,7 +168,7 @@ def session_data(source: Source, name: str, lazily: bool = False) -> dict[str, A
         "error": error,
         "truncated": None if replay.truncated is None else str(replay.truncated),
         "frames": frames.to_json(lazily),
-        "utterances": [utterance_json(result, before, origin, lines) for result, before in utterances],
+        "utterances": [utterance_json(result, origin, lines) for result in utterances],
         "eventLines": lines.to_json(),
         "scenes": [scene_json(scene, before, origin) for scene, before in scenes],
     }

@@ -10,7 +10,7 @@ import importlib
 import json
 import threading
 from collections.abc import Callable, Mapping
-from dataclasses import dataclass, field
+from dataclasses import dataclass, field, replace
 from typing import Any
 
 from .._checks import printable
@@ -92,7 +92,7 @@ class Application:
 
     def __init__(self, name: str, version: str, instructions: str, tools: list[Tool], resources: list[Resource]):
         self.name, self.version, self.instructions = name, version, instructions
-        self.tools = {t.name: Tool(**{**vars(t), "validator": schema_validator(t.input_schema)}) for t in tools}
+        self.tools = {t.name: replace(t, validator=schema_validator(t.input_schema)) for t in tools}
         self.resources = {r.uri: r for r in resources}
         self.lock = threading.Lock()
         self.connections: set[Connection] = set()

@@ -22,7 +22,7 @@ from .. import _native
 from ..explain import ExplainedTimeline, Explanation, Said, explanation
 from ..ground import DEICTIC_WORDS, GroundedUtterance, ground
 from ..replay import Replay, Replayed
-from ..session import CheckedFrame, Scene, Word, record_from_line, starts_compressed
+from ..session import CheckedFrame, Scene, Word, object_members, record_from_line, starts_compressed
 from ..version import __version__
 from .protocol import Application, Resource, Tool, ToolError, invalid_params
 
@@ -139,8 +139,9 @@ class RecordedSession:
         return self.scene_at_end
 
     def summary(self) -> str:
-        lines = [f"{self.path}: {len(self.times)} frames, {self.count} utterances (capacity {self.capacity}, "
-                 f"max context age {self.max_age_ns / 1e6:g} ms)"]
+        assert self.replay.timeline is not None  # made from the header, which the reader puts first
+        lines = [f"{self.path}: {len(self.times)} frames, {self.count} utterances "
+                 f"({self.replay.timeline.describe_settings()})"]
         if self.scene_at_end is not None:
             lines.append("scene: " + ", ".join(o.id for o in self.scene_at_end.objects))
         if self.replay.truncated is not None:
@@ -198,10 +199,9 @@ class LiveSession:
         return getattr(self.timeline, "last_scene", None)  # a Recorder keeps what it recorded
 
     def summary(self) -> str:
-        capacity, age = self.timeline.settings
         with self.lock:
             count = self.count
-        return f"live session: {count} utterances so far (capacity {capacity}, max context age {age / 1e6:g} ms)\n"
+        return f"live session: {count} utterances so far ({self.timeline.describe_settings()})\n"
 
     def latest_grounded(self) -> GroundedUtterance | None:
         with self.lock:
@@ -272,9 +272,7 @@ def application(source: Source) -> Application:
         found = source.scene()
         if found is None:
             raise ToolError("no scene: the host recorded none")
-        return {"timestamp_ns": found.timestamp_ns,
-                "objects": [{"id": o.id, "position": list(o.position), "orientation": list(o.orientation),
-                             "size": list(o.size)} for o in found.objects]}
+        return {"timestamp_ns": found.timestamp_ns, "objects": [object_members(o) for o in found.objects]}
 
     def latest() -> str:
         found = source.latest_grounded()
