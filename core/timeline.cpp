@@ -68,6 +68,18 @@ Pairing IntentTimeline::pair(Nanoseconds timestamp, bool text_empty) const {
     return decide(timestamp).first;
 }
 
+std::vector<NumberedFrame> IntentTimeline::frames_between(Nanoseconds from, Nanoseconds to) const {
+    const std::scoped_lock lock(mutex_);
+    const auto by_time = [](const SpatialIntentFrame& frame, Nanoseconds t) { return frame.timestamp_ns < t; };
+    const auto first = std::lower_bound(frames_.begin(), frames_.end(), from, by_time);
+    std::vector<NumberedFrame> held;
+    std::uint64_t number = pushed_ - frames_.size() + static_cast<std::uint64_t>(first - frames_.begin());
+    for (auto at = first; at != frames_.end() && at->timestamp_ns <= to; ++at) {
+        held.push_back({number++, *at});
+    }
+    return held;
+}
+
 std::pair<Pairing, IntentTimeline::Store::const_iterator> IntentTimeline::decide(Nanoseconds timestamp) const {
     if (frames_.empty()) {
         return {Pairing{.outcome = PairingOutcome::NO_FRAME}, frames_.end()};

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "values.hpp"
 
@@ -44,6 +45,12 @@ struct Pairing {
     Nanoseconds reset_at_ns{0};
 };
 
+// A copy of a held frame with the number push returned for it.
+struct NumberedFrame {
+    std::uint64_t number = 0;
+    SpatialIntentFrame frame;
+};
+
 // Thread-safe: one thread may push while another submits. Callers only ever get copies.
 class IntentTimeline {
 public:
@@ -71,6 +78,10 @@ public:
 
     // What submit_text would decide for a text at `timestamp`, and why; nothing is copied.
     [[nodiscard]] Pairing pair(Nanoseconds timestamp, bool text_empty) const;
+
+    // Copies of the frames held with times in [from, to], oldest first: the evidence around
+    // a spoken word, taken in one lock so that a concurrent push cannot tear it.
+    [[nodiscard]] std::vector<NumberedFrame> frames_between(Nanoseconds from, Nanoseconds to) const;
 
 private:
     using Store = std::deque<SpatialIntentFrame>;

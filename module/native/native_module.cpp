@@ -16,6 +16,7 @@
 #include "instances.hpp"
 #include "json_writers.hpp"
 #include "timeline.hpp"
+#include "word_window.hpp"
 
 namespace py = pybind11;
 using namespace quillary::spatial;
@@ -182,6 +183,8 @@ PYBIND11_MODULE(_native, m) {
                 raise_os_error(error);
             }
         });
+    m.def("word_window", &native::word_window, py::arg("timeline"), py::arg("from_ns"), py::arg("to_ns"),
+          "The frames held in [from_ns, to_ns] as grounding weighs them (see _native.pyi).");
     m.def("frame_arrays", &frame_arrays, "A frame as the inspector page keeps it: (flags, 31 float32s, target id).");
     m.def(
         "frame_from_line",

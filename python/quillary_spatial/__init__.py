@@ -34,7 +34,7 @@ from _spatial import (
 
 from . import schemas
 from .explain import ExplainedTimeline, Explanation, HistoryStart, Outcome
-from .ground import DEICTIC_WORDS, GroundedUtterance, Reference, ground
+from .ground import DEICTIC_WORDS, Candidate, GroundedUtterance, Reference, ground, ground_at_onset
 from .read import ReadError, event_from_dict, frame_from_dict, read_event, read_frame, read_line
 from .recorder import Recorder
 from .replay import Difference, Replay, Replayed, first_difference, replay
@@ -53,10 +53,10 @@ from .version import __version__
 
 __all__ = [
     "CapabilitySnapshot", "ContextualIntentEvent", "DEICTIC_WORDS", "Difference", "Entry", "ExplainedTimeline",
-    "Explanation", "GroundedUtterance", "HistoryStart", "IntentTimeline", "Outcome", "PointingIntent",
+    "Candidate", "Explanation", "GroundedUtterance", "HistoryStart", "IntentTimeline", "Outcome", "PointingIntent",
     "PointingSource", "Pose", "Quaternion", "Ray", "ReadError", "Recorder", "Reference", "ReferenceSpace",
     "Replay", "Replayed", "Scene", "SceneObject", "SelectState", "SessionHeader", "SessionReader", "SpatialHit", "SpatialIntentFrame",
     "TrackingConfidence", "TruncatedLog", "Utterance", "Vec3", "Word", "__version__", "event_from_dict",
-    "first_difference", "frame_from_dict", "ground", "read_event", "read_frame", "read_line", "read_session",
+    "first_difference", "frame_from_dict", "ground", "ground_at_onset", "read_event", "read_frame", "read_line", "read_session",
     "replay", "resolve_target", "schemas", "to_dict", "to_jsonl",
 ]

@@ -1,13 +1,13 @@
 """Grounding an utterance word by word: "put that there", with the pointer on the lamp at
 "that" and on the table at "there".
 
-Speech recognisers report each word's start and end and deliver the sentence later. Each
-deictic word is paired with the frame at its moment through the timeline's own pairing rule
-(`submit_text` at that time), so freshness and clock resets behave exactly as they do for
-whole utterances. The moment is the word's start: a pointing gesture's stroke tends to peak
-near the onset of the word it goes with, and by the word's end the hand is often already
-moving on. The result is a compact record for agents: per deictic word its referent, or why
-it has none.
+Speech recognisers report each word's start and end and deliver the sentence later. `ground`
+weighs, for each deictic word, the frames around it: what the pointing ray hit and how still
+it was, what the gaze ray hit when the host's ray cast is given, and a click during the word
+(see evidence.py). Each reference names the referent, how sure that is, and up to three
+candidates. `ground_at_onset` is the simpler rule it replaced, kept for comparison: the one
+frame the timeline pairs with the word's start. The result is a compact record for agents:
+per deictic word its referent, or why it has none.
 """
 
 from __future__ import annotations
@@ -20,12 +20,16 @@ from typing import Any
 
 from _spatial import ContextualIntentEvent, IntentTimeline, SpatialIntentFrame, Vec3
 
+from _spatial import Ray, SpatialHit
+
 from . import _native
 from ._checks import CONFIDENCE_NAMES, SOURCE_NAMES
+from .evidence import Found, GazeCasts, GazeHit, Weighed, weigh
 from .explain import ExplainedTimeline, Explanation, explanation
 from .session import Word
 
 GROUNDED_SCHEMA = "quillary.grounded-utterance"
+GROUNDED_VERSION = 2
 
 DEICTIC_WORDS = frozenset({"this", "that", "these", "those", "it", "here", "there"})
 
@@ -34,6 +38,18 @@ DEICTIC_WORDS = frozenset({"this", "that", "these", "those", "it", "here", "ther
 NO_POINTING = "no_pointing"
 NOTHING_HIT = "nothing_hit"
 NO_HOST_ID = "no_host_id"
+
+
+@dataclass(frozen=True)
+class Candidate:
+    """A possible referent of a word: its share of the evidence, and what the evidence was."""
+
+    referent: str
+    score: float  # in [0, 1]; the candidates' scores add up to at most 1
+    evidence: str  # pointing, gaze or both
+
+    def to_dict(self) -> dict[str, Any]:
+        return {"referent": self.referent, "score": self.score, "evidence": self.evidence}
 
 
 @dataclass(frozen=True)
@@ -52,13 +68,18 @@ class Reference:
     distance_m: float | None = None  # from the head to the hit
     context_age_ns: int | None = None
     reason: str | None = None  # when there is no referent
+    # How sure the referent is, in [0, 1]: of the references given 0.9, about nine in ten are
+    # right. Up to three candidates, the strongest first.
+    certainty: float | None = None
+    candidates: tuple[Candidate, ...] | None = None
     # The number push returned for the frame it was paired with. Not in the record: it
     # numbers the frames of one timeline (in a replay, the log's frames from 0).
     frame: int | None = field(default=None, compare=False)
 
     def to_dict(self) -> dict[str, Any]:
         """JSON-compatible: absent members left out, vectors as lists."""
-        return {name: list(value) if isinstance(value, tuple) else value
+        return {name: [c.to_dict() for c in value] if name == "candidates" else
+                list(value) if isinstance(value, tuple) else value
                 for name, value in vars(self).items() if value is not None and name != "frame"}
 
 
@@ -74,7 +95,7 @@ class GroundedUtterance:
         return next((r for r in self.references if r.referent is None), None)
 
     def to_dict(self) -> dict[str, Any]:
-        return {"schema": GROUNDED_SCHEMA, "version": 1, "text": self.text, "timestamp_ns": self.timestamp_ns,
+        return {"schema": GROUNDED_SCHEMA, "version": GROUNDED_VERSION, "text": self.text, "timestamp_ns": self.timestamp_ns,
                 "references": [r.to_dict() for r in self.references]}
 
     def to_json(self) -> str:
@@ -102,28 +123,98 @@ Submit = Callable[[str, int], tuple[ContextualIntentEvent | None, Explanation, i
 
 
 def ground(timeline: IntentTimeline | ExplainedTimeline, text: str, words: Sequence[Word], timestamp_ns: int,
-           deictics: Iterable[str] = DEICTIC_WORDS) -> GroundedUtterance:
+           deictics: Iterable[str] = DEICTIC_WORDS, *,
+           raycast: Callable[[Ray], SpatialHit | None] | None = None) -> GroundedUtterance:
     """Grounds every deictic word of `words` (lower-cased, punctuation stripped, compared
-    with `deictics`) against the timeline. Nothing is submitted as an utterance: a Recorder
-    records the utterance, with its words, through its own submit_text."""
+    with `deictics`) from the frames around it. With `raycast`, the host's ray cast (the
+    callable resolve_target takes), the gaze rays there are cast too, and a Recorder records
+    what they hit with the utterance, so that a replay weighs the same. Nothing is submitted
+    as an utterance: a Recorder records the utterance, with its words, through its own
+    submit_text, which comes first."""
+    gaze = GazeCasts(raycast)
+    grounded = ground_from_evidence(timeline, text, words, timestamp_ns, deictics, gaze)
+    record = getattr(timeline, "record_gaze_hits", None)
+    if raycast is not None and record is not None:
+        record(timestamp_ns, tuple(gaze.made.values()))
+    return grounded
+
+
+def ground_from_evidence(timeline: IntentTimeline | ExplainedTimeline, text: str, words: Sequence[Word],
+                         timestamp_ns: int, deictics: Iterable[str], gaze: GazeCasts) -> GroundedUtterance:
+    """`ground` with the gaze rays' hits from `gaze` (the host's ray cast, or a replay's record)."""
     plain = timeline.timeline if isinstance(timeline, ExplainedTimeline) else timeline
+    submit = submitter(plain)
+    wanted = frozenset(d.lower() for d in deictics)
+    onsets = [word.start_ns for word in words if normalise(word.text) in wanted]
+
+    def grounded(word: Word, index: int) -> Reference:
+        at_onset = reference(submit, word, index)
+        following = next((t for t in onsets if t > word.start_ns), None)
+        return from_evidence(at_onset, weigh(plain, word.start_ns, word.end_ns, gaze, following))
+
+    return grounded_words(grounded, text, words, timestamp_ns, wanted)
+
+
+def ground_at_onset(timeline: IntentTimeline | ExplainedTimeline, text: str, words: Sequence[Word],
+                    timestamp_ns: int, deictics: Iterable[str] = DEICTIC_WORDS) -> GroundedUtterance:
+    """The single-frame rule, for comparison: each deictic word's referent is what the pointer
+    hit in the one frame the timeline pairs with the word's start. No certainty, no candidates."""
+    plain = timeline.timeline if isinstance(timeline, ExplainedTimeline) else timeline
+    submit = submitter(plain)
+    return grounded_words(lambda word, index: reference(submit, word, index), text, words, timestamp_ns, deictics)
+
+
+def submitter(plain: IntentTimeline) -> Submit:
     max_age = _native.settings(plain)[1]
 
     def submit(word: str, at_ns: int) -> tuple[ContextualIntentEvent | None, Explanation, int | None]:
         event, pairing = _native.submit(plain, word, at_ns)
         return event, explanation(pairing, at_ns, max_age), None if event is None else pairing.frame
 
-    return ground_with(submit, text, words, timestamp_ns, deictics)
+    return submit
 
 
-def ground_with(submit: Submit, text: str, words: Sequence[Word], timestamp_ns: int,
-                deictics: Iterable[str] = DEICTIC_WORDS) -> GroundedUtterance:
+def grounded_words(grounded: Callable[[Word, int], Reference], text: str, words: Sequence[Word],
+                   timestamp_ns: int, deictics: Iterable[str]) -> GroundedUtterance:
     wanted = frozenset(d.lower() for d in deictics)
-    references = []
-    for index, word in enumerate(words):
-        if normalise(word.text) in wanted:
-            references.append(reference(submit, word, index))
-    return GroundedUtterance(text, timestamp_ns, tuple(references))
+    return GroundedUtterance(text, timestamp_ns, tuple(grounded(word, index) for index, word in enumerate(words)
+                                                       if normalise(word.text) in wanted))
+
+
+def from_evidence(at_onset: Reference, found: Found) -> Reference:
+    """The reference the evidence gives. The word, its moment, select and the context's age
+    stay as at the onset; an empty window (no frames around the word) leaves the onset's
+    answer, with no certainty."""
+    if not found.ranked:
+        return at_onset if at_onset.referent is None else replace(at_onset, certainty=0.0, candidates=())
+    candidates = tuple(Candidate(key[1], round(found.share(w), 3), w.evidence)
+                       for key, w in found.ranked if key[0])[:3]
+    (is_referent, name), top = found.ranked[0]
+    said = replace(at_onset, referent=None, position=None, normal=None, source=None, confidence=None,
+                   distance_m=None, reason=None, frame=None, candidates=candidates)
+    said = replace(said, **where(top))
+    if not is_referent:
+        return replace(said, reason=name)
+    return replace(said, referent=name, certainty=round(found.certainty(), 3))
+
+
+def where(weighed: Weighed) -> dict[str, Any]:
+    """Where the strongest frame of a candidate saw it: what pointed, the hit, the distance."""
+    sample = weighed.sample
+    if sample is None:
+        return {}
+    number, _, pointing, target, _, _, head = sample
+    if weighed.gaze_hit is not None:
+        position, normal, source, confidence = weighed.gaze_hit.position, weighed.gaze_hit.normal, "eye_gaze", None
+    else:
+        assert pointing is not None
+        source = SOURCE_NAMES.get(pointing[1], "head")
+        confidence = CONFIDENCE_NAMES.get(pointing[2], "unavailable")
+        position, normal = (target[1], target[2]) if target is not None else (None, None)
+    found: dict[str, Any] = {"source": source, "confidence": confidence, "frame": number}
+    if position is not None and normal is not None:
+        found.update(position=rounded(position), normal=rounded(normal), distance_m=distance(head, position))
+    return found
 
 
 def normalise(word: str) -> str:
@@ -170,8 +261,12 @@ def as_logged(v: Vec3) -> tuple[float, float, float]:
 
 
 def distance_from_head(frame: SpatialIntentFrame, hit: tuple[float, float, float]) -> float | None:
-    distance = math.dist(as_logged(frame.head_pose.position), hit)
-    return round(distance, 3) if math.isfinite(distance) else None
+    return distance(as_logged(frame.head_pose.position), hit)
+
+
+def distance(head: tuple[float, float, float], hit: tuple[float, float, float]) -> float | None:
+    d = math.dist(head, hit)
+    return round(d, 3) if math.isfinite(d) else None
 
 
 def rounded(v: tuple[float, float, float]) -> tuple[float, float, float] | None:

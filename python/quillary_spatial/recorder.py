@@ -12,12 +12,15 @@ from . import _native
 from ._checks import INT64_MAX, INT64_MIN, UINT64_MAX, ReadError, describe
 from .explain import ExplainedTimeline
 from .log_output import LogOutput
+from .evidence import GazeHit
 from .session import (
+    GazeHits,
     Scene,
     SceneObject,
     SessionHeader,
     Utterance,
     Word,
+    gaze_hits_line,
     header_line,
     record_from_line,
     scene_line,
@@ -117,6 +120,14 @@ class Recorder(ExplainedTimeline):
         self._lines.append(checked(scene_line, scene, ""))
         self.last_scene = scene
         self.flush()
+
+    def record_gaze_hits(self, timestamp_ns: int, hits: Sequence[GazeHit]) -> None:
+        """Records what the host's ray cast found along the gaze rays `ground(raycast=)` weighed
+        for the utterance of `timestamp_ns`: `ground` calls it, right after that utterance."""
+        if hits:
+            self._lines.append(checked(gaze_hits_line, GazeHits(like_timeline(timestamp_ns, "timestamp_ns"),
+                                                                tuple(hits)), ""))
+            self.flush()
 
     def flush(self) -> None:
         """Writes the pending records; on failure they stay pending (see the class)."""

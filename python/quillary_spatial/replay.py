@@ -11,8 +11,18 @@ from _spatial import ContextualIntentEvent, SpatialIntentFrame, to_jsonl
 
 from ._checks import ReadError
 from .explain import ExplainedTimeline, Explanation
-from .ground import DEICTIC_WORDS, GroundedUtterance, ground
-from .session import CheckedFrame, Scene, SessionHeader, SessionReader, Source, TruncatedLog, Utterance
+from .evidence import GazeCasts, GazeHit
+from .ground import DEICTIC_WORDS, GroundedUtterance, ground_from_evidence
+from .session import (
+    CheckedFrame,
+    GazeHits,
+    Scene,
+    SessionHeader,
+    SessionReader,
+    Source,
+    TruncatedLog,
+    Utterance,
+)
 
 
 @dataclass(frozen=True)
@@ -96,6 +106,24 @@ class Replay:
         self.frames = 0
         self.first_frame_ns: int | None = None
         self.truncated: TruncatedLog | None = None
+        # The utterance whose words wait to be grounded: until its gaze hits are read, or until
+        # anything that changes the timeline comes first.
+        self.unsettled: dict[str, Any] | None = None
+
+    def settle(self, gaze: GazeHits | None = None) -> None:
+        """Grounds the waiting utterance's words, with the gaze hits the log recorded for it."""
+        pending, self.unsettled = self.unsettled, None
+        if pending is None:
+            return
+        assert self.timeline is not None
+        recorded: dict[int, GazeHit] | None = None
+        if gaze is not None:
+            recorded = {}
+            for hit in gaze.hits:
+                recorded.setdefault(hit.frame_ns, hit)
+        said = pending["utterance"]
+        pending["grounded"] = ground_from_evidence(self.timeline, said.text, said.words, said.timestamp_ns,
+                                                   self.deictics, GazeCasts(recorded=recorded))
 
     def take(self, frame: SpatialIntentFrame, line: bytes) -> None:
         """A frame line the reader read natively, pushed as it is."""
@@ -103,6 +131,7 @@ class Replay:
 
     def pushed(self, frame: SpatialIntentFrame, checked: CheckedFrame | None) -> None:
         assert self.timeline is not None  # the reader puts the header first
+        self.settle()
         self.timeline.push(frame)
         if self.on_frame is not None and checked is not None:
             self.on_frame(checked)
@@ -119,39 +148,44 @@ class Replay:
                 for number, line, record in reader:
                     if isinstance(record, CheckedFrame):
                         if pending is not None:
+                            self.settle()
                             yield Replayed(**pending)
                             pending = None
                         self.pushed(record.frame, record)
                     elif isinstance(record, Utterance):
                         if pending is not None:
+                            self.settle()
                             yield Replayed(**pending)
                         assert timeline is not None
                         event = timeline.submit_text(record.text, record.timestamp_ns)
                         pairing, explanation = timeline.last_pairing, timeline.last_explanation
                         assert pairing is not None and explanation is not None
-                        grounded = None if record.words is None else \
-                            ground(timeline, record.text, record.words, record.timestamp_ns, self.deictics)
                         pending = {"line_number": number, "utterance": record, "event": event,
-                                   "explanation": explanation, "grounded": grounded, "recorded_event_line": None,
+                                   "explanation": explanation, "grounded": None, "recorded_event_line": None,
                                    "frame_index": None if event is None else pairing.frame,
                                    "frames_before": self.frames}
+                        self.unsettled = None if record.words is None else pending
                     elif isinstance(record, SessionHeader):
                         timeline = self.timeline = self.start(record)
                     elif isinstance(record, Scene):
                         self.scene = record
                         if self.on_scene is not None:
                             self.on_scene(record)
+                    elif isinstance(record, GazeHits):
+                        if self.unsettled is not None and self.unsettled["utterance"].timestamp_ns == record.timestamp_ns:
+                            self.settle(record)
                     else:
                         assert pending is not None  # the reader puts an event right after its utterance
-                        yield Replayed(**pending | {"recorded_event_line": line})
-                        pending = None
+                        pending["recorded_event_line"] = line
         except TruncatedLog as error:
             self.truncated = error
         except ReadError:
             # What came before the fault was replayed in full: it is not lost with it.
             if pending is not None:
+                self.settle()
                 yield Replayed(**pending)
             raise
+        self.settle()
         if pending is not None:
             cut = self.truncated.partial if self.truncated is not None else ""
             yield Replayed(**pending | {"recorded_event_prefix": cut or None})

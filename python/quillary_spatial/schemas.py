@@ -22,7 +22,11 @@ NAMES = {
     "quillary.utterance": "utterance",
     "quillary.scene": "scene",
     "quillary.grounded-utterance": "grounded-utterance",
+    "quillary.gaze-hits": "gaze-hits",
 }
+# The version written now, where it is not 1. The grounded utterance's version 1 schema stays
+# beside it for tools that still check records written before.
+VERSIONS = {"grounded-utterance": 2}
 
 
 def schema(name: str) -> dict[str, Any]:
@@ -36,7 +40,7 @@ def schema(name: str) -> dict[str, Any]:
 def _text(name: str) -> str:
     if name not in NAMES.values():
         raise ValueError(f"no schema named {name!r} (one of {', '.join(NAMES.values())})")
-    return (resources.files(__package__) / "schema" / f"{name}.v1.json").read_text(encoding="utf-8")
+    return (resources.files(__package__) / "schema" / f"{name}.v{VERSIONS.get(name, 1)}.json").read_text(encoding="utf-8")
 
 
 def validator(name: str) -> Any:

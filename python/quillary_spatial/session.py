@@ -41,11 +41,13 @@ from ._checks import (
     string,
     vec3,
 )
+from .evidence import GazeHit
 from .read import event_from_dict, frame_from_dict
 
 SESSION_SCHEMA = "quillary.session"
 UTTERANCE_SCHEMA = "quillary.utterance"
 SCENE_SCHEMA = "quillary.scene"
+GAZE_HITS_SCHEMA = "quillary.gaze-hits"
 
 
 @dataclass(frozen=True)
@@ -117,7 +119,16 @@ class CheckedFrame:
         return self._frame
 
 
-Record = SessionHeader | SpatialIntentFrame | CheckedFrame | Utterance | ContextualIntentEvent | Scene
+@dataclass(frozen=True)
+class GazeHits:
+    """What the host's ray cast found along the gaze rays `ground` weighed for the utterance of
+    `timestamp_ns`: recorded right after it, so that a replay weighs the same without the host."""
+
+    timestamp_ns: int
+    hits: tuple[GazeHit, ...]
+
+
+Record = SessionHeader | SpatialIntentFrame | CheckedFrame | Utterance | ContextualIntentEvent | Scene | GazeHits
 
 
 class Entry(NamedTuple):
@@ -158,6 +169,19 @@ def utterance_line(utterance: Utterance) -> str:
 def scene_line(scene: Scene) -> str:
     return dumps({"schema": SCENE_SCHEMA, "version": 1, "timestamp_ns": scene.timestamp_ns,
                   "objects": [object_members(o) for o in scene.objects]})
+
+
+def gaze_hits_line(gaze: GazeHits) -> str:
+    def hit(h: GazeHit) -> dict[str, Any]:
+        d: dict[str, Any] = {"frame_ns": h.frame_ns}
+        if h.referent is not None:
+            d["referent"] = h.referent
+        if h.position is not None and h.normal is not None:
+            d.update(position=list(h.position), normal=list(h.normal))
+        return d
+
+    return dumps({"schema": GAZE_HITS_SCHEMA, "version": 1, "timestamp_ns": gaze.timestamp_ns,
+                  "hits": [hit(h) for h in gaze.hits]})
 
 
 def object_members(o: SceneObject) -> dict[str, Any]:
@@ -224,6 +248,28 @@ def scene_from_dict(record: object) -> Scene:
     return Scene(integer(d["timestamp_ns"], "timestamp_ns"), objects)
 
 
+GAZE_HITS_MEMBERS = frozenset({"schema", "version", "timestamp_ns", "hits"})
+HIT_MEMBERS = frozenset({"frame_ns"})
+
+
+def gaze_hits_from_dict(record: object) -> GazeHits:
+    d = members(record, "", "", GAZE_HITS_MEMBERS)
+    schema_and_version(d, "", GAZE_HITS_SCHEMA)
+    if type(d["hits"]) is not list:
+        fail("hits", "expected an array")
+    hits = []
+    for i, h in enumerate(d["hits"]):
+        path = f"hits[{i}]"
+        m = members(h, "", path, HIT_MEMBERS, HIT_MEMBERS | {"referent", "position", "normal"})
+        if ("position" in m) != ("normal" in m) or ("referent" in m and "position" not in m):
+            fail(path, "a hit has a position and a normal, and a referent only with them")
+        where = {k: tuple(finite(vec3(m[k], path, "." + k), f"{path}.{k}")) for k in ("position", "normal") if k in m}
+        hits.append(GazeHit(integer(m["frame_ns"], path, ".frame_ns"),
+                            string(m["referent"], path, ".referent") if "referent" in m else None,
+                            where.get("position"), where.get("normal")))  # type: ignore[arg-type]
+    return GazeHits(integer(d["timestamp_ns"], "timestamp_ns"), tuple(hits))
+
+
 def object_from_dict(record: object, path: str) -> SceneObject:
     o = members(record, "", path, OBJECT_MEMBERS)
     position = finite(vec3(o["position"], path, ".position"), path + ".position")
@@ -265,6 +311,8 @@ def record_from_line(line: str | bytes, check_frames_only: bool = False) -> Reco
         return header_from_dict(record)
     if schema == SCENE_SCHEMA:
         return scene_from_dict(record)
+    if schema == GAZE_HITS_SCHEMA:
+        return gaze_hits_from_dict(record)
     if type(record) is not dict:
         fail("", "expected a JSON object")
     if "schema" not in record:

@@ -344,3 +344,21 @@ INSTANTIATE_TEST_SUITE_P(
         }
         return name;
     });
+
+// The window around a word: bounds inclusive, numbered as push numbered them, after eviction
+// and after a reset alike.
+TEST(Timeline, FramesBetweenCopiesTheHeldFramesInTheRangeWithTheirNumbers) {
+    const auto held = timeline_with({10, 20, 20, 30, 40}, 4);  // 10 (number 0) evicted
+    const auto window = held->frames_between(nanoseconds{20}, nanoseconds{30});
+    std::vector<std::pair<std::uint64_t, std::int64_t>> got;
+    for (const auto& f : window) {
+        got.emplace_back(f.number, f.frame.timestamp_ns.count());
+    }
+    EXPECT_EQ(got, (std::vector<std::pair<std::uint64_t, std::int64_t>>{{1, 20}, {2, 20}, {3, 30}}));
+    EXPECT_TRUE(held->frames_between(nanoseconds{41}, nanoseconds{100}).empty());
+    EXPECT_TRUE(held->frames_between(nanoseconds{30}, nanoseconds{25}).empty());
+    held->push(frame_at(5));  // a reset: only the new history is held, numbered on
+    const auto after = held->frames_between(nanoseconds{0}, nanoseconds{100});
+    ASSERT_EQ(after.size(), 1U);
+    EXPECT_EQ(after[0].number, 5U);
+}

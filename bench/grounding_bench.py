@@ -1,0 +1,154 @@
+"""How often grounding names the referent the simulated users meant (bench/simulated_users.py),
+per level, by the evidence rule (`ground`, with the host's ray cast for gaze) and, in the same
+run on the same frames, the single-frame rule it replaced (`ground_at_onset`); the calibration
+of the certainty; and what grounding costs a host.
+
+    python3 bench/grounding_bench.py            # the benchmark (seed 1)
+    python3 bench/grounding_bench.py --quick    # a small smoke run
+    python3 bench/grounding_bench.py --fit      # fit the certainty's logistic on seeds 100+
+"""
+
+from __future__ import annotations
+
+import argparse
+import math
+import statistics
+import sys
+import time
+from collections.abc import Iterator
+from dataclasses import dataclass
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+
+import quillary_spatial as qs  # noqa: E402
+grounding = sys.modules["quillary_spatial.ground"]
+from quillary_spatial import evidence  # noqa: E402
+from quillary_spatial.ground import ground_at_onset  # noqa: E402
+
+import simulated_users as su  # noqa: E402
+
+
+@dataclass(frozen=True)
+class Judged:
+    right: bool
+    referent: str | None
+    certainty: float
+    share: float  # the top candidate's share of the evidence (for fitting)
+    total: float  # all the evidence weighed (for fitting)
+    onset_right: bool  # the single-frame rule on the same word
+
+
+def judged(level: str, seed: int, users: int, utterances: int) -> Iterator[Judged]:
+    for timeline, said in su.corpus(level, seed, users, utterances):
+        words = [w.word for w in said.words]
+        truth = {i: w.referent for i, w in enumerate(said.words) if w.referent}
+        onset = ground_at_onset(timeline, said.text, words, said.delivered_ns)
+        found: list[evidence.Found] = []
+        weigh = grounding.weigh  # seen as it weighs, for the fit
+        grounding.weigh = lambda *a, **k: found.append(weigh(*a, **k)) or found[-1]  # type: ignore[func-returns-value]
+        try:
+            grounded = qs.ground(timeline, said.text, words, said.delivered_ns, raycast=su.raycast)
+        finally:
+            grounding.weigh = weigh
+        for old, new, f in zip(onset.references, grounded.references, found):
+            top = f.share(f.ranked[0][1]) if f.ranked else 0.0
+            yield Judged(new.referent == truth[new.index], new.referent, new.certainty or 0.0, top, f.total,
+                         old.referent == truth[old.index])
+
+
+def report(level: str, results: list[Judged]) -> None:
+    n = len(results)
+    right = sum(r.right for r in results)
+    none = sum(r.referent is None for r in results)
+    wrong = [r for r in results if not r.right and r.referent is not None]
+    missed = [r for r in results if not r.right]
+    unsure = sum(r.certainty < 0.5 for r in missed)
+    print(f"{level:9} {n:5} words  single frame {sum(r.onset_right for r in results) / n:6.1%}  "
+          f"evidence {right / n:6.1%}  wrong referent {len(wrong) / n:5.1%}  no referent {none / n:5.1%}  "
+          f"wrong words below 0.5: {unsure}/{len(missed)} ({unsure / max(len(missed), 1):.0%})")
+    cells = []
+    for low in range(10):
+        given = [r for r in results if low / 10 <= r.certainty < (low + 1) / 10 or (low == 9 and r.certainty == 1)]
+        if given:
+            cells.append(f"{low / 10:.1f}: {sum(r.right for r in given) / len(given):4.0%} of {len(given)}")
+    high = [r for r in results if r.certainty >= 0.9]
+    print(f"{'':9} calibration (certainty decile: right of given)  " + "  ".join(cells))
+    if high:
+        print(f"{'':9} certainty >= 0.9: {sum(r.right for r in high) / len(high):.1%} right of {len(high)}")
+
+
+def fit(seeds: range) -> tuple[float, float, float]:
+    """Logistic regression of right/wrong on (log odds of the top share, log total), by Newton's
+    method: the certainty's coefficients."""
+    rows = []
+    for level in su.LEVELS:
+        for seed in seeds:
+            for r in judged(level, seed, 10, 10):
+                share = min(max(r.share, 1e-6), 1 - 1e-6)
+                rows.append(((math.log(share / (1 - share)), math.log(r.total), 1.0), float(r.right)))
+    w = [1.0, 0.0, 0.0]
+    for _ in range(25):
+        grad = [0.0] * 3
+        hess = [[1e-6 if i == j else 0.0 for j in range(3)] for i in range(3)]
+        for x, y in rows:
+            p = 1 / (1 + math.exp(-sum(a * b for a, b in zip(w, x))))
+            for i in range(3):
+                grad[i] += (y - p) * x[i]
+                for j in range(3):
+                    hess[i][j] += p * (1 - p) * x[i] * x[j]
+        w = [a + b for a, b in zip(w, solve(hess, grad))]
+    print(f"fitted on {len(rows)} words: CERTAINTY = ({w[0]:.3f}, {w[1]:.3f}, {w[2]:.3f})")
+    return w[0], w[1], w[2]
+
+
+def solve(a: list[list[float]], b: list[float]) -> list[float]:
+    n = len(b)
+    m = [row[:] + [b[i]] for i, row in enumerate(a)]
+    for c in range(n):
+        p = max(range(c, n), key=lambda r: abs(m[r][c]))
+        m[c], m[p] = m[p], m[c]
+        for r in range(n):
+            if r != c:
+                f = m[r][c] / m[c][c]
+                m[r] = [x - f * y for x, y in zip(m[r], m[c])]
+    return [m[i][n] / m[i][i] for i in range(n)]
+
+
+def cost(repeats: int) -> None:
+    """Grounding "put that there" from Python against a full 90 Hz history (240 frames), with
+    a ray cast that answers at once (the host's own cost is its own)."""
+    for timeline, said in su.corpus("realistic", 7, 1, 50):
+        if sum(w.referent is not None for w in said.words) == 2:
+            break
+    words = [w.word for w in said.words]
+    hit = su.raycast(qs.Ray(qs.Vec3(*su.HEAD), qs.Vec3(0, -0.3, -1)))
+    for name, run in (("evidence, gaze cast", lambda: qs.ground(timeline, said.text, words, said.delivered_ns, raycast=lambda ray: hit)),
+                      ("evidence, no gaze", lambda: qs.ground(timeline, said.text, words, said.delivered_ns)),
+                      ("single frame", lambda: ground_at_onset(timeline, said.text, words, said.delivered_ns))):
+        times = []
+        for _ in range(repeats):
+            started = time.perf_counter()
+            run()
+            times.append(time.perf_counter() - started)
+        print(f"cost of {said.text!r} (2 deictic words), {name:18}: median {statistics.median(times) * 1e3:.3f} ms, "
+              f"95th percentile {sorted(times)[int(len(times) * 0.95)] * 1e3:.3f} ms")
+
+
+def main() -> None:
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--quick", action="store_true")
+    parser.add_argument("--fit", action="store_true")
+    args = parser.parse_args()
+    if args.fit:
+        fit(range(100, 106))
+        return
+    users, utterances = (4, 5) if args.quick else (40, 25)
+    print(f"grounding: {users} users a level, {utterances} utterances each, seed 1")
+    for level in su.LEVELS:
+        report(level, list(judged(level, 1, users, utterances)))
+    cost(50 if args.quick else 1000)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,61 @@
+#include "word_window.hpp"
+
+#include <charconv>
+#include <cmath>
+#include <utility>
+
+#include "json_writers.hpp"
+
+namespace py = pybind11;
+
+namespace quillary::spatial::native {
+
+namespace {
+
+// What a frame line holds for `value`: its nine significant digits read back.
+double as_logged(double value) {
+    if (!std::isfinite(value)) {
+        return value;
+    }
+    char text[json::number_room];
+    const char* end = json::format_number(text, value);
+    double logged = value;
+    std::from_chars(text, end, logged);
+    return logged;
+}
+
+py::tuple ray_numbers(const Ray& ray) {
+    return py::make_tuple(as_logged(ray.origin.x), as_logged(ray.origin.y), as_logged(ray.origin.z),
+                          as_logged(ray.direction.x), as_logged(ray.direction.y), as_logged(ray.direction.z));
+}
+
+py::tuple vec(const Vec3& v) { return py::make_tuple(as_logged(v.x), as_logged(v.y), as_logged(v.z)); }
+
+}  // namespace
+
+py::list word_window(const IntentTimeline& timeline, std::int64_t from_ns, std::int64_t to_ns) {
+    const auto frames = timeline.frames_between(Nanoseconds{from_ns}, Nanoseconds{to_ns});
+    py::list samples;
+    for (const auto& [number, frame] : frames) {
+        py::object pointing = py::none();
+        if (frame.pointing) {
+            pointing = py::make_tuple(ray_numbers(frame.pointing->ray), static_cast<int>(frame.pointing->source),
+                                      static_cast<int>(frame.pointing->confidence));
+        }
+        py::object target = py::none();
+        if (frame.target) {
+            py::object id = frame.target->host_id ? py::object(py::str(*frame.target->host_id)) : py::none();
+            target = py::make_tuple(std::move(id), vec(frame.target->position), vec(frame.target->normal));
+        }
+        py::object gaze = frame.gaze_ray ? py::object(ray_numbers(*frame.gaze_ray)) : py::none();
+        py::object select = py::none();
+        if (frame.primary_select) {
+            select = py::make_tuple(frame.primary_select->pressed, frame.primary_select->last_change_time_ns.count());
+        }
+        samples.append(py::make_tuple(number, frame.timestamp_ns.count(), std::move(pointing), std::move(target),
+                                      std::move(gaze), std::move(select), vec(frame.head_pose.position)));
+    }
+    return samples;
+}
+
+}  // namespace quillary::spatial::native
