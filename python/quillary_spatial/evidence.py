@@ -16,7 +16,7 @@ from collections.abc import Callable
 from dataclasses import dataclass, field
 from typing import TYPE_CHECKING
 
-from _spatial import Ray, SpatialHit, Vec3
+from _spatial import IntentTimeline, Ray, SpatialHit, Vec3
 
 from . import _native
 
@@ -148,7 +148,7 @@ class Found:
         return 1 / (1 + math.exp(-x))
 
 
-def weigh(timeline: object, onset_ns: int, end_ns: int, gaze: GazeCasts, next_onset_ns: int | None = None) -> Found:
+def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts, next_onset_ns: int | None = None) -> Found:
     """The evidence of the frames around a word said from `onset_ns` to `end_ns`; the gaze's
     only until the eyes may have left for the next deictic word's referent (said from
     `next_onset_ns`)."""
