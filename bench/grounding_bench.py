@@ -34,8 +34,7 @@ class Judged:
     right: bool
     referent: str | None
     certainty: float
-    share: float  # the top candidate's share of the evidence (for fitting)
-    total: float  # all the evidence weighed (for fitting)
+    rows: tuple[tuple[tuple[float, ...], float], ...]  # each candidate's inputs and whether it was meant (for fitting)
     onset_right: bool  # the single-frame rule on the same word
 
 
@@ -48,12 +47,13 @@ def judged(level: str, seed: int, users: int, utterances: int) -> Iterator[Judge
         weigh = grounding.weigh  # seen as it weighs, for the fit
         grounding.weigh = lambda *a, **k: found.append(weigh(*a, **k)) or found[-1]  # type: ignore[func-returns-value]
         try:
-            grounded = qs.ground(timeline, said.text, words, said.delivered_ns, raycast=su.raycast)
+            grounded = qs.ground(timeline, said.text, words, said.delivered_ns, raycast=su.raycast, scene=su.SCENE)
         finally:
             grounding.weigh = weigh
         for old, new, f in zip(onset.references, grounded.references, found):
-            top = f.share(f.ranked[0][1]) if f.ranked else 0.0
-            yield Judged(new.referent == truth[new.index], new.referent, new.certainty or 0.0, top, f.total,
+            rows = tuple((f.features(key, w, old.referent), float(key[1] == truth[new.index]))
+                         for key, w in f.referents()[:3])
+            yield Judged(new.referent == truth[new.index], new.referent, new.certainty or 0.0, rows,
                          old.referent == truth[old.index])
 
 
@@ -78,28 +78,24 @@ def report(level: str, results: list[Judged]) -> None:
         print(f"{'':9} certainty >= 0.9: {sum(r.right for r in high) / len(high):.1%} right of {len(high)}")
 
 
-def fit(seeds: range) -> tuple[float, float, float]:
-    """Logistic regression of right/wrong on (log odds of the top share, log total), by Newton's
-    method: the certainty's coefficients."""
-    rows = []
-    for level in su.LEVELS:
-        for seed in seeds:
-            for r in judged(level, seed, 10, 10):
-                share = min(max(r.share, 1e-6), 1 - 1e-6)
-                rows.append(((math.log(share / (1 - share)), math.log(r.total), 1.0), float(r.right)))
-    w = [1.0, 0.0, 0.0]
-    for _ in range(25):
-        grad = [0.0] * 3
-        hess = [[1e-6 if i == j else 0.0 for j in range(3)] for i in range(3)]
+def fit(seeds: range) -> tuple[float, ...]:
+    """Logistic regression, by Newton's method, of whether a candidate is the one meant on its
+    inputs (see evidence.CERTAINTY): the certainty's coefficients."""
+    rows = [row for level in su.LEVELS for seed in seeds for r in judged(level, seed, 10, 10) for row in r.rows]
+    n = len(rows[0][0])
+    w = [0.0] * n
+    for _ in range(30):
+        grad = [0.0] * n
+        hess = [[1e-6 if i == j else 0.0 for j in range(n)] for i in range(n)]
         for x, y in rows:
-            p = 1 / (1 + math.exp(-sum(a * b for a, b in zip(w, x))))
-            for i in range(3):
+            p = 1 / (1 + math.exp(-max(min(sum(a * b for a, b in zip(w, x)), 50.0), -50.0)))
+            for i in range(n):
                 grad[i] += (y - p) * x[i]
-                for j in range(3):
+                for j in range(n):
                     hess[i][j] += p * (1 - p) * x[i] * x[j]
         w = [a + b for a, b in zip(w, solve(hess, grad))]
-    print(f"fitted on {len(rows)} words: CERTAINTY = ({w[0]:.3f}, {w[1]:.3f}, {w[2]:.3f})")
-    return w[0], w[1], w[2]
+    print(f"fitted on {len(rows)} candidates: CERTAINTY = ({', '.join(f'{c:.3f}' for c in w)})")
+    return tuple(w)
 
 
 def solve(a: list[list[float]], b: list[float]) -> list[float]:
@@ -123,7 +119,8 @@ def cost(repeats: int) -> None:
             break
     words = [w.word for w in said.words]
     hit = su.raycast(qs.Ray(qs.Vec3(*su.HEAD), qs.Vec3(0, -0.3, -1)))
-    for name, run in (("evidence, gaze cast", lambda: qs.ground(timeline, said.text, words, said.delivered_ns, raycast=lambda ray: hit)),
+    for name, run in (("evidence, gaze, scene", lambda: qs.ground(timeline, said.text, words, said.delivered_ns,
+                                                                 raycast=lambda ray: hit, scene=su.SCENE)),
                       ("evidence, no gaze", lambda: qs.ground(timeline, said.text, words, said.delivered_ns)),
                       ("single frame", lambda: ground_at_onset(timeline, said.text, words, said.delivered_ns))):
         times = []

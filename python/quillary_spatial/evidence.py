@@ -25,11 +25,11 @@ if TYPE_CHECKING:
 
 # The window around a word: from this long before its onset to this long after its end.
 BEFORE_ONSET_NS = 800_000_000
-AFTER_END_NS = 100_000_000
+AFTER_END_NS = 250_000_000
 # When pointing and gaze tell most, relative to the word's onset (seconds): the middle and
 # spread of a Gaussian weight. The apex comes near the onset and is held into the word; the
 # eyes arrive earlier.
-POINTING_PEAK_S, POINTING_SPREAD_S = 0.05, 0.3
+POINTING_PEAK_S, POINTING_SPREAD_S = 0.1, 0.3
 GAZE_PEAK_S, GAZE_SPREAD_S = -0.15, 0.2
 # A pointer moving this fast (degrees a second) counts half: holds are slow, transits fast.
 STILL_DEG_S = 40.0
@@ -38,21 +38,33 @@ RESTING_PITCH = math.radians(-50.0)
 RESTING_WEIGHT = 0.2
 GAZE_WEIGHT = 0.6  # the eyes also look at what they do not mean
 # The eyes leave for the next word's referent about this long before that word.
-NEXT_GAZE_LEAD_NS = 300_000_000
+NEXT_GAZE_LEAD_NS = 500_000_000
 # The frame at the onset, when the pointer is still there, counts as much as this many
 # seconds more: calm users hold still at the onset, and that frame alone is nearly always right.
 ONSET_WEIGHT = 0.1
 SELECT_WEIGHT = 3.0  # what the pointer was on when select was pressed during the word
+# Frames are weighed at most once per this long (every other one at 90 Hz, every third at 120).
+SAMPLE_EVERY_NS = 20_000_000
 # One gaze ray is cast per this long (four frames at 90 Hz): a fixation lasts longer.
 GAZE_PERIOD_NS = 44_444_444
 UNSEEN = 0.03  # evidence no frame showed (seconds): keeps a single glance from being certain
 # The candidates: (True, host id) for what was hit; (False, why) for pointing at nothing.
 Key = tuple[bool, str]
+# Where the scene's objects are, by host id: the middle and the radius of a ball around it.
+Places = dict[str, tuple[tuple[float, float, float], float]]
+# People aim across the middle half of an object, off by a degree or two of bias and tremor.
+AIM_ACROSS = 0.5
+AIM_ERROR_DEG = 2.0
+SIZE_POWER = 2
+# A ray that hit nothing fits "nothing" as well as one two aim errors off an object.
+NEAR_MISS = math.exp(-2.0) / AIM_ERROR_DEG ** 2  # kept with SIZE_POWER
 
-# From the weighed evidence to a confidence that is right as often as it says: a logistic
-# fitted on a corpus of simulated users apart from the benchmark's (bench/grounding_bench.py
-# --fit), on the top candidate's share (as log odds) and the evidence's total weight.
-CERTAINTY = (1.907, -0.350, 0.288)  # coefficient of log odds, of log weight, intercept
+# From the weighed evidence to how likely a candidate is the one meant: a logistic fitted on
+# simulated users apart from the benchmark's (bench/grounding_bench.py --fit). Its inputs: the
+# candidate's share of the weight (as log odds), the total weight (log), whether the frame at
+# the onset hit it, its share of the pointing and of the gaze weight, its lead over the
+# strongest rival (nothing included); then the intercept.
+CERTAINTY = (0.472, -0.171, 0.699, 1.482, 2.896, 2.469, -2.205)
 
 
 @dataclass
@@ -139,24 +151,41 @@ class Found:
     def share(self, weighed: Weighed) -> float:
         return weighed.total / self.total
 
-    def certainty(self) -> float:
-        if not self.ranked:
-            return 0.0
-        share = min(max(self.share(self.ranked[0][1]), 1e-6), 1 - 1e-6)
-        a, b, c = CERTAINTY
-        x = a * math.log(share / (1 - share)) + b * math.log(self.total) + c
-        return 1 / (1 + math.exp(-x))
+    def judged(self, onset_referent: str | None) -> list[tuple[float, Key, Weighed]]:
+        """The three strongest candidates that name a referent, each with how likely it is
+        the one meant, the likeliest first."""
+        judged = []
+        for key, w in self.referents()[:3]:
+            x = sum(a * b for a, b in zip(CERTAINTY, self.features(key, w, onset_referent)))
+            judged.append((1 / (1 + math.exp(-max(min(x, 50.0), -50.0))), key, w))
+        return sorted(judged, key=lambda j: (-j[0], j[1]))
+
+    def referents(self) -> list[tuple[Key, Weighed]]:
+        return [item for item in self.ranked if item[0][0]]
+
+    def features(self, key: Key, w: Weighed, onset_referent: str | None) -> tuple[float, ...]:
+        """What the certainty is a logistic of (see CERTAINTY)."""
+        pointing = sum(o.pointing for _, o in self.ranked) or 1.0
+        gaze = sum(o.gaze for _, o in self.ranked) or 1.0
+        share = min(max(self.share(w), 1e-6), 1 - 1e-6)
+        rival = max((self.share(o) for k, o in self.ranked if k != key), default=0.0)
+        return (math.log(share / (1 - share)), math.log(self.total), float(key[1] == onset_referent),
+                w.pointing / pointing, w.gaze / gaze, share - rival, 1.0)
 
 
-def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts, next_onset_ns: int | None = None) -> Found:
+def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts, next_onset_ns: int | None = None,
+          places: Places | None = None, fits: dict[tuple[int, str], float] | None = None) -> Found:
     """The evidence of the frames around a word said from `onset_ns` to `end_ns`; the gaze's
     only until the eyes may have left for the next deictic word's referent (said from
-    `next_onset_ns`)."""
-    gaze_until = math.inf if next_onset_ns is None else max(onset_ns, next_onset_ns - NEXT_GAZE_LEAD_NS)
-    samples = _native.word_window(timeline, onset_ns - BEFORE_ONSET_NS, max(end_ns, onset_ns) + AFTER_END_NS)
+    `next_onset_ns`). With `places`, where the scene's objects are, each pointing frame's
+    weight is shared among the candidates by how near its ray passes to each one's middle."""
+    gaze_until = math.inf if next_onset_ns is None else next_onset_ns - NEXT_GAZE_LEAD_NS
+    samples = thinned(_native.word_window(timeline, onset_ns - BEFORE_ONSET_NS,
+                                          max(end_ns, onset_ns) + AFTER_END_NS))
     found: dict[Key, Weighed] = {}
     previous: tuple[int, Ray6] | None = None
     pointed = False
+    pointed_at: list[tuple[float, Key, Sample]] = []
     gazed_in = -1  # the gaze period last cast in
     for i, sample in enumerate(samples):
         _, at_ns, pointing, target, gaze_ray, select, _ = sample
@@ -183,10 +212,8 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
                 key: Key = (False, "nothing_hit")
             else:
                 key = (False, "no_host_id") if target[0] is None else (True, target[0])
-            w = found.setdefault(key, Weighed())
-            w.pointing += weight
-            if weight > w.best or w.gaze_hit is not None:
-                w.best, w.sample, w.gaze_hit = weight, sample, None
+            pointed_at.append((weight, key, sample))
+            found.setdefault(key, Weighed())
         period = at_ns // GAZE_PERIOD_NS
         if gaze_ray is not None and gaze.usable and period != gazed_in and at_ns <= gaze_until:
             gazed_in = period
@@ -197,9 +224,67 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
                 w.gaze += weight
                 if not w.pointing and weight > w.best:
                     w.best, w.sample, w.gaze_hit = weight, sample, hit
+    # Pointing is credited once every candidate is known: with places, a frame's weight is
+    # shared among them by how well its ray fits each.
+    candidates = [key for key in found if key[0] and places is not None and key[1] in places]
+    fits = {} if fits is None else fits
+    for weight, key, sample in pointed_at:
+        shares = aimed_at(sample, key, candidates, places, fits) if places and candidates else ((key, 1.0),)
+        for share_key, share in shares:
+            w = found.setdefault(share_key, Weighed())
+            w.pointing += weight * share
+            if weight * share > w.best or (w.gaze_hit is not None and share_key == key):
+                w.best, w.sample, w.gaze_hit = weight * share, sample, None
+    found = {key: w for key, w in found.items() if w.total > 0}
     total = UNSEEN + sum(w.total for w in found.values())
     ranked = tuple(sorted(found.items(), key=lambda item: (-item[1].total, item[0])))
     return Found(ranked, total, len(samples), pointed)
+
+
+def aimed_at(sample: Sample, hit: Key, candidates: list[Key], places: Places,
+             fits: dict[tuple[int, str], float]) -> list[tuple[Key, float]]:
+    """How a pointing frame's weight is shared: each candidate by the likelihood of the ray
+    if the user meant it (aimed somewhere on it, off by the aim's error); what the ray hit
+    without a known place as if hit in the middle; pointing at nothing as a near miss.
+    `fits` keeps each frame's fit to each place, for the next word's window."""
+    assert sample[2] is not None
+    ray = sample[2][0]
+    shares: list[tuple[Key, float]] = []
+    for key in candidates:
+        fit = fits.get((sample[0], key[1]))
+        if fit is None:
+            fit = fits[sample[0], key[1]] = fitness(ray, *places[key[1]])
+        shares.append((key, fit))
+    if not hit[0]:
+        shares.append((hit, NEAR_MISS))
+    elif hit[1] not in places:
+        shares.append((hit, 1 / AIM_ERROR_DEG ** SIZE_POWER))
+    total = sum(f for _, f in shares)
+    return [(key, f / total) for key, f in shares if f > 0] if total > 0 else [(hit, 1.0)]
+
+
+def fitness(ray: Ray6, middle: Point, radius: float) -> float:
+    """The likelihood of a ray aimed at an object around `middle`: a Gaussian of the angle
+    from the ray to the middle, as wide as the aim's spread across the object and its error."""
+    tx, ty, tz = middle[0] - ray[0], middle[1] - ray[1], middle[2] - ray[2]
+    reach = math.sqrt(tx * tx + ty * ty + tz * tz)
+    length = math.sqrt(ray[3] * ray[3] + ray[4] * ray[4] + ray[5] * ray[5])
+    if not reach or not length or not math.isfinite(reach * length):
+        return 0.0
+    cosine = (ray[3] * tx + ray[4] * ty + ray[5] * tz) / (reach * length)
+    off = math.degrees(math.acos(min(1.0, max(-1.0, cosine))))
+    spread = math.hypot(AIM_ACROSS * math.degrees(math.atan2(radius, reach)), AIM_ERROR_DEG)
+    return math.exp(-0.5 * (off / spread) ** 2) / spread ** SIZE_POWER
+
+
+def thinned(samples: list[Sample]) -> list[Sample]:
+    """One frame per SAMPLE_EVERY_NS at most: neighbouring frames at 90 Hz say nearly the same,
+    and each is weighed for the time until the next one kept."""
+    kept: list[Sample] = []
+    for sample in samples:
+        if not kept or sample[1] - kept[-1][1] >= SAMPLE_EVERY_NS:
+            kept.append(sample)
+    return kept
 
 
 def gaussian(x: float, middle: float, spread: float) -> float:

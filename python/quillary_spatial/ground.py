@@ -24,9 +24,9 @@ from _spatial import Ray, SpatialHit
 
 from . import _native
 from ._checks import CONFIDENCE_NAMES, SOURCE_NAMES
-from .evidence import Found, GazeCasts, GazeHit, Weighed, weigh
+from .evidence import Found, GazeCasts, Key, Places, Weighed, weigh
 from .explain import ExplainedTimeline, Explanation, explanation
-from .session import Word
+from .session import Scene, SceneObject, Word
 
 GROUNDED_SCHEMA = "quillary.grounded-utterance"
 GROUNDED_VERSION = 2
@@ -124,15 +124,23 @@ Submit = Callable[[str, int], tuple[ContextualIntentEvent | None, Explanation, i
 
 def ground(timeline: IntentTimeline | ExplainedTimeline, text: str, words: Sequence[Word], timestamp_ns: int,
            deictics: Iterable[str] = DEICTIC_WORDS, *,
-           raycast: Callable[[Ray], SpatialHit | None] | None = None) -> GroundedUtterance:
+           raycast: Callable[[Ray], SpatialHit | None] | None = None,
+           scene: Scene | Sequence[SceneObject] | None = None) -> GroundedUtterance:
     """Grounds every deictic word of `words` (lower-cased, punctuation stripped, compared
     with `deictics`) from the frames around it. With `raycast`, the host's ray cast (the
     callable resolve_target takes), the gaze rays there are cast too, and a Recorder records
     what they hit with the utterance, so that a replay weighs the same. Nothing is submitted
     as an utterance: a Recorder records the utterance, with its words, through its own
-    submit_text, which comes first."""
+    submit_text, which comes first.
+
+    `scene`, the objects the host's ray cast can hit (a Recorder's last recorded scene when
+    not given), tells where each candidate is: a pointing ray is then weighed by how near it
+    passes to each candidate's middle, so that a ray aimed just off a small object counts for
+    it, not only for the large one behind it."""
     gaze = GazeCasts(raycast)
-    grounded = ground_from_evidence(timeline, text, words, timestamp_ns, deictics, gaze)
+    if scene is None:
+        scene = getattr(timeline, "last_scene", None)
+    grounded = ground_from_evidence(timeline, text, words, timestamp_ns, deictics, gaze, scene)
     record = getattr(timeline, "record_gaze_hits", None)
     if raycast is not None and record is not None:
         record(timestamp_ns, tuple(gaze.made.values()))
@@ -140,19 +148,55 @@ def ground(timeline: IntentTimeline | ExplainedTimeline, text: str, words: Seque
 
 
 def ground_from_evidence(timeline: IntentTimeline | ExplainedTimeline, text: str, words: Sequence[Word],
-                         timestamp_ns: int, deictics: Iterable[str], gaze: GazeCasts) -> GroundedUtterance:
+                         timestamp_ns: int, deictics: Iterable[str], gaze: GazeCasts,
+                         scene: Scene | Sequence[SceneObject] | None = None) -> GroundedUtterance:
     """`ground` with the gaze rays' hits from `gaze` (the host's ray cast, or a replay's record)."""
+    places = None if scene is None else places_of(scene.objects if isinstance(scene, Scene) else scene)
     plain = timeline.timeline if isinstance(timeline, ExplainedTimeline) else timeline
     submit = submitter(plain)
     wanted = frozenset(d.lower() for d in deictics)
     onsets = [word.start_ns for word in words if normalise(word.text) in wanted]
+    fits: dict[tuple[int, str], float] = {}  # a frame's fit to a place, the same for every word
 
-    def grounded(word: Word, index: int) -> Reference:
-        at_onset = reference(submit, word, index)
-        following = next((t for t in onsets if t > word.start_ns), None)
-        return from_evidence(at_onset, weigh(plain, word.start_ns, word.end_ns, gaze, following))
+    weighed = []
+    for index, word in enumerate(words):
+        if normalise(word.text) in wanted:
+            at_onset = reference(submit, word, index)
+            following = next((t for t in onsets if t > word.start_ns), None)
+            found = weigh(plain, word.start_ns, word.end_ns, gaze, following, places, fits)
+            weighed.append((at_onset, found, found.judged(at_onset.referent)))
+    chosen = distinct([(found, judged) for _, found, judged in weighed])
+    return GroundedUtterance(text, timestamp_ns, tuple(from_evidence(at_onset, found, judged, choice)
+                                                       for (at_onset, found, judged), choice in zip(weighed, chosen)))
 
-    return grounded_words(grounded, text, words, timestamp_ns, wanted)
+
+def distinct(words: list[tuple[Found, list[tuple[float, Key, Weighed]]]]) -> list[int]:
+    """Which candidate each word takes: the likeliest, except that two deictic words of one
+    utterance mean two things ("put that there"). The surest word chooses first; a word whose
+    likeliest is taken has its next likeliest, if any is left."""
+    chosen = [0] * len(words)
+    taken: set[Key] = set()
+    for i in sorted(range(len(words)), key=lambda i: -(words[i][1][0][0] if words[i][1] else 0.0)):
+        found, judged = words[i]
+        if not judged or not found.ranked[0][0][0]:
+            continue  # no referent, or pointing at nothing outweighed them all
+        free = [n for n, (_, key, _) in enumerate(judged) if key not in taken]
+        chosen[i] = free[0] if free else 0
+        taken.add(judged[chosen[i]][1])
+    return chosen
+
+
+def places_of(objects: Sequence[SceneObject]) -> Places:
+    """Each object's middle and the radius of a ball around its box (rotation changes neither)."""
+    places: Places = {}
+    for o in objects:
+        if not isinstance(o, SceneObject):
+            raise TypeError(f"scene: expected SceneObject items, got {type(o).__name__}")
+        size = math.sqrt(sum(float(c) ** 2 for c in o.size)) / 2
+        middle = (float(o.position[0]), float(o.position[1]), float(o.position[2]))
+        if math.isfinite(size) and all(math.isfinite(c) for c in middle):
+            places.setdefault(o.id, (middle, size))
+    return places
 
 
 def ground_at_onset(timeline: IntentTimeline | ExplainedTimeline, text: str, words: Sequence[Word],
@@ -181,21 +225,27 @@ def grounded_words(grounded: Callable[[Word, int], Reference], text: str, words:
                                                        if normalise(word.text) in wanted))
 
 
-def from_evidence(at_onset: Reference, found: Found) -> Reference:
-    """The reference the evidence gives. The word, its moment, select and the context's age
-    stay as at the onset; an empty window (no frames around the word) leaves the onset's
-    answer, with no certainty."""
+def from_evidence(at_onset: Reference, found: Found, judged: list[tuple[float, Key, Weighed]],
+                  choice: int) -> Reference:
+    """The reference the evidence gives, with the candidate `choice` of `judged` as referent.
+    The word, its moment, select and the context's age stay as at the onset; an empty window
+    (no frames around the word) leaves the onset's answer, with no certainty."""
     if not found.ranked:
         return at_onset if at_onset.referent is None else replace(at_onset, certainty=0.0, candidates=())
-    candidates = tuple(Candidate(key[1], round(found.share(w), 3), w.evidence)
-                       for key, w in found.ranked if key[0])[:3]
-    (is_referent, name), top = found.ranked[0]
+    # The referent first; scores say how likely each is the one meant, adding up to at most 1.
+    judged = judged[choice:choice + 1] + judged[:choice] + judged[choice + 1:]
+    scale = max(1.0, sum(p for p, _, _ in judged))
+    candidates = tuple(Candidate(key[1], round(p / scale, 3), w.evidence) for p, key, w in judged)
     said = replace(at_onset, referent=None, position=None, normal=None, source=None, confidence=None,
                    distance_m=None, reason=None, frame=None, candidates=candidates)
-    said = replace(said, **where(top))
-    if not is_referent:
-        return replace(said, reason=name)
-    return replace(said, referent=name, certainty=round(found.certainty(), 3))
+    (is_referent, name), top = found.ranked[0]
+    if not is_referent:  # pointing at nothing outweighed every object
+        return replace(said, reason=name, **where(top))
+    likeliest, (_, name), chosen = judged[0]
+    # Likelier candidates another word took are ruled out: how likely this one is, given that.
+    ruled_out = sum(p for p, _, _ in judged[1:choice + 1])
+    certainty = min(1.0, likeliest / (1 - ruled_out)) if ruled_out < 1 else 1.0
+    return replace(said, referent=name, certainty=round(certainty, 3), **where(chosen))
 
 
 def where(weighed: Weighed) -> dict[str, Any]:

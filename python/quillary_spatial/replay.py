@@ -123,7 +123,7 @@ class Replay:
                 recorded.setdefault(hit.frame_ns, hit)
         said = pending["utterance"]
         pending["grounded"] = ground_from_evidence(self.timeline, said.text, said.words, said.timestamp_ns,
-                                                   self.deictics, GazeCasts(recorded=recorded))
+                                                   self.deictics, GazeCasts(recorded=recorded), self.scene)
 
     def take(self, frame: SpatialIntentFrame, line: bytes) -> None:
         """A frame line the reader read natively, pushed as it is."""

@@ -17,7 +17,8 @@ import simulated_users as su  # noqa: E402
 
 MS = 1_000_000
 ONSET = 2_000 * MS  # the word "that", said from here to 250 ms later
-AIMS = {"lamp": (0.24, 1.0, -1.96), "vase": (0.0, 0.9, -1.93), "mug": (-0.4, 0.8, -1.67), "sky": (0.3, 5.0, 1.0)}
+AIMS = {"lamp": (0.24, 1.0, -1.96), "vase": (0.0, 0.9, -1.93), "mug": (-0.4, 0.8, -1.67), "sky": (0.3, 5.0, 1.0),
+        "clock": (-2.5, 1.65, -3.0), "below the clock": (-2.5, 1.46, -3.05)}
 HAND = (0.22, 1.3, -0.4)
 
 
@@ -57,40 +58,59 @@ def sweep(start_ms, end_ms):
     return [frame(t, towards(AIMS["lamp"], wobble=0.0015 * (t - start_ms))) for t in range(start_ms, end_ms, 11)]
 
 
+PUT_THAT = [("put", -300, -50), ("that", 0, 250)]
+# Each case: the frames, ground's options, the words (start and end, ms from ONSET), and per
+# deictic word what the single frame at its onset hit, what was meant, and what showed it.
 CASES = {
     # The apex comes after the onset: at the onset the pointer is still on its way from the vase.
-    "late apex": (held("vase", -600, -300) + sweep(-300, 30) + held("lamp", 30, 500), {}, None, "lamp", "pointing"),
+    "late apex": (held("vase", -600, -300) + sweep(-300, 30) + held("lamp", 30, 500), {}, PUT_THAT,
+                  [(None, "lamp", "pointing")]),
     # The tracker dropped the hand for the onset; the hold around it is plain.
     "dropout at the onset": (held("lamp", -300, -30) + [frame(t) for t in range(-30, 60, 11)] + held("lamp", 60, 400),
-                             {}, None, "lamp", "pointing"),
+                             {}, PUT_THAT, [(None, "lamp", "pointing")]),
     # The user only looks: no pointing ray, the eyes on the lamp before the word.
-    "looks only": ([frame(t, gaze="lamp") for t in range(-500, 300, 11)], {"raycast": su.raycast}, None, "lamp", "gaze"),
+    "looks only": ([frame(t, gaze="lamp") for t in range(-500, 300, 11)], {"raycast": su.raycast}, PUT_THAT,
+                   [(None, "lamp", "gaze")]),
     # A glance on the mug long before; during the word the pointer is on nothing.
-    "points at nothing": (held("mug", -800, -600) + sweep(-600, -400) + held("sky", -400, 400), {}, None, None, None),
+    "points at nothing": (held("mug", -800, -600) + sweep(-600, -400) + held("sky", -400, 400), {}, PUT_THAT,
+                          [(None, None, None)]),
     # A brief pass over the vase at the onset, a long hold on the lamp with a click.
     "click on the held one": (held("lamp", -500, -10) + held("vase", -10, 10) + held("lamp", 10, 80) +
                               held("lamp", 80, 200, pressed=True) + held("lamp", 200, 300),
-                              {}, "vase", "lamp", "pointing"),
+                              {}, PUT_THAT, [("vase", "lamp", "pointing")]),
+    # Aimed a little below the clock the whole time, onto the shelf behind it: the scene says
+    # the ray passes far nearer the clock's middle than the shelf's.
+    "just off a small object": (held("clock", -420, -380) + held("below the clock", -380, 400),
+                                {"scene": su.SCENE}, PUT_THAT, [("shelf", "clock", "pointing")]),
+    # "put that there": a click on the lamp at "that"; the pointer then lingers on the lamp and
+    # is on the vase only briefly, as "there" begins. The two words mean two things, and the
+    # surer one, "that", keeps the lamp.
+    "two words, two things": (held("lamp", -300, 80) + held("lamp", 80, 200, pressed=True) + held("lamp", 200, 500) +
+                              held("vase", 500, 560) + held("lamp", 560, 1000), {},
+                              PUT_THAT + [("there", 500, 700)],
+                              [("lamp", "lamp", "pointing"), ("vase", "vase", "pointing")]),
 }
 
 
-@pytest.mark.parametrize("frames, options, at_onset, meant, evidence", CASES.values(), ids=CASES.keys())
-def test_the_frames_around_the_word_outweigh_a_wrong_onset_frame(frames, options, at_onset, meant, evidence):
+@pytest.mark.parametrize("frames, options, said, expected", CASES.values(), ids=CASES.keys())
+def test_the_frames_around_the_word_outweigh_a_wrong_onset_frame(frames, options, said, expected):
     timeline = qs.IntentTimeline(240, 2_000_000_000)
     for f in frames:
         timeline.push(f)
-    words = [qs.Word("put", ONSET - 300 * MS, ONSET - 50 * MS), qs.Word("that", ONSET, ONSET + 250 * MS)]
-    (old,) = qs.ground_at_onset(timeline, "put that", words, ONSET + 600 * MS).references
-    (ref,) = qs.ground(timeline, "put that", words, ONSET + 600 * MS, **options).references
-    assert old.referent == at_onset  # the case is one the single frame gets wrong
-    assert ref.referent == meant
-    if meant is None:
-        assert ref.reason == "nothing_hit" and ref.certainty is None
-        return
-    assert ref.candidates[0] == qs.Candidate(meant, ref.candidates[0].score, evidence)
-    assert ref.source == ("eye_gaze" if evidence == "gaze" else "hand")
-    assert all(a.score >= b.score for a, b in zip(ref.candidates, ref.candidates[1:]))
-    assert 0 < ref.certainty <= 1 and sum(c.score for c in ref.candidates) <= 1
+    words = [qs.Word(text, ONSET + start * MS, ONSET + end * MS) for text, start, end in said]
+    text = " ".join(w.text for w in words)
+    at_onset = qs.ground_at_onset(timeline, text, words, ONSET + 900 * MS).references
+    grounded = qs.ground(timeline, text, words, ONSET + 900 * MS, **options).references
+    assert [r.referent for r in at_onset] == [old for old, _, _ in expected]
+    assert [r.referent for r in grounded] == [meant for _, meant, _ in expected]
+    for ref, (_, meant, evidence) in zip(grounded, expected):
+        if meant is None:
+            assert ref.reason == "nothing_hit" and ref.certainty is None
+            continue
+        assert ref.candidates[0] == qs.Candidate(meant, ref.candidates[0].score, evidence)
+        assert ref.source == ("eye_gaze" if evidence == "gaze" else "hand")
+        assert all(a.score >= b.score for a, b in zip(ref.candidates[1:], ref.candidates[2:]))
+        assert 0 < ref.certainty <= 1 and sum(c.score for c in ref.candidates) <= 1
 
 
 def test_certainty_is_calibrated_on_simulated_users():
