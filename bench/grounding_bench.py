@@ -72,6 +72,13 @@ def report(level: str, results: list[Judged]) -> None:
         given = [r for r in results if low / 10 <= r.certainty < (low + 1) / 10 or (low == 9 and r.certainty == 1)]
         if given:
             cells.append(f"{low / 10:.1f}: {sum(r.right for r in given) / len(given):4.0%} of {len(given)}")
+    if missed:
+        # The agent asks below a threshold: which one would catch four in five wrong words, and
+        # how often it would ask then.
+        catch = sorted(r.certainty for r in missed)[max(0, math.ceil(0.8 * len(missed)) - 1)]
+        asked = sum(r.certainty <= catch for r in results)
+        print(f"{'':9} asking below 0.5 asks about {sum(r.certainty < 0.5 for r in results) / n:.1%} of words; "
+              f"catching 80 % of the wrong words needs asking at or below {catch:.3f}: {asked / n:.1%} of words")
     high = [r for r in results if r.certainty >= 0.9]
     print(f"{'':9} calibration (certainty decile: right of given)  " + "  ".join(cells))
     if high:

@@ -59,7 +59,7 @@ def live(record: str | None, timeline: spatial.ExplainedTimeline | None = None,
             spoken = pending.pop(0)
             words, at_ns = words_of(spoken), ns_at(spoken.delivered_at)
             timeline.submit_text(spoken.text, at_ns, words=words)  # a Recorder records it with its words
-            yield spatial.ground(timeline, spoken.text, words, at_ns)
+            yield spatial.ground(timeline, spoken.text, words, at_ns, raycast=raycast, scene=SCENE_OBJECTS)
     if isinstance(timeline, spatial.Recorder):
         timeline.close()
 

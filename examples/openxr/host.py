@@ -170,7 +170,7 @@ def run(runtime: OpenXRRuntime, epoch_ns: int, events_out: TextIO, frames_out: T
                  else timeline.submit_text(spoken.text, at))
         if event is not None:
             events_out.write(spatial.to_jsonl(event) + "\n")
-        grounded = spatial.ground(timeline, spoken.text, words, at)
+        grounded = spatial.ground(timeline, spoken.text, words, at, raycast=raycast, scene=SCENE_OBJECTS)
         summary.append(f"  t={said_s:6.3f} s  {spoken.text!r:26} -> " + ", ".join(
             f"{r.word}: {r.referent or r.reason}" for r in grounded.references))
 

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 #include "json_writers.hpp"
@@ -33,10 +34,18 @@ py::tuple vec(const Vec3& v) { return py::make_tuple(as_logged(v.x), as_logged(v
 
 }  // namespace
 
-py::list word_window(const IntentTimeline& timeline, std::int64_t from_ns, std::int64_t to_ns) {
+py::list word_window(const IntentTimeline& timeline, std::int64_t from_ns, std::int64_t to_ns, std::int64_t every_ns) {
     const auto frames = timeline.frames_between(Nanoseconds{from_ns}, Nanoseconds{to_ns});
     py::list samples;
+    std::optional<std::int64_t> kept_ns;
     for (const auto& [number, frame] : frames) {
+        const std::int64_t at_ns = frame.timestamp_ns.count();
+        // Unsigned: the difference of two far-apart times must not overflow.
+        if (kept_ns && static_cast<std::uint64_t>(at_ns) - static_cast<std::uint64_t>(*kept_ns) <
+                           static_cast<std::uint64_t>(every_ns)) {
+            continue;
+        }
+        kept_ns = at_ns;
         py::object pointing = py::none();
         if (frame.pointing) {
             pointing = py::make_tuple(ray_numbers(frame.pointing->ray), static_cast<int>(frame.pointing->source),

@@ -38,7 +38,7 @@ class CompressedLog:
     def injected(self) -> int: ...
     def wait_idle(self) -> None: ...
 
-# A frame around a word: (number, timestamp_ns, pointing, target, gaze, select, head), where
+# A frame around a word (one per every_ns at most, the first of each stretch kept): (number, timestamp_ns, pointing, target, gaze, select, head), where
 # pointing is ((origin x, y, z, direction x, y, z), source, confidence) or None, target is
 # (host_id, position, normal) or None, gaze is (origin x, y, z, direction x, y, z) or None,
 # select is (pressed, last_change_time_ns) or None and head is the head's position. Every
@@ -48,7 +48,7 @@ Point = tuple[float, float, float]
 Sample = tuple[int, int, tuple[Ray6, int, int] | None, tuple[str | None, Point, Point] | None, Ray6 | None,
                tuple[bool, int] | None, Point]
 
-def word_window(timeline: IntentTimeline, from_ns: int, to_ns: int) -> list[Sample]: ...
+def word_window(timeline: IntentTimeline, from_ns: int, to_ns: int, every_ns: int) -> list[Sample]: ...
 def frame_arrays(frame: SpatialIntentFrame, /) -> tuple[int, bytes, str | None]: ...
 
 TRACKING_CONFIDENCE_NAMES: dict[str, TrackingConfidence]

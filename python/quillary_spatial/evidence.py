@@ -24,7 +24,7 @@ if TYPE_CHECKING:
     from ._native import Point, Ray6, Sample
 
 # The window around a word: from this long before its onset to this long after its end.
-BEFORE_ONSET_NS = 800_000_000
+BEFORE_ONSET_NS = 600_000_000
 AFTER_END_NS = 250_000_000
 # When pointing and gaze tell most, relative to the word's onset (seconds): the middle and
 # spread of a Gaussian weight. The apex comes near the onset and is held into the word; the
@@ -43,10 +43,12 @@ NEXT_GAZE_LEAD_NS = 500_000_000
 # seconds more: calm users hold still at the onset, and that frame alone is nearly always right.
 ONSET_WEIGHT = 0.1
 SELECT_WEIGHT = 3.0  # what the pointer was on when select was pressed during the word
-# Frames are weighed at most once per this long (every other one at 90 Hz, every third at 120).
-SAMPLE_EVERY_NS = 20_000_000
-# One gaze ray is cast per this long (four frames at 90 Hz): a fixation lasts longer.
-GAZE_PERIOD_NS = 44_444_444
+# Frames are weighed at most once per this long (every third at 90 Hz): neighbours say nearly
+# the same.
+SAMPLE_EVERY_NS = 30_000_000
+# One gaze ray is cast per this long (eight frames at 90 Hz): a fixation lasts longer.
+GAZE_PERIOD_NS = 88_888_888
+NEGLIGIBLE = 1e-4  # a frame that weighs less (seconds) is not weighed further
 UNSEEN = 0.03  # evidence no frame showed (seconds): keeps a single glance from being certain
 # The candidates: (True, host id) for what was hit; (False, why) for pointing at nothing.
 Key = tuple[bool, str]
@@ -64,7 +66,7 @@ NEAR_MISS = math.exp(-2.0) / AIM_ERROR_DEG ** 2  # kept with SIZE_POWER
 # candidate's share of the weight (as log odds), the total weight (log), whether the frame at
 # the onset hit it, its share of the pointing and of the gaze weight, its lead over the
 # strongest rival (nothing included); then the intercept.
-CERTAINTY = (0.472, -0.171, 0.699, 1.482, 2.896, 2.469, -2.205)
+CERTAINTY = (0.478, -0.091, 0.624, 1.238, 2.555, 2.704, -1.901)
 
 
 @dataclass
@@ -180,8 +182,8 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
     `next_onset_ns`). With `places`, where the scene's objects are, each pointing frame's
     weight is shared among the candidates by how near its ray passes to each one's middle."""
     gaze_until = math.inf if next_onset_ns is None else next_onset_ns - NEXT_GAZE_LEAD_NS
-    samples = thinned(_native.word_window(timeline, onset_ns - BEFORE_ONSET_NS,
-                                          max(end_ns, onset_ns) + AFTER_END_NS))
+    samples = _native.word_window(timeline, onset_ns - BEFORE_ONSET_NS, max(end_ns, onset_ns) + AFTER_END_NS,
+                                  SAMPLE_EVERY_NS)
     found: dict[Key, Weighed] = {}
     previous: tuple[int, Ray6] | None = None
     pointed = False
@@ -212,8 +214,9 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
                 key: Key = (False, "nothing_hit")
             else:
                 key = (False, "no_host_id") if target[0] is None else (True, target[0])
-            pointed_at.append((weight, key, sample))
-            found.setdefault(key, Weighed())
+            if weight >= NEGLIGIBLE:
+                pointed_at.append((weight, key, sample))
+                found.setdefault(key, Weighed())
         period = at_ns // GAZE_PERIOD_NS
         if gaze_ray is not None and gaze.usable and period != gazed_in and at_ns <= gaze_until:
             gazed_in = period
@@ -275,16 +278,6 @@ def fitness(ray: Ray6, middle: Point, radius: float) -> float:
     off = math.degrees(math.acos(min(1.0, max(-1.0, cosine))))
     spread = math.hypot(AIM_ACROSS * math.degrees(math.atan2(radius, reach)), AIM_ERROR_DEG)
     return math.exp(-0.5 * (off / spread) ** 2) / spread ** SIZE_POWER
-
-
-def thinned(samples: list[Sample]) -> list[Sample]:
-    """One frame per SAMPLE_EVERY_NS at most: neighbouring frames at 90 Hz say nearly the same,
-    and each is weighed for the time until the next one kept."""
-    kept: list[Sample] = []
-    for sample in samples:
-        if not kept or sample[1] - kept[-1][1] >= SAMPLE_EVERY_NS:
-            kept.append(sample)
-    return kept
 
 
 def gaussian(x: float, middle: float, spread: float) -> float:

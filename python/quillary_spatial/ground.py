@@ -42,7 +42,7 @@ NO_HOST_ID = "no_host_id"
 
 @dataclass(frozen=True)
 class Candidate:
-    """A possible referent of a word: its share of the evidence, and what the evidence was."""
+    """A possible referent of a word: how likely it is the one meant, and what showed it."""
 
     referent: str
     score: float  # in [0, 1]; the candidates' scores add up to at most 1
@@ -69,7 +69,7 @@ class Reference:
     context_age_ns: int | None = None
     reason: str | None = None  # when there is no referent
     # How sure the referent is, in [0, 1]: of the references given 0.9, about nine in ten are
-    # right. Up to three candidates, the strongest first.
+    # right. Up to three candidates, the referent first.
     certainty: float | None = None
     candidates: tuple[Candidate, ...] | None = None
     # The number push returned for the frame it was paired with. Not in the record: it

@@ -135,6 +135,7 @@ def test_certainty_is_calibrated_on_simulated_users():
 def test_a_recorded_session_replays_to_the_same_grounding_without_the_ray_cast():
     log = io.StringIO()
     recorder = qs.Recorder(log)
+    recorder.record_scene(su.SCENE, 10**12)  # ground weighs where things are from the recorded scene
     user = su.Session(su.LEVELS["hurried"], random.Random(3), 10**12)
     live = []
     for _ in range(6):
@@ -151,3 +152,19 @@ def test_a_recorded_session_replays_to_the_same_grounding_without_the_ray_cast()
     replayed = [r.grounded for r in qs.replay(io.BytesIO(log.getvalue().encode()))]
     assert replayed == live
     assert [g.to_json() for g in replayed] == [g.to_json() for g in live]
+
+
+@pytest.mark.parametrize("certainty, tool", [(0.3, "ask"), (0.49, "ask"), (0.5, "move"), (None, "move")])
+def test_the_example_agent_asks_which_one_when_unsure(certainty, tool):
+    from agent_rules import tool_call
+
+    that = {"word": "that", "index": 1, "referent": "lamp",
+            "candidates": [{"referent": "lamp", "score": 0.45, "evidence": "both"},
+                           {"referent": "vase", "score": 0.4, "evidence": "pointing"}]}
+    if certainty is not None:  # a version 1 record has none, and is acted on as before
+        that["certainty"] = certainty
+    there = {"word": "there", "index": 2, "referent": "table", "certainty": 0.97, "position": [0, 0.75, -1.5]}
+    call = tool_call({"text": "put that there", "references": [that, there]})
+    assert call["tool"] == tool
+    if tool == "ask":
+        assert call["arguments"] == {"word": "that", "question": "which one: the lamp or the vase?"}

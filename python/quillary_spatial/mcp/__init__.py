@@ -10,7 +10,10 @@ from __future__ import annotations
 
 import sys
 import threading
+from collections.abc import Callable
 from typing import BinaryIO
+
+from _spatial import Ray, SpatialHit
 
 from ..explain import ExplainedTimeline
 from .http import McpHttpServer
@@ -18,18 +21,20 @@ from .protocol import MAX_MESSAGE_BYTES, INVALID_REQUEST, Application, Connectio
 from .spatial import LATEST_URI, SUMMARY_URI, LiveSession, RecordedSession, application
 
 
-def serve(timeline: ExplainedTimeline, *, port: int = 0, token: str | None = None) -> McpHttpServer:
+def serve(timeline: ExplainedTimeline, *, port: int = 0, token: str | None = None,
+          raycast: Callable[[Ray], SpatialHit | None] | None = None) -> McpHttpServer:
     """Serves a live timeline (an ExplainedTimeline or a Recorder) over Streamable HTTP on
     127.0.0.1, from a thread of its own; `url` and `token` say where and with what to connect,
-    `close()` stops it. Utterances submitted with their words are grounded as they come, and
-    subscribers to the latest grounded utterance are told."""
+    `close()` stops it. Utterances submitted with their words are grounded as they come (with
+    `raycast`, the host's ray cast, gaze too, as `ground` weighs it), and subscribers to the
+    latest grounded utterance are told."""
     app: Application | None = None
 
     def grounded() -> None:
         if app is not None:
             app.changed(LATEST_URI)
 
-    app = application(LiveSession(timeline, on_grounded=grounded))
+    app = application(LiveSession(timeline, on_grounded=grounded, raycast=raycast))
     return McpHttpServer(app, port, token).start()
 
 

@@ -12,11 +12,11 @@ import tempfile
 import threading
 from array import array
 from collections import deque
-from collections.abc import Sequence
+from collections.abc import Callable, Sequence
 from compression import zstd
 from typing import IO, Any, Protocol
 
-from _spatial import ContextualIntentEvent, to_jsonl
+from _spatial import ContextualIntentEvent, Ray, SpatialHit, to_jsonl
 
 from .. import _native
 from ..explain import ExplainedTimeline, Explanation, Said, explanation
@@ -130,7 +130,9 @@ class RecordedSession:
         return event, timeline.last_explanation
 
     def ground(self, text: str, words: Sequence[Word], timestamp_ns: int) -> GroundedUtterance:
-        return ground(self.timeline_at(timestamp_ns), text, words, timestamp_ns)
+        # Words the log does not hold were not looked at through the host's ray cast: pointing
+        # alone, weighed where the log's scene has things.
+        return ground(self.timeline_at(timestamp_ns), text, words, timestamp_ns, scene=self.scene_at_end)
 
     def recent(self) -> list[dict[str, Any]]:
         return list(self.utterances)
@@ -156,8 +158,9 @@ class LiveSession:
     """The host's own timeline, as it runs: what it says is heard through its listener, and
     the resource of the latest grounded utterance changes as utterances with words come in."""
 
-    def __init__(self, timeline: ExplainedTimeline, on_grounded: Any = None):
-        self.timeline = timeline
+    def __init__(self, timeline: ExplainedTimeline, on_grounded: Any = None,
+                 raycast: Callable[[Ray], SpatialHit | None] | None = None):
+        self.timeline, self.raycast = timeline, raycast
         self.lock = threading.Lock()
         self.utterances: deque[dict[str, Any]] = deque(maxlen=RECENT_KEPT)
         self.latest: GroundedUtterance | None = None
@@ -169,7 +172,7 @@ class LiveSession:
         # On the host's thread, as it submits: grounding an utterance costs well under a
         # millisecond, and only utterances with words are grounded.
         grounded = None if said.words is None else \
-            ground(self.timeline, said.text, said.words, said.timestamp_ns, DEICTIC_WORDS)
+            ground(self.timeline, said.text, said.words, said.timestamp_ns, DEICTIC_WORDS, raycast=self.raycast)
         with self.lock:
             self.count += 1
             self.utterances.append(said_json(said.text, said.timestamp_ns, said.words, said.event, said.explanation,
@@ -189,7 +192,7 @@ class LiveSession:
         return event, explanation(pairing, timestamp_ns, self.timeline.settings[1])
 
     def ground(self, text: str, words: Sequence[Word], timestamp_ns: int) -> GroundedUtterance:
-        return ground(self.timeline, text, words, timestamp_ns)
+        return ground(self.timeline, text, words, timestamp_ns, raycast=self.raycast)
 
     def recent(self) -> list[dict[str, Any]]:
         with self.lock:
