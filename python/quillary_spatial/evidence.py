@@ -57,16 +57,16 @@ Places = dict[str, tuple[tuple[float, float, float], float]]
 # People aim across the middle half of an object, off by a degree or two of bias and tremor.
 AIM_ACROSS = 0.5
 AIM_ERROR_DEG = 2.0
-SIZE_POWER = 2
 # A ray that hit nothing fits "nothing" as well as one two aim errors off an object.
-NEAR_MISS = math.exp(-2.0) / AIM_ERROR_DEG ** 2  # kept with SIZE_POWER
+NEAR_MISS = math.exp(-2.0) / AIM_ERROR_DEG ** 2
 
 # From the weighed evidence to how likely a candidate is the one meant: a logistic fitted on
 # simulated users apart from the benchmark's (bench/grounding_bench.py --fit). Its inputs: the
 # candidate's share of the weight (as log odds), the total weight (log), whether the frame at
 # the onset hit it, its share of the pointing and of the gaze weight, its lead over the
-# strongest rival (nothing included); then the intercept.
-CERTAINTY = (0.478, -0.091, 0.624, 1.238, 2.555, 2.704, -1.901)
+# strongest rival (nothing included), how far from the apex's usual moment its evidence lies
+# on average; then the intercept.
+CERTAINTY = (0.671, -0.730, 0.715, 0.181, 3.216, 1.714, -7.340, -0.839)
 
 
 @dataclass
@@ -75,6 +75,7 @@ class Weighed:
 
     pointing: float = 0.0
     gaze: float = 0.0
+    timed: float = 0.0  # the weights times their moments from the onset (seconds): when it was seen
     best: float = 0.0  # the strongest single frame's weight, and that frame's sample
     sample: Sample | None = None
     gaze_hit: GazeHit | None = None
@@ -96,10 +97,6 @@ class GazeHit:
     referent: str | None = None
     position: Point | None = None
     normal: Point | None = None
-
-    @property
-    def hit(self) -> bool:
-        return self.position is not None
 
 
 @dataclass
@@ -133,7 +130,10 @@ def gaze_hit(frame_ns: int, hit: object) -> GazeHit:
         return GazeHit(frame_ns)
     if not isinstance(hit, SpatialHit):
         raise TypeError(f"raycast: expected a SpatialHit or None, got {type(hit).__name__}")
-    return GazeHit(frame_ns, hit.host_id, as_logged(hit.position), as_logged(hit.normal))
+    position, normal = as_logged(hit.position), as_logged(hit.normal)
+    if not all(math.isfinite(c) for c in position + normal):
+        return GazeHit(frame_ns, hit.host_id)  # what was hit, without a place a log can hold
+    return GazeHit(frame_ns, hit.host_id, position, normal)
 
 
 def as_logged(v: Vec3) -> Point:
@@ -147,8 +147,6 @@ class Found:
 
     ranked: tuple[tuple[Key, Weighed], ...]  # strongest first
     total: float  # all evidence weighed, UNSEEN included
-    samples: int  # frames in the window
-    pointed: bool  # some frame had a pointing ray
 
     def share(self, weighed: Weighed) -> float:
         return weighed.total / self.total
@@ -171,8 +169,10 @@ class Found:
         gaze = sum(o.gaze for _, o in self.ranked) or 1.0
         share = min(max(self.share(w), 1e-6), 1 - 1e-6)
         rival = max((self.share(o) for k, o in self.ranked if k != key), default=0.0)
+        # Seen around the onset, or mostly well before or after it (the other word's referent).
+        moment = w.timed / w.total if w.total else 0.0
         return (math.log(share / (1 - share)), math.log(self.total), float(key[1] == onset_referent),
-                w.pointing / pointing, w.gaze / gaze, share - rival, 1.0)
+                w.pointing / pointing, w.gaze / gaze, share - rival, abs(moment - POINTING_PEAK_S), 1.0)
 
 
 def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts, next_onset_ns: int | None = None,
@@ -186,8 +186,7 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
                                   SAMPLE_EVERY_NS)
     found: dict[Key, Weighed] = {}
     previous: tuple[int, Ray6] | None = None
-    pointed = False
-    pointed_at: list[tuple[float, Key, Sample]] = []
+    pointed_at: list[tuple[float, Key, Sample, float]] = []
     gazed_in = -1  # the gaze period last cast in
     for i, sample in enumerate(samples):
         _, at_ns, pointing, target, gaze_ray, select, _ = sample
@@ -196,7 +195,6 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
         span = min(max(following - at_ns, 0), 50_000_000) / 1e9
         since = (at_ns - onset_ns) / 1e9
         if pointing is not None:
-            pointed = True
             ray = pointing[0]
             still = 1.0
             if previous is not None and at_ns > previous[0]:
@@ -215,7 +213,7 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
             else:
                 key = (False, "no_host_id") if target[0] is None else (True, target[0])
             if weight >= NEGLIGIBLE:
-                pointed_at.append((weight, key, sample))
+                pointed_at.append((weight, key, sample, since))
                 found.setdefault(key, Weighed())
         period = at_ns // GAZE_PERIOD_NS
         if gaze_ray is not None and gaze.usable and period != gazed_in and at_ns <= gaze_until:
@@ -225,23 +223,25 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
                 weight = GAZE_WEIGHT * GAZE_PERIOD_NS / 1e9 * gaussian(since, GAZE_PEAK_S, GAZE_SPREAD_S)
                 w = found.setdefault((True, hit.referent), Weighed())
                 w.gaze += weight
+                w.timed += weight * since
                 if not w.pointing and weight > w.best:
                     w.best, w.sample, w.gaze_hit = weight, sample, hit
     # Pointing is credited once every candidate is known: with places, a frame's weight is
     # shared among them by how well its ray fits each.
     candidates = [key for key in found if key[0] and places is not None and key[1] in places]
     fits = {} if fits is None else fits
-    for weight, key, sample in pointed_at:
+    for weight, key, sample, since in pointed_at:
         shares = aimed_at(sample, key, candidates, places, fits) if places and candidates else ((key, 1.0),)
         for share_key, share in shares:
             w = found.setdefault(share_key, Weighed())
             w.pointing += weight * share
+            w.timed += weight * share * since
             if weight * share > w.best or (w.gaze_hit is not None and share_key == key):
                 w.best, w.sample, w.gaze_hit = weight * share, sample, None
     found = {key: w for key, w in found.items() if w.total > 0}
     total = UNSEEN + sum(w.total for w in found.values())
     ranked = tuple(sorted(found.items(), key=lambda item: (-item[1].total, item[0])))
-    return Found(ranked, total, len(samples), pointed)
+    return Found(ranked, total)
 
 
 def aimed_at(sample: Sample, hit: Key, candidates: list[Key], places: Places,
@@ -261,7 +261,7 @@ def aimed_at(sample: Sample, hit: Key, candidates: list[Key], places: Places,
     if not hit[0]:
         shares.append((hit, NEAR_MISS))
     elif hit[1] not in places:
-        shares.append((hit, 1 / AIM_ERROR_DEG ** SIZE_POWER))
+        shares.append((hit, 1 / AIM_ERROR_DEG ** 2))
     total = sum(f for _, f in shares)
     return [(key, f / total) for key, f in shares if f > 0] if total > 0 else [(hit, 1.0)]
 
@@ -277,7 +277,7 @@ def fitness(ray: Ray6, middle: Point, radius: float) -> float:
     cosine = (ray[3] * tx + ray[4] * ty + ray[5] * tz) / (reach * length)
     off = math.degrees(math.acos(min(1.0, max(-1.0, cosine))))
     spread = math.hypot(AIM_ACROSS * math.degrees(math.atan2(radius, reach)), AIM_ERROR_DEG)
-    return math.exp(-0.5 * (off / spread) ** 2) / spread ** SIZE_POWER
+    return math.exp(-0.5 * (off / spread) ** 2) / spread ** 2
 
 
 def gaussian(x: float, middle: float, spread: float) -> float:

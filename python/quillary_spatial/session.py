@@ -261,8 +261,8 @@ def gaze_hits_from_dict(record: object) -> GazeHits:
     for i, h in enumerate(d["hits"]):
         path = f"hits[{i}]"
         m = members(h, "", path, HIT_MEMBERS, HIT_MEMBERS | {"referent", "position", "normal"})
-        if ("position" in m) != ("normal" in m) or ("referent" in m and "position" not in m):
-            fail(path, "a hit has a position and a normal, and a referent only with them")
+        if ("position" in m) != ("normal" in m):
+            fail(path, "a hit has both a position and a normal, or neither")
         where = {k: tuple(finite(vec3(m[k], path, "." + k), f"{path}.{k}")) for k in ("position", "normal") if k in m}
         hits.append(GazeHit(integer(m["frame_ns"], path, ".frame_ns"),
                             string(m["referent"], path, ".referent") if "referent" in m else None,

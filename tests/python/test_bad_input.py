@@ -5,6 +5,7 @@ import math
 import pytest
 
 import _spatial as spatial
+import quillary_spatial as qs
 from _spatial import (
     CapabilitySnapshot,
     IntentTimeline,
@@ -272,6 +273,14 @@ def entry_points(cls):
             frame.pointing = PointingIntent()
             return spatial.resolve_target(frame, lambda ray: bare)
         calls.append(("returned by the ray cast", ground))
+
+        def gaze_cast(bare):
+            timeline = IntentTimeline()
+            frame = SpatialIntentFrame()
+            frame.gaze_ray = Ray(Vec3(), Vec3(0, 0, -1))
+            timeline.push(frame)
+            return qs.ground(timeline, "that", [qs.Word("that", 0, 1)], 2, raycast=lambda ray: bare)
+        calls.append(("returned by ground's gaze ray cast", gaze_cast))
     # As the value written to a record member of that type.
     holders = {Vec3: (Pose, "position"), Quaternion: (Pose, "orientation"), Pose: (SpatialIntentFrame, "head_pose"),
                Ray: (PointingIntent, "ray"), PointingIntent: (SpatialIntentFrame, "pointing"),

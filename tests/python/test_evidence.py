@@ -168,3 +168,26 @@ def test_the_example_agent_asks_which_one_when_unsure(certainty, tool):
     assert call["tool"] == tool
     if tool == "ask":
         assert call["arguments"] == {"word": "that", "question": "which one: the lamp or the vase?"}
+
+
+def test_a_gaze_hit_without_a_finite_place_is_recorded_by_what_it_hit():
+    """A host's ray cast may answer with a hit at NaN: the referent counts, the place is left
+    out (a log cannot hold it), and the recording replays the same."""
+    log = io.StringIO()
+    recorder = qs.Recorder(log)
+    for f in [frame(t, gaze="lamp") for t in range(-500, 300, 11)]:
+        recorder.push(f)
+
+    def nowhere(ray):
+        hit = su.raycast(ray)
+        if hit is not None:
+            hit.position = qs.Vec3(math.nan, 0, 0)
+        return hit
+
+    words = [qs.Word("that", ONSET, ONSET + 250 * MS)]
+    recorder.submit_text("that", ONSET + 600 * MS, words=words)
+    (ref,) = qs.ground(recorder, "that", words, ONSET + 600 * MS, raycast=nowhere).references
+    recorder.close()
+    assert (ref.referent, ref.source, ref.position) == ("lamp", "eye_gaze", None)
+    (replayed,) = qs.replay(io.BytesIO(log.getvalue().encode()))
+    assert replayed.grounded.references == (ref,)
