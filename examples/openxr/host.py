@@ -172,7 +172,8 @@ def run(runtime: OpenXRRuntime, epoch_ns: int, events_out: TextIO, frames_out: T
             events_out.write(spatial.to_jsonl(event) + "\n")
         grounded = spatial.ground(timeline, spoken.text, words, at, raycast=raycast, scene=SCENE_OBJECTS)
         summary.append(f"  t={said_s:6.3f} s  {spoken.text!r:26} -> " + ", ".join(
-            f"{r.word}: {r.referent or r.reason}" for r in grounded.references))
+            f"{r.word}: {r.reason}" if r.referent is None else f"{r.word}: {r.referent} ({r.certainty:.2f})"
+            for r in grounded.references))
 
     def submit(utterance: script.Utterance) -> None:
         said_ns = epoch_ns + round(utterance.at_seconds * 1e9)

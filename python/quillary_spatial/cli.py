@@ -16,6 +16,7 @@ from collections.abc import Sequence
 from typing import TextIO
 
 from ._checks import ReadError, printable
+from .ground import Reference
 from .replay import Replay, Replayed, first_difference
 from .version import __version__
 
@@ -122,9 +123,15 @@ def run_summary(args: argparse.Namespace) -> int:
         emit(f"  t={when:8.3f} s  {text:<26} -> {outcome(result)}\n")
         if result.grounded is not None and result.grounded.references:
             # Each deictic word at its own moment: what the agent was given for it.
-            emit(" " * 16 + ", ".join(f"{r.word}: {printable(r.referent) if r.referent is not None else r.reason}"
-                                      for r in result.grounded.references) + "\n")
+            emit(" " * 16 + ", ".join(said_word(r) for r in result.grounded.references) + "\n")
     return 0
+
+
+def said_word(r: Reference) -> str:
+    """A deictic word as the agent got it: `that: lamp (0.93)`, or `here: nothing_hit`."""
+    if r.referent is None:
+        return f"{r.word}: {r.reason}"
+    return f"{r.word}: {printable(r.referent)}" + ("" if r.certainty is None else f" ({r.certainty:.2f})")
 
 
 def outcome(result: Replayed) -> str:

@@ -63,6 +63,9 @@ def test_each_word_is_shown_as_the_agent_got_it_in_the_recorded_room(browser, pt
         assert shown["selectedUtterance"] == index
         labels = browser.find_elements(By.CSS_SELECTOR, ".word-label")
         assert [label.text for label in labels] == [f"{r.word}: {r.referent or r.reason}" for r in utterance.references]
+        # The panel says how sure each referent was, as the agent was told.
+        words = browser.find_element(By.ID, "references").text
+        assert all(f"{r.referent}, certainty {r.certainty:.2f}" in words for r in utterance.references if r.referent)
         # Each label sits under the point its word's ray hit.
         for label, reference in zip(labels, utterance.references):
             if reference.position is not None:

@@ -15,7 +15,7 @@ import put_that_there
 import quillary_spatial as spatial
 from agent_rules import tool_call
 from quillary_spatial import mcp
-from scene import SCENE_OBJECTS
+from scene import SCENE_OBJECTS, raycast
 
 HERE = Path(__file__).resolve().parent
 
@@ -44,7 +44,8 @@ def test_the_sdk_client_on_a_recording_over_stdio_gets_what_the_agent_got(record
     assert out["grounded"] == grounded and [tool_call(g) for g in out["grounded"]] == calls
     assert out["latest"] == grounded[-1]
     assert [u["references"] for u in out["utterances"]] == \
-        [[{"word": r["word"], "referent": r.get("referent"), "reason": r.get("reason")} for r in g["references"]]
+        [[{"word": r["word"], "referent": r.get("referent"), "reason": r.get("reason"), "certainty": r.get("certainty")}
+          for r in g["references"]]
          for g in grounded]
     # The context at the last utterance is the frame its event carries.
     lines = [json.loads(line) for line in log.read_text().splitlines()]
@@ -63,7 +64,7 @@ def test_the_sdk_client_on_a_recording_over_stdio_gets_what_the_agent_got(record
 
 def test_the_sdk_client_follows_a_live_host_over_http(tmp_path):
     timeline = spatial.ExplainedTimeline()
-    server = mcp.serve(timeline)
+    server = mcp.serve(timeline, raycast=raycast, scene=SCENE_OBJECTS)  # as put_that_there grounds
     try:
         client = subprocess.Popen(["node", "client.mjs", "http", server.url, server.token, "--subscribe", "3"], cwd=HERE,
                                   stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)

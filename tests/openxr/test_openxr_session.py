@@ -238,7 +238,7 @@ def test_the_recorded_session_replays_to_the_same_events(session):
 
 
 def live_words(session):
-    """What the host's agent got live for each spoken sentence: "that: lamp, there: table"."""
+    """What the host's agent got live for each spoken sentence: "that: lamp (0.94), there: table (0.83)"."""
     said = [line.split("-> ", 1)[1] for line in session.report["summary"][1:]]
     words = [s for s in said if "(context" not in s and not s.startswith("no event")]
     assert len(words) == len(script.SPOKEN)
@@ -280,7 +280,8 @@ def test_the_inspector_shows_the_recorded_openxr_session_served_and_as_a_file(se
     lines = event_lines(data)
     assert [json.loads(lines[u["event"]]) for u in data["utterances"] if u["event"] is not None] == session.events
     # The page's words are the agent's words.
-    words = [", ".join(f"{r['word']}: {r['referent'] or r['reason']}" for r in u["references"])
+    words = [", ".join(f"{r['word']}: {r['referent']} ({r['certainty']:.2f})" if r["referent"] else
+                       f"{r['word']}: {r['reason']}" for r in u["references"])
              for u in data["utterances"] if u["references"]]
     assert words == live_words(session)
     assert [o["id"] for o in data["scenes"][0]["objects"]] == ["floor", "wall", "table", "lamp"]

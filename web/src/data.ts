@@ -29,6 +29,7 @@ export interface Reference {
   referent: string | null;
   reason: string | null;
   position: [number, number, number] | null; // where its ray hit
+  certainty: number | null; // how sure the referent is, in [0, 1]
 }
 
 export interface SceneObject {

@@ -10,31 +10,34 @@ from __future__ import annotations
 
 import sys
 import threading
-from collections.abc import Callable
+from collections.abc import Callable, Sequence
 from typing import BinaryIO
 
 from _spatial import Ray, SpatialHit
 
 from ..explain import ExplainedTimeline
+from ..session import SceneObject
 from .http import McpHttpServer
 from .protocol import MAX_MESSAGE_BYTES, INVALID_REQUEST, Application, Connection, ProtocolError, error_reply
 from .spatial import LATEST_URI, SUMMARY_URI, LiveSession, RecordedSession, application
 
 
 def serve(timeline: ExplainedTimeline, *, port: int = 0, token: str | None = None,
-          raycast: Callable[[Ray], SpatialHit | None] | None = None) -> McpHttpServer:
+          raycast: Callable[[Ray], SpatialHit | None] | None = None,
+          scene: Sequence[SceneObject] | None = None) -> McpHttpServer:
     """Serves a live timeline (an ExplainedTimeline or a Recorder) over Streamable HTTP on
     127.0.0.1, from a thread of its own; `url` and `token` say where and with what to connect,
-    `close()` stops it. Utterances submitted with their words are grounded as they come (with
-    `raycast`, the host's ray cast, gaze too, as `ground` weighs it), and subscribers to the
-    latest grounded utterance are told."""
+    `close()` stops it. Utterances submitted with their words are grounded as they come, as
+    `ground` grounds them with `raycast` (the host's ray cast, for gaze) and `scene` (where
+    things are; a Recorder's recorded scene when not given), and subscribers to the latest
+    grounded utterance are told."""
     app: Application | None = None
 
     def grounded() -> None:
         if app is not None:
             app.changed(LATEST_URI)
 
-    app = application(LiveSession(timeline, on_grounded=grounded, raycast=raycast))
+    app = application(LiveSession(timeline, on_grounded=grounded, raycast=raycast, scene=scene))
     return McpHttpServer(app, port, token).start()
 
 

@@ -22,7 +22,7 @@ from .. import _native
 from ..explain import ExplainedTimeline, Explanation, Said, explanation
 from ..ground import DEICTIC_WORDS, GroundedUtterance, ground
 from ..replay import Replay, Replayed
-from ..session import CheckedFrame, Scene, Word, object_members, record_from_line, starts_compressed
+from ..session import CheckedFrame, Scene, SceneObject, Word, object_members, record_from_line, starts_compressed
 from ..version import __version__
 from .protocol import Application, Resource, Tool, ToolError, invalid_params
 
@@ -55,8 +55,8 @@ def said_json(text: str, timestamp_ns: int, words: Sequence[Word] | None, event:
     if words is not None:
         entry["words"] = [{"text": w.text, "start_ns": w.start_ns, "end_ns": w.end_ns} for w in words]
     if grounded is not None:
-        entry["references"] = [{"word": r.word, "referent": r.referent, "reason": r.reason}
-                               for r in grounded.references]
+        entry["references"] = [{"word": r.word, "referent": r.referent, "reason": r.reason,
+                                "certainty": r.certainty} for r in grounded.references]
     return entry
 
 
@@ -71,6 +71,9 @@ class RecordedSession:
         self.segments: list[int] = [0]  # the first frame of each stretch between clock resets
         self.utterances: deque[dict[str, Any]] = deque(maxlen=RECENT_KEPT)
         self.latest: GroundedUtterance | None = None
+        # What the host's agent got for each utterance the log holds with its words: asked
+        # about again, it is answered the same, gaze included.
+        self.recorded: dict[tuple[int, str, tuple[Word, ...]], GroundedUtterance] = {}
         self.replay = Replay(path, on_frame=self.add_frame)
         self.count = 0
         for result in self.replay:
@@ -97,9 +100,10 @@ class RecordedSession:
 
     def add(self, result: Replayed) -> None:
         self.count += 1
-        if result.grounded is not None:
-            self.latest = result.grounded
         said = result.utterance
+        if result.grounded is not None and said.words is not None:
+            self.latest = result.grounded
+            self.recorded[said.timestamp_ns, said.text, said.words] = result.grounded
         self.utterances.append(said_json(said.text, said.timestamp_ns, said.words, result.event, result.explanation,
                                          result.grounded))
 
@@ -130,6 +134,9 @@ class RecordedSession:
         return event, timeline.last_explanation
 
     def ground(self, text: str, words: Sequence[Word], timestamp_ns: int) -> GroundedUtterance:
+        recorded = self.recorded.get((timestamp_ns, text, tuple(words)))
+        if recorded is not None:
+            return recorded
         # Words the log does not hold were not looked at through the host's ray cast: pointing
         # alone, weighed where the log's scene has things.
         return ground(self.timeline_at(timestamp_ns), text, words, timestamp_ns, scene=self.scene_at_end)
@@ -159,8 +166,9 @@ class LiveSession:
     the resource of the latest grounded utterance changes as utterances with words come in."""
 
     def __init__(self, timeline: ExplainedTimeline, on_grounded: Any = None,
-                 raycast: Callable[[Ray], SpatialHit | None] | None = None):
-        self.timeline, self.raycast = timeline, raycast
+                 raycast: Callable[[Ray], SpatialHit | None] | None = None,
+                 scene: Sequence[SceneObject] | None = None):
+        self.timeline, self.raycast, self.given_scene = timeline, raycast, scene
         self.lock = threading.Lock()
         self.utterances: deque[dict[str, Any]] = deque(maxlen=RECENT_KEPT)
         self.latest: GroundedUtterance | None = None
@@ -172,7 +180,8 @@ class LiveSession:
         # On the host's thread, as it submits: grounding an utterance costs well under a
         # millisecond, and only utterances with words are grounded.
         grounded = None if said.words is None else \
-            ground(self.timeline, said.text, said.words, said.timestamp_ns, DEICTIC_WORDS, raycast=self.raycast)
+            ground(self.timeline, said.text, said.words, said.timestamp_ns, DEICTIC_WORDS, raycast=self.raycast,
+                   scene=self.given_scene)
         with self.lock:
             self.count += 1
             self.utterances.append(said_json(said.text, said.timestamp_ns, said.words, said.event, said.explanation,
@@ -192,7 +201,7 @@ class LiveSession:
         return event, explanation(pairing, timestamp_ns, self.timeline.settings[1])
 
     def ground(self, text: str, words: Sequence[Word], timestamp_ns: int) -> GroundedUtterance:
-        return ground(self.timeline, text, words, timestamp_ns, raycast=self.raycast)
+        return ground(self.timeline, text, words, timestamp_ns, raycast=self.raycast, scene=self.given_scene)
 
     def recent(self) -> list[dict[str, Any]]:
         with self.lock:
