@@ -184,7 +184,7 @@ PYBIND11_MODULE(_native, m) {
             }
         });
     m.def("word_window", &native::word_window, py::arg("timeline"), py::arg("from_ns"), py::arg("to_ns"),
-          py::arg("every_ns"), "The frames held in [from_ns, to_ns], one per every_ns at most, as grounding weighs them.");
+          py::arg("every_ns"), "The frames held in [from_ns, to_ns], the first of each every_ns, as grounding weighs them.");
     m.def("frame_arrays", &frame_arrays, "A frame as the inspector page keeps it: (flags, 31 float32s, target id).");
     m.def(
         "frame_from_line",

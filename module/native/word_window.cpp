@@ -37,15 +37,18 @@ py::tuple vec(const Vec3& v) { return py::make_tuple(as_logged(v.x), as_logged(v
 py::list word_window(const IntentTimeline& timeline, std::int64_t from_ns, std::int64_t to_ns, std::int64_t every_ns) {
     const auto frames = timeline.frames_between(Nanoseconds{from_ns}, Nanoseconds{to_ns});
     py::list samples;
-    std::optional<std::int64_t> kept_ns;
+    // The first frame of each stretch of every_ns on the clock: stretches start at the same
+    // times whatever the window, so the windows of two words pick the same frames.
+    std::optional<std::int64_t> kept_stretch;
     for (const auto& [number, frame] : frames) {
         const std::int64_t at_ns = frame.timestamp_ns.count();
-        // Unsigned: the difference of two far-apart times must not overflow.
-        if (kept_ns && static_cast<std::uint64_t>(at_ns) - static_cast<std::uint64_t>(*kept_ns) <
-                           static_cast<std::uint64_t>(every_ns)) {
-            continue;
+        if (every_ns > 0) {
+            const std::int64_t stretch = at_ns / every_ns - (at_ns % every_ns < 0 ? 1 : 0);  // floor
+            if (stretch == kept_stretch) {
+                continue;
+            }
+            kept_stretch = stretch;
         }
-        kept_ns = at_ns;
         py::object pointing = py::none();
         if (frame.pointing) {
             pointing = py::make_tuple(ray_numbers(frame.pointing->ray), static_cast<int>(frame.pointing->source),

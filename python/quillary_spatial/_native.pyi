@@ -38,7 +38,7 @@ class CompressedLog:
     def injected(self) -> int: ...
     def wait_idle(self) -> None: ...
 
-# A frame around a word (one per every_ns at most, the first of each stretch kept): (number, timestamp_ns, pointing, target, gaze, select, head), where
+# A frame around a word (the first of each every_ns of the clock): (number, timestamp_ns, pointing, target, gaze, select, head), where
 # pointing is ((origin x, y, z, direction x, y, z), source, confidence) or None, target is
 # (host_id, position, normal) or None, gaze is (origin x, y, z, direction x, y, z) or None,
 # select is (pressed, last_change_time_ns) or None and head is the head's position. Every

@@ -43,11 +43,11 @@ NEXT_GAZE_LEAD_NS = 500_000_000
 # seconds more: calm users hold still at the onset, and that frame alone is nearly always right.
 ONSET_WEIGHT = 0.1
 SELECT_WEIGHT = 3.0  # what the pointer was on when select was pressed during the word
-# Frames are weighed at most once per this long (every third at 90 Hz): neighbours say nearly
-# the same.
-SAMPLE_EVERY_NS = 30_000_000
-# One gaze ray is cast per this long (eight frames at 90 Hz): a fixation lasts longer.
-GAZE_PERIOD_NS = 88_888_888
+# Frames are weighed once per this long of the clock (about one in four at 90 Hz): neighbours
+# say nearly the same.
+SAMPLE_EVERY_NS = 40_000_000
+# One gaze ray is cast per this long (twelve frames at 90 Hz): a fixation lasts longer.
+GAZE_PERIOD_NS = 133_333_333
 NEGLIGIBLE = 1e-4  # a frame that weighs less (seconds) is not weighed further
 UNSEEN = 0.03  # evidence no frame showed (seconds): keeps a single glance from being certain
 # The candidates: (True, host id) for what was hit; (False, why) for pointing at nothing.
@@ -66,7 +66,7 @@ NEAR_MISS = math.exp(-2.0) / AIM_ERROR_DEG ** 2
 # the onset hit it, its share of the pointing and of the gaze weight, its lead over the
 # strongest rival (nothing included), how far from the apex's usual moment its evidence lies
 # on average; then the intercept.
-CERTAINTY = (0.671, -0.730, 0.715, 0.181, 3.216, 1.714, -7.340, -0.839)
+CERTAINTY = (0.798, -0.663, 0.754, -0.097, 2.920, 1.739, -7.618, -0.482)
 
 
 @dataclass
