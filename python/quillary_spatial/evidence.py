@@ -12,7 +12,7 @@ word adds weight to what was clicked. docs/grounding.md gives the model and its 
 from __future__ import annotations
 
 import math
-from collections.abc import Callable
+from collections.abc import Callable, Sequence
 from dataclasses import dataclass, field
 from typing import TYPE_CHECKING
 
@@ -119,6 +119,17 @@ class GazeCasts:
             answer = gaze_hit(frame_ns, self.raycast(Ray(Vec3(*gaze[:3]), Vec3(*gaze[3:]))))
         self.made[frame_ns] = answer
         return answer
+
+    @classmethod
+    def from_record(cls, hits: Sequence[GazeHit] | None) -> GazeCasts:
+        """A replay's casts: the hits a log recorded, the first for a frame time answering it
+        as the first cast answered it live."""
+        if hits is None:
+            return cls()
+        recorded: dict[int, GazeHit] = {}
+        for hit in hits:
+            recorded.setdefault(hit.frame_ns, hit)
+        return cls(recorded=recorded)
 
     @property
     def usable(self) -> bool:

@@ -18,13 +18,11 @@ from collections.abc import Callable, Iterable, Sequence
 from dataclasses import dataclass, field, replace
 from typing import Any
 
-from _spatial import ContextualIntentEvent, IntentTimeline, SpatialIntentFrame, Vec3
-
-from _spatial import Ray, SpatialHit
+from _spatial import ContextualIntentEvent, IntentTimeline, Ray, SpatialHit, SpatialIntentFrame
 
 from . import _native
 from ._checks import CONFIDENCE_NAMES, SOURCE_NAMES
-from .evidence import Found, GazeCasts, Key, Places, Weighed, weigh
+from .evidence import Found, GazeCasts, Key, Places, Weighed, as_logged, weigh
 from .explain import ExplainedTimeline, Explanation, explanation
 from .session import Scene, SceneObject, Word
 
@@ -155,16 +153,15 @@ def ground_from_evidence(timeline: IntentTimeline | ExplainedTimeline, text: str
     plain = timeline.timeline if isinstance(timeline, ExplainedTimeline) else timeline
     submit = submitter(plain)
     wanted = frozenset(d.lower() for d in deictics)
-    onsets = [word.start_ns for word in words if normalise(word.text) in wanted]
+    deictic = [(index, word) for index, word in enumerate(words) if normalise(word.text) in wanted]
     fits: dict[tuple[int, str], float] = {}  # a frame's fit to a place, the same for every word
 
     weighed = []
-    for index, word in enumerate(words):
-        if normalise(word.text) in wanted:
-            at_onset = reference(submit, word, index)
-            following = next((t for t in onsets if t > word.start_ns), None)
-            found = weigh(plain, word.start_ns, word.end_ns, gaze, following, places, fits)
-            weighed.append((at_onset, found, found.judged(at_onset.referent)))
+    for index, word in deictic:
+        at_onset = reference(submit, word, index)
+        following = next((w.start_ns for _, w in deictic if w.start_ns > word.start_ns), None)
+        found = weigh(plain, word.start_ns, word.end_ns, gaze, following, places, fits)
+        weighed.append((at_onset, found, found.judged(at_onset.referent)))
     chosen = distinct([(found, judged) for _, found, judged in weighed])
     return GroundedUtterance(text, timestamp_ns, tuple(from_evidence(at_onset, found, judged, choice)
                                                        for (at_onset, found, judged), choice in zip(weighed, chosen)))
@@ -302,12 +299,6 @@ def select_held(event: ContextualIntentEvent | None, since_ns: int) -> bool:
         return False
     select = event.spatial_context.primary_select
     return select is not None and (select.pressed or select.last_change_time_ns >= since_ns)
-
-
-def as_logged(v: Vec3) -> tuple[float, float, float]:
-    """The vector as a log holds it: the frame line writes nine significant digits, so live
-    grounding and a replay of its log start from the same numbers and round alike."""
-    return (float(f"{v.x:.9g}"), float(f"{v.y:.9g}"), float(f"{v.z:.9g}"))
 
 
 def distance_from_head(frame: SpatialIntentFrame, hit: tuple[float, float, float]) -> float | None:

@@ -11,7 +11,7 @@ from _spatial import ContextualIntentEvent, SpatialIntentFrame, to_jsonl
 
 from ._checks import ReadError
 from .explain import ExplainedTimeline, Explanation
-from .evidence import GazeCasts, GazeHit
+from .evidence import GazeCasts
 from .ground import DEICTIC_WORDS, GroundedUtterance, ground_from_evidence
 from .session import (
     CheckedFrame,
@@ -116,14 +116,9 @@ class Replay:
         if pending is None:
             return
         assert self.timeline is not None
-        recorded: dict[int, GazeHit] | None = None
-        if gaze is not None:
-            recorded = {}
-            for hit in gaze.hits:
-                recorded.setdefault(hit.frame_ns, hit)
-        said = pending["utterance"]
+        said, casts = pending["utterance"], GazeCasts.from_record(None if gaze is None else gaze.hits)
         pending["grounded"] = ground_from_evidence(self.timeline, said.text, said.words, said.timestamp_ns,
-                                                   self.deictics, GazeCasts(recorded=recorded), self.scene)
+                                                   self.deictics, casts, self.scene)
 
     def take(self, frame: SpatialIntentFrame, line: bytes) -> None:
         """A frame line the reader read natively, pushed as it is."""
