@@ -66,7 +66,19 @@ NEAR_MISS = math.exp(-2.0) / AIM_ERROR_DEG ** 2
 # the onset hit it, its share of the pointing and of the gaze weight, its lead over the
 # strongest rival (nothing included), how far from the apex's usual moment its evidence lies
 # on average; then the intercept.
-CERTAINTY = (0.798, -0.663, 0.754, -0.097, 2.920, 1.739, -7.618, -0.482)
+CERTAINTY = (0.503, -0.617, 0.498, 0.443, 2.875, 2.765, -7.665, -0.743)
+# What a reference says is a cautious chance: the fitted chance lowered by this much in log
+# odds, so that of the words it gets wrong, an agent asking below 0.5 asks about most (at
+# least four in five of the fit's, with room for another population). The chance a reference
+# is right is then at least its certainty: of those given 0.5, about five in six are right.
+CAUTION = 2.0
+
+
+def cautious(chance: float) -> float:
+    """`chance`, lowered by CAUTION in log odds."""
+    if chance <= 0.0 or chance >= 1.0:
+        return min(max(chance, 0.0), 1.0)
+    return 1 / (1 + math.exp(CAUTION - math.log(chance / (1 - chance))))
 
 
 @dataclass
@@ -187,12 +199,18 @@ class Found:
 
 
 def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts, next_onset_ns: int | None = None,
-          places: Places | None = None, fits: dict[tuple[int, str], float] | None = None) -> Found:
-    """The evidence of the frames around a word said from `onset_ns` to `end_ns`; the gaze's
-    only until the eyes may have left for the next deictic word's referent (said from
-    `next_onset_ns`). With `places`, where the scene's objects are, each pointing frame's
-    weight is shared among the candidates by how near its ray passes to each one's middle."""
+          places: Places | None = None, fits: dict[tuple[int, str], float] | None = None,
+          previous_end_ns: int | None = None) -> Found:
+    """The evidence of the frames around a word said from `onset_ns` to `end_ns`: the
+    pointer's from the end of the deictic word before (`previous_end_ns`) to the onset of the
+    next (`next_onset_ns`), the gaze's until the eyes may have left for the next word's
+    referent. With `places`, where the scene's objects are, each pointing frame's weight is
+    shared among the candidates by how near its ray passes to each one's middle."""
     gaze_until = math.inf if next_onset_ns is None else next_onset_ns - NEXT_GAZE_LEAD_NS
+    # One gesture a deictic word: the pointer's hold on the word before and its reach for the
+    # word after are theirs.
+    pointing_from = -math.inf if previous_end_ns is None else min(previous_end_ns, onset_ns)
+    pointing_until = math.inf if next_onset_ns is None else next_onset_ns
     samples = _native.word_window(timeline, onset_ns - BEFORE_ONSET_NS, max(end_ns, onset_ns) + AFTER_END_NS,
                                   SAMPLE_EVERY_NS)
     found: dict[Key, Weighed] = {}
@@ -223,7 +241,7 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
                 key: Key = (False, "nothing_hit")
             else:
                 key = (False, "no_host_id") if target[0] is None else (True, target[0])
-            if weight >= NEGLIGIBLE:
+            if weight >= NEGLIGIBLE and pointing_from <= at_ns < pointing_until:
                 pointed_at.append((weight, key, sample, since))
                 found.setdefault(key, Weighed())
         period = at_ns // GAZE_PERIOD_NS
@@ -247,7 +265,8 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
             w = found.setdefault(share_key, Weighed())
             w.pointing += weight * share
             w.timed += weight * share * since
-            if weight * share > w.best or (w.gaze_hit is not None and share_key == key):
+            # Where a reference says its referent was hit is where a frame's ray hit it.
+            if share_key == key and (weight * share > w.best or w.gaze_hit is not None):
                 w.best, w.sample, w.gaze_hit = weight * share, sample, None
     found = {key: w for key, w in found.items() if w.total > 0}
     total = UNSEEN + sum(w.total for w in found.values())

@@ -12,6 +12,7 @@ per deictic word its referent, or why it has none.
 
 from __future__ import annotations
 
+import itertools
 import json
 import math
 from collections.abc import Callable, Iterable, Sequence
@@ -22,7 +23,7 @@ from _spatial import ContextualIntentEvent, IntentTimeline, Ray, SpatialHit, Spa
 
 from . import _native
 from ._checks import CONFIDENCE_NAMES, SOURCE_NAMES
-from .evidence import Found, GazeCasts, Key, Places, Weighed, as_logged, weigh
+from .evidence import Found, GazeCasts, Key, Places, Weighed, as_logged, cautious, weigh
 from .explain import ExplainedTimeline, Explanation, explanation
 from .session import Scene, SceneObject, Word
 
@@ -160,27 +161,56 @@ def ground_from_evidence(timeline: IntentTimeline | ExplainedTimeline, text: str
     for index, word in deictic:
         at_onset = reference(submit, word, index)
         following = next((w.start_ns for _, w in deictic if w.start_ns > word.start_ns), None)
-        found = weigh(plain, word.start_ns, word.end_ns, gaze, following, places, fits)
+        previous = max((w.end_ns for _, w in deictic if w.start_ns < word.start_ns), default=None)
+        found = weigh(plain, word.start_ns, word.end_ns, gaze, following, places, fits, previous)
         weighed.append((at_onset, found, found.judged(at_onset.referent)))
     chosen = distinct([(found, judged) for _, found, judged in weighed])
-    return GroundedUtterance(text, timestamp_ns, tuple(from_evidence(at_onset, found, judged, choice)
-                                                       for (at_onset, found, judged), choice in zip(weighed, chosen)))
+    return GroundedUtterance(text, timestamp_ns, tuple(from_evidence(at_onset, found, choice)
+                                                       for (at_onset, found, _), choice in zip(weighed, chosen)))
 
 
-def distinct(words: list[tuple[Found, list[tuple[float, Key, Weighed]]]]) -> list[int]:
-    """Which candidate each word takes: the likeliest, except that two deictic words of one
-    utterance mean two things ("put that there"). The surest word chooses first; a word whose
-    likeliest is taken has its next likeliest, if any is left."""
-    chosen = [0] * len(words)
-    taken: set[Key] = set()
-    for i in sorted(range(len(words)), key=lambda i: -(words[i][1][0][0] if words[i][1] else 0.0)):
-        found, judged = words[i]
-        if not judged or not found.ranked[0][0][0]:
-            continue  # no referent, or pointing at nothing outweighed them all
-        free = [n for n, (_, key, _) in enumerate(judged) if key not in taken]
-        chosen[i] = free[0] if free else 0
-        taken.add(judged[chosen[i]][1])
-    return chosen
+# Words whose candidates are weighed together, at most: beyond, each word takes its likeliest.
+JOINT_LIMIT = 256
+# The chances a word's candidates have, the likeliest first; what is left is "something else".
+Chances = list[tuple[float, Key, Weighed]]
+
+
+def distinct(words: list[tuple[Found, Chances]]) -> list[Chances]:
+    """Each word's candidates with their chances given the others, the one it takes first.
+
+    Two deictic words of one utterance mean two things ("put that there"): a word's chances
+    are weighed with every other word's, over the ways they can mean different things (each
+    taking one of its candidates or something else). Each word takes its candidate in the
+    likeliest of those ways; so a word sure of the vase leaves the unsure word beside it the
+    lamp, and the unsure word's chance is that of the lamp once the vase is ruled out only
+    as far as the sure word is sure."""
+    open_ = [i for i, (found, judged) in enumerate(words) if judged and found.ranked[0][0][0]]
+    result = [judged for _, judged in words]
+    chances = [[(p / max(1.0, sum(q for q, _, _ in judged)), key) for p, key, _ in judged]
+               for judged in (words[i][1] for i in open_)]
+    if math.prod(len(c) + 1 for c in chances) > JOINT_LIMIT:
+        return result
+    marginals = [[0.0] * len(c) for c in chances]
+    total, best, likeliest = 0.0, -1.0, [0] * len(chances)
+    for ways in itertools.product(*(range(len(c) + 1) for c in chances)):
+        keys = [chances[w][n][1] for w, n in enumerate(ways) if n < len(chances[w])]
+        if len(set(keys)) < len(keys):
+            continue  # two words meaning one thing
+        weight = math.prod(chances[w][n][0] if n < len(chances[w]) else 1 - sum(p for p, _ in chances[w])
+                           for w, n in enumerate(ways))
+        total += weight
+        for w, n in enumerate(ways):
+            if n < len(chances[w]):
+                marginals[w][n] += weight
+        if len(keys) == len(ways) and weight > best:
+            best, likeliest = weight, list(ways)
+    if total <= 0:
+        return result
+    for w, i in enumerate(open_):
+        judged = [(m / total, key, weighed) for m, (_, key, weighed) in zip(marginals[w], result[i])]
+        taken = judged.pop(likeliest[w])
+        result[i] = [taken] + sorted(judged, key=lambda j: (-j[0], j[1]))
+    return result
 
 
 def places_of(objects: Sequence[SceneObject]) -> Places:
@@ -222,27 +252,23 @@ def grounded_words(grounded: Callable[[Word, int], Reference], text: str, words:
                                                        if normalise(word.text) in wanted))
 
 
-def from_evidence(at_onset: Reference, found: Found, judged: list[tuple[float, Key, Weighed]],
-                  choice: int) -> Reference:
-    """The reference the evidence gives, with the candidate `choice` of `judged` as referent.
-    The word, its moment, select and the context's age stay as at the onset; an empty window
-    (no frames around the word) leaves the onset's answer, with no certainty."""
+def from_evidence(at_onset: Reference, found: Found, judged: Chances) -> Reference:
+    """The reference the evidence gives, with the first of `judged` as referent and its
+    chance as the certainty. The word, its moment, select and the context's age stay as at
+    the onset; an empty window (no frames around the word) leaves the onset's answer, with no
+    certainty."""
     if not found.ranked:
         return at_onset if at_onset.referent is None else replace(at_onset, certainty=0.0, candidates=())
-    # The referent first; scores say how likely each is the one meant, adding up to at most 1.
-    judged = judged[choice:choice + 1] + judged[:choice] + judged[choice + 1:]
+    # Scores say, cautiously, how likely each is the one meant, adding up to at most 1.
     scale = max(1.0, sum(p for p, _, _ in judged))
-    candidates = tuple(Candidate(key[1], round(p / scale, 3), w.evidence) for p, key, w in judged)
+    candidates = tuple(Candidate(key[1], round(cautious(p / scale), 3), w.evidence) for p, key, w in judged)
     said = replace(at_onset, referent=None, position=None, normal=None, source=None, confidence=None,
                    distance_m=None, reason=None, frame=None, candidates=candidates)
     (is_referent, name), top = found.ranked[0]
     if not is_referent:  # pointing at nothing outweighed every object
         return replace(said, reason=name, **where(top))
-    likeliest, (_, name), chosen = judged[0]
-    # Likelier candidates another word took are ruled out: how likely this one is, given that.
-    ruled_out = sum(p for p, _, _ in judged[1:choice + 1])
-    certainty = min(1.0, likeliest / (1 - ruled_out)) if ruled_out < 1 else 1.0
-    return replace(said, referent=name, certainty=round(certainty, 3), **where(chosen))
+    _, (_, name), chosen = judged[0]
+    return replace(said, referent=name, certainty=candidates[0].score, **where(chosen))
 
 
 def where(weighed: Weighed) -> dict[str, Any]:
