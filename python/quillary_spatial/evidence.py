@@ -65,21 +65,9 @@ NEAR_MISS = math.exp(-2.0) / AIM_ERROR_DEG ** 2
 # candidate's share of the weight (as log odds), the total weight (log), whether the frame at
 # the onset hit it, its share of the pointing and of the gaze weight, its lead over the
 # strongest rival (nothing included), how far from the apex's usual moment its evidence lies
-# on average; then the intercept.
-CERTAINTY = (0.503, -0.617, 0.498, 0.443, 2.875, 2.765, -7.665, -0.743)
-# What a reference says is a cautious chance: the fitted chance lowered by this much in log
-# odds, so that of the words it gets wrong, an agent asking below 0.5 asks about most (at
-# least four in five of the fit's, with room for another population). The chance a reference
-# is right is then at least its certainty: of those given 0.5, about five in six are right.
-CAUTION = 2.0
-
-
-def cautious(chance: float) -> float:
-    """`chance`, lowered by CAUTION in log odds."""
-    if chance <= 0.0 or chance >= 1.0:
-        return min(max(chance, 0.0), 1.0)
-    return 1 / (1 + math.exp(CAUTION - math.log(chance / (1 - chance))))
-
+# on average, whether no gaze was seen at all (a host without eye tracking, or the eyes shut);
+# then the intercept. Fitted on the same users grounded with gaze and without.
+CERTAINTY = (1.218, -0.012, 0.465, -0.097, 2.337, 0.345, -3.869, 0.609, -0.196)
 
 @dataclass
 class Weighed:
@@ -189,13 +177,15 @@ class Found:
     def features(self, key: Key, w: Weighed, onset_referent: str | None) -> tuple[float, ...]:
         """What the certainty is a logistic of (see CERTAINTY)."""
         pointing = sum(o.pointing for _, o in self.ranked) or 1.0
-        gaze = sum(o.gaze for _, o in self.ranked) or 1.0
+        gazed = sum(o.gaze for _, o in self.ranked)
+        gaze = gazed or 1.0
         share = min(max(self.share(w), 1e-6), 1 - 1e-6)
         rival = max((self.share(o) for k, o in self.ranked if k != key), default=0.0)
         # Seen around the onset, or mostly well before or after it (the other word's referent).
         moment = w.timed / w.total if w.total else 0.0
         return (math.log(share / (1 - share)), math.log(self.total), float(key[1] == onset_referent),
-                w.pointing / pointing, w.gaze / gaze, share - rival, abs(moment - POINTING_PEAK_S), 1.0)
+                w.pointing / pointing, w.gaze / gaze, share - rival, abs(moment - POINTING_PEAK_S),
+                float(not gazed), 1.0)
 
 
 def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts, next_onset_ns: int | None = None,

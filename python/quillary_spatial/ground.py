@@ -23,7 +23,7 @@ from _spatial import ContextualIntentEvent, IntentTimeline, Ray, SpatialHit, Spa
 
 from . import _native
 from ._checks import CONFIDENCE_NAMES, SOURCE_NAMES
-from .evidence import Found, GazeCasts, Key, Places, Weighed, as_logged, cautious, weigh
+from .evidence import Found, GazeCasts, Key, Places, Weighed, as_logged, weigh
 from .explain import ExplainedTimeline, Explanation, explanation
 from .session import Scene, SceneObject, Word
 
@@ -259,9 +259,9 @@ def from_evidence(at_onset: Reference, found: Found, judged: Chances) -> Referen
     certainty."""
     if not found.ranked:
         return at_onset if at_onset.referent is None else replace(at_onset, certainty=0.0, candidates=())
-    # Scores say, cautiously, how likely each is the one meant, adding up to at most 1.
+    # Scores say how likely each is the one meant, adding up to at most 1.
     scale = max(1.0, sum(p for p, _, _ in judged))
-    candidates = tuple(Candidate(key[1], round(cautious(p / scale), 3), w.evidence) for p, key, w in judged)
+    candidates = tuple(Candidate(key[1], round(p / scale, 3), w.evidence) for p, key, w in judged)
     said = replace(at_onset, referent=None, position=None, normal=None, source=None, confidence=None,
                    distance_m=None, reason=None, frame=None, candidates=candidates)
     (is_referent, name), top = found.ranked[0]

@@ -10,7 +10,7 @@ from pathlib import Path
 import pytest
 
 import quillary_spatial as qs
-from quillary_spatial import schemas
+from quillary_spatial import evidence, schemas
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "bench"))
 import simulated_users as su  # noqa: E402
@@ -111,6 +111,27 @@ def test_the_frames_around_the_word_outweigh_a_wrong_onset_frame(frames, options
         assert ref.source == ("eye_gaze" if evidence == "gaze" else "hand")
         assert all(a.score >= b.score for a, b in zip(ref.candidates[1:], ref.candidates[2:]))
         assert 0 < ref.certainty <= 1 and sum(c.score for c in ref.candidates) <= 1
+
+
+@pytest.mark.parametrize("sure, unsure, takes, at_least, below", [
+    # The sure word keeps the vase; the lamp is left to the unsure word, likelier now, but
+    # not as if the vase were ruled out for certain (0.35 / 0.4 = 0.875).
+    ({"vase": 0.95, "lamp": 0.03}, {"vase": 0.6, "lamp": 0.35}, "lamp", 0.35, 0.875),
+    # A word displaced from the shelf onto a glance at the vase is not made sure by it.
+    ({"shelf": 0.95}, {"shelf": 0.92, "vase": 0.046, "lamp": 0.035}, "vase", 0.046, 0.5),
+])
+def test_two_words_take_two_things_as_sure_as_the_other_word_is(sure, unsure, takes, at_least, below):
+    from quillary_spatial.ground import distinct
+
+    def word(chances):
+        ranked = tuple(((True, name), evidence.Weighed(pointing=p)) for name, p in chances.items())
+        return evidence.Found(ranked, 1.0), [(p, key, w) for (key, w), p in zip(ranked, chances.values())]
+
+    first, second = distinct([word(sure), word(unsure)])
+    assert first[0][1] == (True, next(iter(sure)))
+    assert second[0][1] == (True, takes)
+    assert at_least < second[0][0] < below
+    assert sum(p for p, _, _ in second) <= 1 + 1e-9
 
 
 def test_certainty_is_calibrated_on_simulated_users():
