@@ -67,7 +67,7 @@ NEAR_MISS = math.exp(-2.0) / AIM_ERROR_DEG ** 2
 # strongest rival (nothing included), how far from the apex's usual moment its evidence lies
 # on average, whether no gaze was seen at all (a host without eye tracking, or the eyes shut);
 # then the intercept. Fitted on the same users grounded with gaze and without.
-CERTAINTY = (1.218, -0.012, 0.465, -0.097, 2.337, 0.345, -3.869, 0.609, -0.196)
+CERTAINTY = (1.157, 0.019, 0.379, -0.061, 2.364, 0.494, -3.894, 0.636, -0.202)
 
 @dataclass
 class Weighed:
@@ -276,7 +276,7 @@ def aimed_at(sample: Sample, hit: Key, candidates: list[Key], places: Places,
     for key in candidates:
         fit = fits.get((sample[0], key[1]))
         if fit is None:
-            fit = fits[sample[0], key[1]] = fitness(ray, *places[key[1]])
+            fit = fits[sample[0], key[1]] = fitness(ray, *places[key[1]], hit=key == hit)
         shares.append((key, fit))
     if not hit[0]:
         shares.append((hit, NEAR_MISS))
@@ -286,9 +286,11 @@ def aimed_at(sample: Sample, hit: Key, candidates: list[Key], places: Places,
     return [(key, f / total) for key, f in shares if f > 0] if total > 0 else [(hit, 1.0)]
 
 
-def fitness(ray: Ray6, middle: Point, radius: float) -> float:
+def fitness(ray: Ray6, middle: Point, radius: float, hit: bool = False) -> float:
     """The likelihood of a ray aimed at an object around `middle`: a Gaussian of the angle
-    from the ray to the middle, as wide as the aim's spread across the object and its error."""
+    from the ray to the middle, as wide as the aim's spread across the object and its error.
+    A ray that `hit` the object fits it as one aimed at its middle: a table's top seen from
+    above is far from its middle, and still aimed at."""
     tx, ty, tz = middle[0] - ray[0], middle[1] - ray[1], middle[2] - ray[2]
     reach = math.sqrt(tx * tx + ty * ty + tz * tz)
     length = math.sqrt(ray[3] * ray[3] + ray[4] * ray[4] + ray[5] * ray[5])
@@ -297,7 +299,7 @@ def fitness(ray: Ray6, middle: Point, radius: float) -> float:
     cosine = (ray[3] * tx + ray[4] * ty + ray[5] * tz) / (reach * length)
     off = math.degrees(math.acos(min(1.0, max(-1.0, cosine))))
     spread = math.hypot(AIM_ACROSS * math.degrees(math.atan2(radius, reach)), AIM_ERROR_DEG)
-    return math.exp(-0.5 * (off / spread) ** 2) / spread ** 2
+    return (1.0 if hit else math.exp(-0.5 * (off / spread) ** 2)) / spread ** 2
 
 
 def gaussian(x: float, middle: float, spread: float) -> float:
