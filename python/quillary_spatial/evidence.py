@@ -68,6 +68,19 @@ NEAR_MISS = math.exp(-2.0) / AIM_ERROR_DEG ** 2
 # on average, whether no gaze was seen at all (a host without eye tracking, or the eyes shut);
 # then the intercept. Fitted on the same users grounded with gaze and without.
 CERTAINTY = (1.157, 0.019, 0.379, -0.061, 2.364, 0.494, -3.894, 0.636, -0.202)
+# What a reference says is a cautious chance: the fitted chance lowered by CAUTION in log
+# odds (bench/grounding_bench.py --fit: the least that puts, on the fit's users, at least
+# 85 % of every level's wrong words below 0.5, the agent's threshold, with room for another
+# population). So the chance a reference is right is at least its certainty, and more: of
+# those given 0.5, about five in six are right.
+CAUTION = 1.6
+
+
+def cautious(chance: float) -> float:
+    """`chance`, lowered by CAUTION in log odds."""
+    if chance <= 0.0 or chance >= 1.0:
+        return min(max(chance, 0.0), 1.0)
+    return 1 / (1 + math.exp(CAUTION - math.log(chance / (1 - chance))))
 
 @dataclass
 class Weighed:

@@ -23,7 +23,7 @@ from _spatial import ContextualIntentEvent, IntentTimeline, Ray, SpatialHit, Spa
 
 from . import _native
 from ._checks import CONFIDENCE_NAMES, SOURCE_NAMES
-from .evidence import Found, GazeCasts, Key, Places, Weighed, as_logged, weigh
+from .evidence import Found, GazeCasts, Key, Places, Weighed, as_logged, cautious, weigh
 from .explain import ExplainedTimeline, Explanation, explanation
 from .session import Scene, SceneObject, Word
 
@@ -67,8 +67,9 @@ class Reference:
     distance_m: float | None = None  # from the head to the hit
     context_age_ns: int | None = None
     reason: str | None = None  # when there is no referent
-    # How sure the referent is, in [0, 1]: of the references given 0.9, about nine in ten are
-    # right. Up to three candidates, the referent first.
+    # How sure the referent is, in [0, 1], cautiously: the chance it is right is at least this
+    # (of the references given 0.5, about five in six are right). Up to three candidates, the
+    # referent first.
     certainty: float | None = None
     candidates: tuple[Candidate, ...] | None = None
     # The number push returned for the frame it was paired with. Not in the record: it
@@ -254,14 +255,14 @@ def grounded_words(grounded: Callable[[Word, int], Reference], text: str, words:
 
 def from_evidence(at_onset: Reference, found: Found, judged: Chances) -> Reference:
     """The reference the evidence gives, with the first of `judged` as referent and its
-    chance as the certainty. The word, its moment, select and the context's age stay as at
+    chance, cautiously, as the certainty. The word, its moment, select and the context's age stay as at
     the onset; an empty window (no frames around the word) leaves the onset's answer, with no
     certainty."""
     if not found.ranked:
         return at_onset if at_onset.referent is None else replace(at_onset, certainty=0.0, candidates=())
-    # Scores say how likely each is the one meant, adding up to at most 1.
+    # Scores say, cautiously, how likely each is the one meant, adding up to at most 1.
     scale = max(1.0, sum(p for p, _, _ in judged))
-    candidates = tuple(Candidate(key[1], round(p / scale, 3), w.evidence) for p, key, w in judged)
+    candidates = tuple(Candidate(key[1], round(cautious(p / scale), 3), w.evidence) for p, key, w in judged)
     said = replace(at_onset, referent=None, position=None, normal=None, source=None, confidence=None,
                    distance_m=None, reason=None, frame=None, candidates=candidates)
     (is_referent, name), top = found.ranked[0]
