@@ -191,14 +191,14 @@ def distinct(words: list[tuple[Found, Chances]]) -> list[Chances]:
                for judged in (words[i][1] for i in open_)]
     if math.prod(len(c) + 1 for c in chances) > JOINT_LIMIT:
         return result
+    elsewhere = [max(0.0, 1 - sum(p for p, _ in c)) for c in chances]  # the chance of something else
     marginals = [[0.0] * len(c) for c in chances]
     total, best, likeliest = 0.0, -1.0, [0] * len(chances)
     for ways in itertools.product(*(range(len(c) + 1) for c in chances)):
         keys = [chances[w][n][1] for w, n in enumerate(ways) if n < len(chances[w])]
         if len(set(keys)) < len(keys):
             continue  # two words meaning one thing
-        weight = math.prod(chances[w][n][0] if n < len(chances[w]) else 1 - sum(p for p, _ in chances[w])
-                           for w, n in enumerate(ways))
+        weight = math.prod(chances[w][n][0] if n < len(chances[w]) else elsewhere[w] for w, n in enumerate(ways))
         total += weight
         for w, n in enumerate(ways):
             if n < len(chances[w]):
