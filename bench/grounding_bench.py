@@ -81,24 +81,29 @@ def report(level: str, results: list[Judged]) -> None:
     if missed:
         # The agent asks below a threshold: which one would catch four in five wrong words, and
         # how often it would ask then.
-        catch = sorted(r.certainty for r in missed)[max(0, math.ceil(0.8 * len(missed)) - 1)]
-        asked = sum(r.certainty <= catch for r in results)
+        catch, asked = catching([r.certainty for r in results], [r.certainty for r in missed])
         print(f"{'':9} asking below 0.5 asks about {sum(r.certainty < 0.5 for r in results) / n:.1%} of words; "
-              f"catching 80 % of the wrong words needs asking at or below {catch:.3f}: {asked / n:.1%} of words")
+              f"catching 80 % of the wrong words needs asking at or below {catch:.3f}: {asked:.1%} of words")
     if missed and evidence.CAUTION:
         # The same before the caution: the fitted chance itself.
         def chance(c: float) -> float:
             return c if c <= 0 or c >= 1 else 1 / (1 + math.exp(-math.log(c / (1 - c)) - evidence.CAUTION))
-        chances = sorted(chance(r.certainty) for r in missed)
-        catch = chances[max(0, math.ceil(0.8 * len(missed)) - 1)]
-        print(f"{'':9} before the caution: wrong words below a chance of 0.5: {sum(c < 0.5 for c in chances)}/"
-              f"{len(missed)}, asking {sum(chance(r.certainty) < 0.5 for r in results) / n:.1%} of words; catching "
-              f"80 % needs asking at or below a chance of {catch:.3f}: "
-              f"{sum(chance(r.certainty) <= catch for r in results) / n:.1%} of words")
+        chances, wrong = [chance(r.certainty) for r in results], [chance(r.certainty) for r in missed]
+        catch, asked = catching(chances, wrong)
+        print(f"{'':9} before the caution: wrong words below a chance of 0.5: {sum(c < 0.5 for c in wrong)}/"
+              f"{len(missed)}, asking {sum(c < 0.5 for c in chances) / n:.1%} of words; catching "
+              f"80 % needs asking at or below a chance of {catch:.3f}: {asked:.1%} of words")
     high = [r for r in results if r.certainty >= 0.9]
     print(f"{'':9} calibration (certainty decile: right of given)  " + "  ".join(cells))
     if high:
         print(f"{'':9} certainty >= 0.9: {sum(r.right for r in high) / len(high):.1%} right of {len(high)}")
+
+
+def catching(given: list[float], wrong: list[float]) -> tuple[float, float]:
+    """The threshold at or below which four in five wrong words fall, and the share of all
+    words at or below it."""
+    catch = sorted(wrong)[max(0, math.ceil(0.8 * len(wrong)) - 1)]
+    return catch, sum(c <= catch for c in given) / len(given)
 
 
 def fit(seeds: range) -> tuple[float, ...]:

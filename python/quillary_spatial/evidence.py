@@ -82,6 +82,7 @@ def cautious(chance: float) -> float:
         return min(max(chance, 0.0), 1.0)
     return 1 / (1 + math.exp(CAUTION - math.log(chance / (1 - chance))))
 
+
 @dataclass
 class Weighed:
     """The evidence for one candidate."""
@@ -256,7 +257,7 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
                 w = found.setdefault((True, hit.referent), Weighed())
                 w.gaze += weight
                 w.timed += weight * since
-                if not w.pointing and weight > w.best:
+                if weight > w.best:
                     w.best, w.sample, w.gaze_hit = weight, sample, hit
     # Pointing is credited once every candidate is known: with places, a frame's weight is
     # shared among them by how well its ray fits each.
@@ -309,10 +310,12 @@ def fitness(ray: Ray6, middle: Point, radius: float, hit: bool = False) -> float
     length = math.sqrt(ray[3] * ray[3] + ray[4] * ray[4] + ray[5] * ray[5])
     if not reach or not length or not math.isfinite(reach * length):
         return 0.0
+    spread = math.hypot(AIM_ACROSS * math.degrees(math.atan2(radius, reach)), AIM_ERROR_DEG)
+    if hit:
+        return 1 / spread ** 2
     cosine = (ray[3] * tx + ray[4] * ty + ray[5] * tz) / (reach * length)
     off = math.degrees(math.acos(min(1.0, max(-1.0, cosine))))
-    spread = math.hypot(AIM_ACROSS * math.degrees(math.atan2(radius, reach)), AIM_ERROR_DEG)
-    return (1.0 if hit else math.exp(-0.5 * (off / spread) ** 2)) / spread ** 2
+    return math.exp(-0.5 * (off / spread) ** 2) / spread ** 2
 
 
 def gaussian(x: float, middle: float, spread: float) -> float:

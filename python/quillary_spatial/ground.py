@@ -255,9 +255,9 @@ def grounded_words(grounded: Callable[[Word, int], Reference], text: str, words:
 
 def from_evidence(at_onset: Reference, found: Found, judged: Chances) -> Reference:
     """The reference the evidence gives, with the first of `judged` as referent and its
-    chance, cautiously, as the certainty. The word, its moment, select and the context's age stay as at
-    the onset; an empty window (no frames around the word) leaves the onset's answer, with no
-    certainty."""
+    chance, cautiously, as the certainty. The word, its moment, select and the context's age
+    stay as at the onset; an empty window (no frames around the word) leaves the onset's
+    answer, with no certainty."""
     if not found.ranked:
         return at_onset if at_onset.referent is None else replace(at_onset, certainty=0.0, candidates=())
     # Scores say, cautiously, how likely each is the one meant, adding up to at most 1.
