@@ -188,12 +188,26 @@ PYBIND11_MODULE(_native, m) {
     m.def("frame_arrays", &frame_arrays, "A frame as the inspector page keeps it: (flags, 31 float32s, target id).");
     m.def(
         "frame_from_line",
-        [](std::string_view line) -> py::object {
-            auto frame = native::frame_from_line(line);
+        [](const py::object& line) -> py::object {
+            std::string_view text;
+            if (PyBytes_Check(line.ptr())) {
+                text = line.cast<std::string_view>();
+            } else if (PyUnicode_Check(line.ptr())) {
+                Py_ssize_t size = 0;
+                const char* utf8 = PyUnicode_AsUTF8AndSize(line.ptr(), &size);
+                if (utf8 == nullptr) {  // a lone surrogate: the checker says what is wrong with it
+                    PyErr_Clear();
+                    return py::none();
+                }
+                text = std::string_view(utf8, static_cast<std::size_t>(size));
+            } else {
+                return py::none();
+            }
+            auto frame = native::frame_from_line(text);
             return frame ? py::cast(std::move(*frame)) : py::none();
         },
-        "The frame of a line exactly as the library writes it; None for anything else, which the "
-        "full checker then reads.");
+        "The frame of a line (str or bytes) exactly as the library writes it; None for anything "
+        "else, which the full checker then reads.");
     // The JSON reader's object hook: what json.loads would make, refusing a member given twice
     // (readers disagree on which one wins). Native, as it runs for every object of every line.
     m.def(
@@ -203,7 +217,9 @@ PYBIND11_MODULE(_native, m) {
             for (const auto pair : pairs) {
                 const auto item = pair.cast<py::tuple>();
                 if (record.contains(item[0])) {
-                    throw py::key_error(item[0].cast<std::string>());
+                    // The name as it was read: it need not be text (a lone surrogate).
+                    PyErr_SetObject(PyExc_KeyError, item[0].ptr());
+                    throw py::error_already_set();
                 }
                 record[item[0]] = item[1];
             }

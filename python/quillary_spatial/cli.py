@@ -203,8 +203,6 @@ def run_mcp(args: argparse.Namespace) -> int:
             server.serve_forever()
         except KeyboardInterrupt:
             print("stopped", file=sys.stderr)
-        finally:
-            server.stopping.set()
     return 0
 
 

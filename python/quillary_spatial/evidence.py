@@ -19,6 +19,7 @@ from typing import TYPE_CHECKING
 from _spatial import IntentTimeline, Ray, SpatialHit, Vec3
 
 from . import _native
+from ._checks import INT64_MAX, INT64_MIN
 
 if TYPE_CHECKING:
     from ._native import Point, Ray6, Sample
@@ -215,8 +216,8 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
     # word after are theirs.
     pointing_from = -math.inf if previous_end_ns is None else min(previous_end_ns, onset_ns)
     pointing_until = math.inf if next_onset_ns is None else next_onset_ns
-    samples = _native.word_window(timeline, onset_ns - BEFORE_ONSET_NS, max(end_ns, onset_ns) + AFTER_END_NS,
-                                  SAMPLE_EVERY_NS)
+    samples = _native.word_window(timeline, on_clock(onset_ns - BEFORE_ONSET_NS),
+                                  on_clock(max(end_ns, onset_ns) + AFTER_END_NS), SAMPLE_EVERY_NS)
     found: dict[Key, Weighed] = {}
     previous: tuple[int, Ray6] | None = None
     pointed_at: list[tuple[float, Key, Sample, float]] = []
@@ -305,17 +306,17 @@ def fitness(ray: Ray6, middle: Point, radius: float, hit: bool = False) -> float
     from the ray to the middle, as wide as the aim's spread across the object and its error.
     A ray that `hit` the object fits it as one aimed at its middle: a table's top seen from
     above is far from its middle, and still aimed at."""
-    tx, ty, tz = middle[0] - ray[0], middle[1] - ray[1], middle[2] - ray[2]
-    reach = math.sqrt(tx * tx + ty * ty + tz * tz)
-    length = math.sqrt(ray[3] * ray[3] + ray[4] * ray[4] + ray[5] * ray[5])
-    if not reach or not length or not math.isfinite(reach * length):
+    to_middle = (middle[0] - ray[0], middle[1] - ray[1], middle[2] - ray[2])
+    reach, length = math.hypot(*to_middle), math.hypot(*ray[3:])
+    if not reach or not length or not math.isfinite(reach) or not math.isfinite(length) or not math.isfinite(radius):
         return 0.0
     spread = math.hypot(AIM_ACROSS * math.degrees(math.atan2(radius, reach)), AIM_ERROR_DEG)
     if hit:
-        return 1 / spread ** 2
-    cosine = (ray[3] * tx + ray[4] * ty + ray[5] * tz) / (reach * length)
-    off = math.degrees(math.acos(min(1.0, max(-1.0, cosine))))
-    return math.exp(-0.5 * (off / spread) ** 2) / spread ** 2
+        return 1 / (spread * spread)
+    off = degrees_between(ray[3:], to_middle)
+    if off is None:
+        return 0.0
+    return math.exp(-0.5 * (off / spread) ** 2) / (spread * spread)
 
 
 def gaussian(x: float, middle: float, spread: float) -> float:
@@ -324,12 +325,23 @@ def gaussian(x: float, middle: float, spread: float) -> float:
 
 
 def angle_between(a: Ray6, b: Ray6) -> float:
-    """Degrees between two rays' directions."""
-    dot = a[3] * b[3] + a[4] * b[4] + a[5] * b[5]
-    norms = math.sqrt((a[3] ** 2 + a[4] ** 2 + a[5] ** 2) * (b[3] ** 2 + b[4] ** 2 + b[5] ** 2))
-    if not norms or not math.isfinite(norms):
-        return 0.0
-    return math.degrees(math.acos(min(1.0, max(-1.0, dot / norms))))
+    """Degrees between two rays' directions (0 when either has none)."""
+    return degrees_between(a[3:], b[3:]) or 0.0
+
+
+def degrees_between(a: Sequence[float], b: Sequence[float]) -> float | None:
+    """Degrees between two directions, None when either is zero or not finite. Each is
+    scaled to unit length first: a product of components as large as 1e300 would overflow."""
+    na, nb = math.hypot(*a), math.hypot(*b)
+    if not na or not nb or not math.isfinite(na) or not math.isfinite(nb):
+        return None
+    dot = sum((x / na) * (y / nb) for x, y in zip(a, b))
+    return math.degrees(math.acos(min(1.0, max(-1.0, dot))))
+
+
+def on_clock(ns: int) -> int:
+    """A moment on the 64-bit clock: a window reaching past either end stops there."""
+    return min(max(ns, INT64_MIN), INT64_MAX)
 
 
 def pitch(ray: Ray6) -> float:

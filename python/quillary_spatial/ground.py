@@ -22,8 +22,8 @@ from typing import Any
 from _spatial import ContextualIntentEvent, IntentTimeline, Ray, SpatialHit, SpatialIntentFrame
 
 from . import _native
-from ._checks import CONFIDENCE_NAMES, SOURCE_NAMES
-from .evidence import Found, GazeCasts, Key, Places, Weighed, as_logged, cautious, weigh
+from ._checks import CONFIDENCE_NAMES, INT64_MAX, INT64_MIN, SOURCE_NAMES
+from .evidence import NEGLIGIBLE, UNSEEN, Found, GazeCasts, Key, Places, Weighed, as_logged, cautious, weigh
 from .explain import ExplainedTimeline, Explanation, explanation
 from .session import Scene, SceneObject, Word
 
@@ -153,6 +153,7 @@ def ground_from_evidence(timeline: IntentTimeline | ExplainedTimeline, text: str
     """`ground` with the gaze rays' hits from `gaze` (the host's ray cast, or a replay's record)."""
     places = None if scene is None else places_of(scene.objects if isinstance(scene, Scene) else scene)
     plain = timeline.timeline if isinstance(timeline, ExplainedTimeline) else timeline
+    words = checked_words(words, timestamp_ns)
     submit = submitter(plain)
     wanted = frozenset(d.lower() for d in deictics)
     deictic = [(index, word) for index, word in enumerate(words) if normalise(word.text) in wanted]
@@ -220,7 +221,7 @@ def places_of(objects: Sequence[SceneObject]) -> Places:
     for o in objects:
         if not isinstance(o, SceneObject):
             raise TypeError(f"scene: expected SceneObject items, got {type(o).__name__}")
-        size = math.sqrt(sum(float(c) ** 2 for c in o.size)) / 2
+        size = math.hypot(*(float(c) for c in o.size)) / 2
         middle = (float(o.position[0]), float(o.position[1]), float(o.position[2]))
         if math.isfinite(size) and all(math.isfinite(c) for c in middle):
             places.setdefault(o.id, (middle, size))
@@ -232,6 +233,7 @@ def ground_at_onset(timeline: IntentTimeline | ExplainedTimeline, text: str, wor
     """The single-frame rule, for comparison: each deictic word's referent is what the pointer
     hit in the one frame the timeline pairs with the word's start. No certainty, no candidates."""
     plain = timeline.timeline if isinstance(timeline, ExplainedTimeline) else timeline
+    words = checked_words(words, timestamp_ns)
     submit = submitter(plain)
     return grounded_words(lambda word, index: reference(submit, word, index), text, words, timestamp_ns, deictics)
 
@@ -244,6 +246,27 @@ def submitter(plain: IntentTimeline) -> Submit:
         return event, explanation(pairing, at_ns, max_age), None if event is None else pairing.frame
 
     return submit
+
+
+def checked_words(words: Sequence[Word], timestamp_ns: int) -> Sequence[Word]:
+    """The words, if each is a Word said on the 64-bit nanosecond clock (as the utterance's
+    time is); ValueError or TypeError naming the one that is not."""
+    clock_time(timestamp_ns, "timestamp_ns")
+    for index, word in enumerate(words):
+        if not isinstance(word, Word):
+            raise TypeError(f"words[{index}]: expected a Word, got {type(word).__name__}")
+        if not isinstance(word.text, str):
+            raise TypeError(f"words[{index}].text: expected a str, got {type(word.text).__name__}")
+        clock_time(word.start_ns, f"words[{index}].start_ns")
+        clock_time(word.end_ns, f"words[{index}].end_ns")
+    return words
+
+
+def clock_time(value: object, name: str) -> None:
+    if type(value) is not int:
+        raise TypeError(f"{name}: expected an int, got {type(value).__name__}")
+    if not INT64_MIN <= value <= INT64_MAX:
+        raise ValueError(f"{name}: {value} is outside the 64-bit nanosecond clock")
 
 
 def grounded_words(grounded: Callable[[Word, int], Reference], text: str, words: Sequence[Word],
@@ -259,17 +282,29 @@ def from_evidence(at_onset: Reference, found: Found, judged: Chances) -> Referen
     stay as at the onset; an empty window (no frames around the word) leaves the onset's
     answer, with no certainty."""
     if not found.ranked:
-        return at_onset if at_onset.referent is None else replace(at_onset, certainty=0.0, candidates=())
+        if at_onset.referent is None:
+            return at_onset
+        # Only the onset's frame, from before the window, shows it: the onset's answer, with
+        # the little that one frame is worth.
+        lone = Found((((True, at_onset.referent), Weighed(pointing=NEGLIGIBLE)),), UNSEEN + NEGLIGIBLE)
+        (chance, _, _), = lone.judged(at_onset.referent)
+        return replace(at_onset, certainty=candidate_score(chance),
+                       candidates=(Candidate(at_onset.referent, candidate_score(chance), "pointing"),))
     # Scores say, cautiously, how likely each is the one meant, adding up to at most 1.
     scale = max(1.0, sum(p for p, _, _ in judged))
-    candidates = tuple(Candidate(key[1], round(cautious(p / scale), 3), w.evidence) for p, key, w in judged)
+    candidates = tuple(Candidate(key[1], candidate_score(p / scale), w.evidence) for p, key, w in judged)
     said = replace(at_onset, referent=None, position=None, normal=None, source=None, confidence=None,
                    distance_m=None, reason=None, frame=None, candidates=candidates)
     (is_referent, name), top = found.ranked[0]
     if not is_referent:  # pointing at nothing outweighed every object
         return replace(said, reason=name, **where(top))
-    _, (_, name), chosen = judged[0]
-    return replace(said, referent=name, certainty=candidates[0].score, **where(chosen))
+    # The referent is the first candidate, and as sure as its score.
+    return replace(said, referent=candidates[0].referent, certainty=candidates[0].score, **where(judged[0][2]))
+
+
+def candidate_score(chance: float) -> float:
+    """A candidate's score: the chance, cautiously, as a reference gives it (three decimals)."""
+    return round(cautious(chance), 3)
 
 
 def where(weighed: Weighed) -> dict[str, Any]:

@@ -12,6 +12,7 @@ import socket
 import subprocess
 import sys
 import threading
+import time
 import http.client
 from decimal import Decimal
 
@@ -509,16 +510,49 @@ def test_the_server_answers_only_requests_addressed_to_it(server, host, origin, 
     assert "frame-ancestors 'none'" in ", ".join(response.headers.get_all("Content-Security-Policy"))
 
 
-def test_half_sent_requests_time_out_and_do_not_hold_the_server(server, monkeypatch):
-    monkeypatch.setattr(inspector.server.Handler, "timeout", 0.5)
+@pytest.mark.parametrize("slow, slots", [(200, 512), (12, 8)], ids=["held", "beyond the slots"])
+def test_slow_clients_do_not_keep_a_real_one_waiting(server, slow, slots):
+    # Long enough that a server that serves the slow ones first never answers the real one.
+    server.TIMEOUT_S, server.MAX_CONNECTIONS = 60.0, slots
     stalled = []
-    for _ in range(8):
-        s = socket.create_connection(server.server_address, timeout=10)
+    for _ in range(slow):
+        s = socket.create_connection(server.server_address, timeout=20)
         s.sendall(b"GET / HTTP/1.1\r\nHost: ")
         stalled.append(s)
-    for s in stalled:  # each is closed by the server once its time is up
-        assert s.recv(1024) == b""
+    assert get(server).status == 200
+    # Beyond the slots, the ones that waited longest were let go for it; the rest are still held.
+    let_go = max(0, slow + 1 - slots)
+    for s in stalled[let_go:]:
+        s.setblocking(False)
+        with pytest.raises(BlockingIOError):
+            s.recv(1)
+    for s in stalled[:let_go]:
+        s.settimeout(20)
+        with contextlib.suppress(ConnectionResetError):
+            assert s.recv(1024) == b""
+    for s in stalled:
         s.close()
+
+
+def test_a_request_sent_a_byte_at_a_time_is_ended_at_its_deadline(server):
+    server.TIMEOUT_S = 1.0
+    request = f"GET / HTTP/1.1\r\nHost: 127.0.0.1:{server.server_address[1]}\r\nX-Pad: {'a' * 200}\r\n\r\n"
+    with socket.create_connection(server.server_address, timeout=20) as s:
+        started = time.monotonic()
+
+        def dribble():
+            for byte in request.encode():  # each byte well within the deadline, the whole far beyond it
+                s.sendall(bytes([byte]))
+                time.sleep(0.1)
+                if time.monotonic() - started > 15:
+                    return "still open"
+            return s.recv(1024)
+
+        try:
+            outcome = dribble()
+        except OSError:
+            outcome = b""
+    assert outcome == b"" and time.monotonic() - started < 15
     assert get(server).status == 200
 
 

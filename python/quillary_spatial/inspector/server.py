@@ -11,7 +11,7 @@ import threading
 from collections.abc import Callable
 from http import HTTPStatus
 
-from ..loopback import LoopbackHandler, LoopbackServer
+from ..loopback import LoopbackServer, Request, Response
 from .page import POLICY
 
 
@@ -34,31 +34,25 @@ class PageCache:
 class InspectorServer(LoopbackServer):
     """Serves one page to this machine's browsers only (see LoopbackServer)."""
 
+    MAX_BODY_BYTES = 0  # it takes no uploads
+
     def __init__(self, cache: PageCache, port: int = 0):
         self.cache = cache
-        super().__init__(Handler, port)
+        super().__init__(port)
 
+    def refuse(self, request: Request) -> Response | None:
+        if not self.addressed_to_us(request):
+            return Response.text(HTTPStatus.FORBIDDEN, "the inspector answers only requests addressed to it")
+        if request.method != "GET":
+            return Response.text(HTTPStatus.METHOD_NOT_ALLOWED, "the inspector only serves its page", {"Allow": "GET"})
+        if request.path not in ("/", "/index.html"):
+            return Response.text(HTTPStatus.NOT_FOUND, "the inspector serves one page, at /")
+        return None
 
-class Handler(LoopbackHandler):
-    server: InspectorServer
-    timeout = InspectorServer.TIMEOUT_S
-
-    def do_GET(self) -> None:
-        if not self.server.addressed_to_us(self):
-            self.send_error(HTTPStatus.FORBIDDEN, "the inspector answers only requests addressed to it")
-            return
-        if self.path.split("?", 1)[0] not in ("/", "/index.html"):
-            self.send_error(HTTPStatus.NOT_FOUND, "the inspector serves one page, at /")
-            return
+    def respond(self, request: Request) -> Response:
         try:
-            body = self.server.cache.page()
+            body = self.cache.page()
         except OSError as error:
-            self.send_error(HTTPStatus.INTERNAL_SERVER_ERROR, f"cannot read the log: {error.strerror or error}")
-            return
-        self.send_response(HTTPStatus.OK)
-        self.send_header("Content-Type", "text/html; charset=utf-8")
-        self.send_header("Content-Length", str(len(body)))
-        self.send_header("Content-Security-Policy", POLICY)
-        self.end_headers()
-        self.wfile.write(body)
-
+            return Response.text(HTTPStatus.INTERNAL_SERVER_ERROR, f"cannot read the log: {error.strerror or error}")
+        return Response(HTTPStatus.OK, body, "text/html; charset=utf-8",
+                        {"Content-Security-Policy": POLICY})

@@ -106,7 +106,15 @@ class Application:
 
 
 def dumps(message: Any) -> str:
-    return json.dumps(message, ensure_ascii=False, separators=(",", ":"), allow_nan=False)
+    """The message as one line of JSON that is text whatever it echoes: a lone surrogate (which
+    a request may carry as an escape) is written as an escape again, never as itself."""
+    text = json.dumps(message, ensure_ascii=False, separators=(",", ":"), allow_nan=False)
+    if not text.isascii():
+        try:
+            text.encode()
+        except UnicodeEncodeError:
+            text = json.dumps(message, separators=(",", ":"), allow_nan=False)
+    return text
 
 
 class Connection:
