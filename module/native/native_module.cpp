@@ -85,9 +85,7 @@ py::tuple frame_arrays(const SpatialIntentFrame& frame) {
         flags |= TARGET;
         put(25, frame.target->position);
         put(28, frame.target->normal);
-        if (frame.target->host_id) {
-            host_id = py::str(*frame.target->host_id);
-        }
+        host_id = native::readable_id(frame.target->host_id);
     }
     if (frame.primary_select) {
         flags |= HAS_SELECT | (frame.primary_select->pressed ? SELECT_PRESSED : 0);
@@ -185,6 +183,9 @@ PYBIND11_MODULE(_native, m) {
         });
     m.def("word_window", &native::word_window, py::arg("timeline"), py::arg("from_ns"), py::arg("to_ns"),
           py::arg("every_ns"), "The frames held in [from_ns, to_ns], the first of each every_ns, as grounding weighs them.");
+    m.def(
+        "hit_id", [](const SpatialHit& hit) { return native::readable_id(hit.host_id); },
+        "A hit's host id as grounding names it (bytes that are not UTF-8 escaped).");
     m.def("frame_arrays", &frame_arrays, "A frame as the inspector page keeps it: (flags, 31 float32s, target id).");
     m.def(
         "frame_from_line",

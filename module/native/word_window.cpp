@@ -34,6 +34,17 @@ py::tuple vec(const Vec3& v) { return py::make_tuple(as_logged(v.x), as_logged(v
 
 }  // namespace
 
+py::object readable_id(const std::optional<std::string>& id) {
+    if (!id) {
+        return py::none();
+    }
+    PyObject* text = PyUnicode_DecodeUTF8(id->data(), static_cast<Py_ssize_t>(id->size()), "backslashreplace");
+    if (text == nullptr) {
+        throw py::error_already_set();
+    }
+    return py::reinterpret_steal<py::object>(text);
+}
+
 py::list word_window(const IntentTimeline& timeline, std::int64_t from_ns, std::int64_t to_ns, std::int64_t every_ns) {
     const auto frames = timeline.frames_between(Nanoseconds{from_ns}, Nanoseconds{to_ns});
     py::list samples;
@@ -56,8 +67,7 @@ py::list word_window(const IntentTimeline& timeline, std::int64_t from_ns, std::
         }
         py::object target = py::none();
         if (frame.target) {
-            py::object id = frame.target->host_id ? py::object(py::str(*frame.target->host_id)) : py::none();
-            target = py::make_tuple(std::move(id), vec(frame.target->position), vec(frame.target->normal));
+            target = py::make_tuple(readable_id(frame.target->host_id), vec(frame.target->position), vec(frame.target->normal));
         }
         py::object gaze = frame.gaze_ray ? py::object(ray_numbers(*frame.gaze_ray)) : py::none();
         py::object select = py::none();

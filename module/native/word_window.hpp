@@ -4,6 +4,8 @@
 #include <pybind11/pybind11.h>
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "timeline.hpp"
 
@@ -15,5 +17,10 @@ namespace quillary::spatial::native {
 // of its log then weigh exactly the same numbers.
 pybind11::list word_window(const IntentTimeline& timeline, std::int64_t from_ns, std::int64_t to_ns,
                            std::int64_t every_ns);
+
+// A host id as grounding and the inspector name it: its text, with any bytes that are not
+// UTF-8 (an id set from bytes) written as \xNN escapes, as the package prints what is not
+// text; None when absent.
+pybind11::object readable_id(const std::optional<std::string>& id);
 
 }  // namespace quillary::spatial::native

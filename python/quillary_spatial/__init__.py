@@ -11,6 +11,7 @@ import pkgutil
 # The package's native module is installed beside these files; in a build tree it is built
 # into a quillary_spatial folder of its own, which this adds to the package.
 __path__ = pkgutil.extend_path(__path__, __name__)
+del pkgutil
 
 from _spatial import (
     CapabilitySnapshot,

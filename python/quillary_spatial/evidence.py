@@ -157,9 +157,10 @@ def gaze_hit(frame_ns: int, hit: object) -> GazeHit:
     if not isinstance(hit, SpatialHit):
         raise TypeError(f"raycast: expected a SpatialHit or None, got {type(hit).__name__}")
     position, normal = as_logged(hit.position), as_logged(hit.normal)
+    referent = _native.hit_id(hit)
     if not all(math.isfinite(c) for c in position + normal):
-        return GazeHit(frame_ns, hit.host_id)  # what was hit, without a place a log can hold
-    return GazeHit(frame_ns, hit.host_id, position, normal)
+        return GazeHit(frame_ns, referent)  # what was hit, without a place a log can hold
+    return GazeHit(frame_ns, referent, position, normal)
 
 
 def as_logged(v: Vec3) -> Point:

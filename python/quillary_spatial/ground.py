@@ -22,9 +22,10 @@ from typing import Any
 from _spatial import ContextualIntentEvent, IntentTimeline, Ray, SpatialHit, SpatialIntentFrame
 
 from . import _native
-from ._checks import CONFIDENCE_NAMES, INT64_MAX, INT64_MIN, SOURCE_NAMES
+from ._checks import CONFIDENCE_NAMES, SOURCE_NAMES
 from .evidence import NEGLIGIBLE, UNSEEN, Found, GazeCasts, Key, Places, Weighed, as_logged, cautious, weigh
 from .explain import ExplainedTimeline, Explanation, explanation
+from .recorder import checked_word, like_timeline
 from .session import Scene, SceneObject, Word
 
 GROUNDED_SCHEMA = "quillary.grounded-utterance"
@@ -131,7 +132,8 @@ def ground(timeline: IntentTimeline | ExplainedTimeline, text: str, words: Seque
     callable resolve_target takes), the gaze rays there are cast too, and a Recorder records
     what they hit with the utterance, so that a replay weighs the same. Nothing is submitted
     as an utterance: a Recorder records the utterance, with its words, through its own
-    submit_text, which comes first.
+    submit_text, called just before or just after `ground` (no frame pushed between: a
+    replay grounds the utterance on the frames that came before it in the log).
 
     `scene`, the objects the host's ray cast can hit (a Recorder's last recorded scene when
     not given), tells where each candidate is: a pointing ray is then weighed by how near it
@@ -143,7 +145,7 @@ def ground(timeline: IntentTimeline | ExplainedTimeline, text: str, words: Seque
     grounded = ground_from_evidence(timeline, text, words, timestamp_ns, deictics, gaze, scene)
     record = getattr(timeline, "record_gaze_hits", None)
     if raycast is not None and record is not None:
-        record(timestamp_ns, tuple(gaze.made.values()))
+        record(timestamp_ns, tuple(gaze.made.values()), text)
     return grounded
 
 
@@ -248,25 +250,11 @@ def submitter(plain: IntentTimeline) -> Submit:
     return submit
 
 
-def checked_words(words: Sequence[Word], timestamp_ns: int) -> Sequence[Word]:
-    """The words, if each is a Word said on the 64-bit nanosecond clock (as the utterance's
-    time is); ValueError or TypeError naming the one that is not."""
-    clock_time(timestamp_ns, "timestamp_ns")
-    for index, word in enumerate(words):
-        if not isinstance(word, Word):
-            raise TypeError(f"words[{index}]: expected a Word, got {type(word).__name__}")
-        if not isinstance(word.text, str):
-            raise TypeError(f"words[{index}].text: expected a str, got {type(word.text).__name__}")
-        clock_time(word.start_ns, f"words[{index}].start_ns")
-        clock_time(word.end_ns, f"words[{index}].end_ns")
-    return words
-
-
-def clock_time(value: object, name: str) -> None:
-    if type(value) is not int:
-        raise TypeError(f"{name}: expected an int, got {type(value).__name__}")
-    if not INT64_MIN <= value <= INT64_MAX:
-        raise ValueError(f"{name}: {value} is outside the 64-bit nanosecond clock")
+def checked_words(words: Sequence[Word], timestamp_ns: int) -> tuple[Word, ...]:
+    """The words as a Recorder takes them (each a Word of text said on the 64-bit nanosecond
+    clock, as the utterance's time is); TypeError naming the one that is not."""
+    like_timeline(timestamp_ns, "timestamp_ns")
+    return tuple(checked_word(word, f"words[{i}]") for i, word in enumerate(words))
 
 
 def grounded_words(grounded: Callable[[Word, int], Reference], text: str, words: Sequence[Word],
@@ -349,9 +337,10 @@ def reference(submit: Submit, word: Word, index: int) -> Reference:
     position = as_logged(target.position)
     said = replace(said, position=rounded(position), normal=rounded(as_logged(target.normal)),
                    distance_m=distance_from_head(frame, position))
-    if target.host_id is None:
+    referent = _native.hit_id(target)
+    if referent is None:
         return replace(said, reason=NO_HOST_ID)
-    return replace(said, referent=target.host_id)
+    return replace(said, referent=referent)
 
 
 def select_held(event: ContextualIntentEvent | None, since_ns: int) -> bool:

@@ -68,6 +68,10 @@ class Recorder(ExplainedTimeline):
         super().__init__(capacity, max_context_age_ns)
         self.flush_every = max(flush_every, 1)
         self.last_scene: Scene | None = None  # as record_scene was last given it
+        # A replay reads gaze hits right after their utterance: hits that ground recorded before
+        # the host submitted the utterance wait for it here.
+        self._last_utterance: tuple[int, str] | None = None  # its time and text
+        self._waiting_gaze: tuple[int, str | None, str] | None = None
         # A path ending in .zst is written compressed (zstd), every flush a block of its own.
         self._output = LogOutput(log, compressed=isinstance(log, (str, os.PathLike)) and os.fspath(log).endswith(".zst"))
         self._lines: list[str] = [header]
@@ -79,8 +83,13 @@ class Recorder(ExplainedTimeline):
 
     def push(self, frame: SpatialIntentFrame, /) -> int:
         # The line first: a frame that cannot be written is not pushed either.
-        line = to_jsonl(frame)
+        try:
+            line = to_jsonl(frame)
+        except UnicodeDecodeError as error:  # a string set from bytes
+            raise ValueError(f"frame: a string set from bytes is not UTF-8 ({error.reason} at byte {error.start} "
+                             "of its line), which a log cannot hold") from None
         number = _native.push(self.timeline, frame)
+        self._last_utterance = None  # a replay has grounded it by now
         lines = self._lines
         lines.append(line)
         if len(lines) >= self.flush_every:
@@ -103,6 +112,10 @@ class Recorder(ExplainedTimeline):
         self._lines.append(line)
         if event is not None:
             self._lines.append(to_jsonl(event))
+        self._last_utterance = (timestamp_ns, recorded)
+        waiting, self._waiting_gaze = self._waiting_gaze, None
+        if waiting is not None and waiting[0] == timestamp_ns and waiting[1] in (None, recorded):
+            self._lines.append(waiting[2])
         self.flush()
         return event
 
@@ -121,13 +134,20 @@ class Recorder(ExplainedTimeline):
         self.last_scene = scene
         self.flush()
 
-    def record_gaze_hits(self, timestamp_ns: int, hits: Sequence[GazeHit]) -> None:
+    def record_gaze_hits(self, timestamp_ns: int, hits: Sequence[GazeHit], text: str | None = None) -> None:
         """Records what the host's ray cast found along the gaze rays `ground(raycast=)` weighed
-        for the utterance of `timestamp_ns`: `ground` calls it, right after that utterance."""
-        if hits:
-            self._lines.append(checked(gaze_hits_line, GazeHits(like_timeline(timestamp_ns, "timestamp_ns"),
-                                                                tuple(hits)), ""))
-            self.flush()
+        for the utterance of `timestamp_ns` (and `text`): `ground` calls it. Hits for an
+        utterance not submitted yet wait until it is, so that they follow it in the log."""
+        if not hits:
+            return
+        timestamp_ns = like_timeline(timestamp_ns, "timestamp_ns")
+        line = checked(gaze_hits_line, GazeHits(timestamp_ns, tuple(hits)), "")
+        last = self._last_utterance
+        if last is None or last[0] != timestamp_ns or text not in (None, last[1]):
+            self._waiting_gaze = (timestamp_ns, text, line)  # grounded before it was submitted
+            return
+        self._lines.append(line)
+        self.flush()
 
     def flush(self) -> None:
         """Writes the pending records; on failure they stay pending (see the class)."""
@@ -168,8 +188,10 @@ def checked_word(word: object, member: str) -> Word:
         raise TypeError(f"{member}: expected a Word, got {type(word).__name__}")
     if not isinstance(word.text, str):
         raise TypeError(f"{member}.text: expected a str, got {describe(word.text)}")
-    return Word(word.text, like_timeline(word.start_ns, member + ".start_ns"),
-                like_timeline(word.end_ns, member + ".end_ns"))
+    start, end = like_timeline(word.start_ns, member + ".start_ns"), like_timeline(word.end_ns, member + ".end_ns")
+    if end < start:
+        raise ValueError(f"{member}.end_ns: the word ends ({end}) before it starts ({start})")
+    return Word(word.text, start, end)
 
 
 def checked(write: Callable[[T], str], record: T, member: str) -> str:
