@@ -20,6 +20,9 @@ CompressedLog::CompressedLog(int fd, int level) : fd_(fd), zstd_(std::make_uniqu
         throw std::bad_alloc();
     }
     ZSTD_CCtx_setParameter(zstd_->context.get(), ZSTD_c_compressionLevel, level);
+    // The stream's checksum: a reader then finds a changed bit, which decompression alone
+    // often reads as other text.
+    ZSTD_CCtx_setParameter(zstd_->context.get(), ZSTD_c_checksumFlag, 1);
     thread_ = std::thread([this] { run(); });
 }
 

@@ -3,12 +3,14 @@
 from __future__ import annotations
 
 import functools
+from collections import deque
 from collections.abc import Callable, Iterable, Iterator
 from dataclasses import dataclass
 from typing import Any
 
 from _spatial import ContextualIntentEvent, SpatialIntentFrame, to_jsonl
 
+from . import _native
 from ._checks import ReadError
 from .explain import ExplainedTimeline, Explanation
 from .evidence import GazeCasts
@@ -77,6 +79,12 @@ class Difference:
         return f"line {self.line_number}: recorded {shown(self.recorded)}, replayed {shown(self.replayed)}"
 
 
+# What a reader's timeline may hold, in the bytes of the frame lines it keeps: neither a log's
+# own capacity (up to 2^64 - 1 frames) nor its lines (up to 64 MiB each) may make a reader
+# take all the memory there is. A frame takes about as much memory as its line, or less.
+MAX_HELD_BYTES = 256 << 20
+
+
 class Replay:
     """Feeds a log's frames and utterances, in their order, through a fresh timeline.
 
@@ -109,6 +117,10 @@ class Replay:
         # The utterance whose words wait to be grounded: until its gaze hits are read, or until
         # anything that changes the timeline comes first.
         self.unsettled: dict[str, Any] | None = None
+        self.held: deque[int] = deque()  # the line sizes of the frames the timeline keeps
+        self.held_bytes = 0
+        self.kept = 0  # how many frames the timeline keeps, at most
+        self.newest_ns = 0
 
     def settle(self, gaze: GazeHits | None = None) -> None:
         """Grounds the waiting utterance's words, with the gaze hits the log recorded for it."""
@@ -122,11 +134,13 @@ class Replay:
 
     def take(self, frame: SpatialIntentFrame, line: bytes) -> None:
         """A frame line the reader read natively, pushed as it is."""
-        self.pushed(frame, None if self.on_frame is None else CheckedFrame(frame.timestamp_ns, frame=frame, line=line))
+        self.pushed(frame, None if self.on_frame is None else CheckedFrame(frame.timestamp_ns, frame=frame, line=line),
+                    len(line))
 
-    def pushed(self, frame: SpatialIntentFrame, checked: CheckedFrame | None) -> None:
+    def pushed(self, frame: SpatialIntentFrame, checked: CheckedFrame | None, size: int) -> None:
         assert self.timeline is not None  # the reader puts the header first
         self.settle()
+        self.hold(frame, size)
         self.timeline.push(frame)
         if self.on_frame is not None and checked is not None:
             self.on_frame(checked)
@@ -146,7 +160,7 @@ class Replay:
                             self.settle()
                             yield Replayed(**pending)
                             pending = None
-                        self.pushed(record.frame, record)
+                        self.pushed(record.frame, record, len(line))
                     elif isinstance(record, Utterance):
                         if pending is not None:
                             self.settle()
@@ -189,7 +203,26 @@ class Replay:
         self.header = header
         capacity = header.capacity if self.capacity_override is None else self.capacity_override
         age = header.max_context_age_ns if self.age_override is None else self.age_override
-        return ExplainedTimeline(capacity, age)
+        timeline = ExplainedTimeline(capacity, age)
+        self.kept = _native.settings(timeline.timeline)[0]
+        return timeline
+
+    def hold(self, frame: SpatialIntentFrame, size: int) -> None:
+        """Counts a frame the timeline is about to keep, as the timeline keeps it (a frame older
+        than the newest clears it; the oldest beyond its capacity go); a ReadError when what it
+        would keep passes MAX_HELD_BYTES."""
+        if self.held and frame.timestamp_ns < self.newest_ns:  # the frame pushed last is the newest held
+            self.held.clear()
+            self.held_bytes = 0
+        self.held.append(size)
+        self.held_bytes += size
+        self.newest_ns = frame.timestamp_ns
+        while len(self.held) > self.kept:
+            self.held_bytes -= self.held.popleft()
+        if self.held_bytes > MAX_HELD_BYTES:
+            raise ReadError(f"the last {len(self.held)} frames, which a timeline of capacity {self.kept} keeps, hold "
+                            f"more than {MAX_HELD_BYTES >> 20} MiB: a reader keeps no more than that (a smaller "
+                            "--capacity keeps fewer)", "", self.reader.name, self.reader.lines_read)
 
 
 def replay(source: Source, *, capacity: int | None = None, max_context_age_ns: int | None = None,

@@ -9,6 +9,7 @@ whole, when it is loaded and whenever it changes.
 
 from __future__ import annotations
 
+import io
 import json
 import math
 import os
@@ -322,6 +323,8 @@ def record_from_line(line: str | bytes, check_frames_only: bool = False) -> Reco
 
 Source = str | os.PathLike[str] | IO[bytes]
 CUT_SHORT = "the log ends mid-record (the host stopped while writing)"
+EMPTY = "the log is empty: it has no quillary.session header"
+NO_WHOLE_HEADER = "the log ends before its quillary.session header is whole: it holds nothing"
 
 
 class SessionReader:
@@ -344,8 +347,8 @@ class SessionReader:
         else:
             self.name = str(getattr(source, "name", "<log>"))
             self._file, self._owned = source, False
+        self._file, self.compressed = told_apart(self._file)
         self.raw = self._file  # the file as stored: compressed, for a compressed log
-        self.compressed = starts_compressed(self._file)
         if self.compressed:
             self._file = zstd.ZstdFile(self._file)  # type: ignore[assignment]
         self.cut = False
@@ -353,6 +356,7 @@ class SessionReader:
         # replay takes a frame without an Entry or CheckedFrame made for it).
         self.frames_to: Callable[[SpatialIntentFrame, bytes], None] | None = None
         self.bytes_read = 0
+        self.lines_read = 0
         self.line_start = 0  # where the line of the record last yielded begins, in bytes
         try:
             self.total_bytes: int | None = os.fstat(self._file.fileno()).st_size
@@ -380,7 +384,8 @@ class SessionReader:
             self.cut = True
             return b""
         except zstd.ZstdError as error:
-            raise ReadError(f"not a readable zstd stream ({error})", "", self.name, None) from None
+            raise ReadError(f"not a readable zstd stream after line {self.lines_read} (about compressed byte "
+                            f"{self.raw.tell()}): {error}", "", self.name, None) from None
 
     def __enter__(self) -> SessionReader:
         return self
@@ -395,6 +400,7 @@ class SessionReader:
         # (A line longer than MAX_LINE_BYTES does not end within the read, so never takes this path.)
         while raw := self._readline():
             number += 1
+            self.lines_read = number
             self.line_start = self.bytes_read
             self.bytes_read += len(raw)
             # Most lines are frames as the library writes them: read natively, whole lines only
@@ -421,29 +427,60 @@ class SessionReader:
                 check_order(previous, record, number)
             except UnicodeDecodeError as error:
                 if not complete and error.reason == "unexpected end of data":
-                    raise TruncatedLog(CUT_SHORT, self.name, number) from None
+                    raise self.cut_short(number, previous) from None
                 raise ReadError(f"not UTF-8 ({error.reason} at byte {error.start})", "", self.name, number) from None
             except ReadError as error:
                 # Only a last line that is the beginning of a record is a cut: anything else
                 # there is as wrong as it would be anywhere.
                 if not complete and is_cut_short(line):
-                    raise TruncatedLog(CUT_SHORT, self.name, number, line) from None
+                    raise self.cut_short(number, previous, line) from None
                 raise error.located(self.name, number) from None
             yield Entry(number, line, record)
             previous = record
         if self.cut:
-            raise TruncatedLog(CUT_SHORT, self.name, number + 1)
+            raise self.cut_short(number + 1, previous)
         if number == 0:
-            raise ReadError("the log is empty: it has no quillary.session header", "", self.name, None)
+            raise ReadError(EMPTY, "", self.name, None)
+
+    def cut_short(self, number: int, previous: Record | None, partial: str = "") -> ReadError:
+        """A log that ends mid-record: cut after what it holds, or, cut before its header was
+        whole, a log that holds nothing, as an empty one."""
+        if previous is None:
+            return ReadError(NO_WHOLE_HEADER, "", self.name, None)
+        return TruncatedLog(CUT_SHORT, self.name, number, partial)
 
 
 ZSTD_MAGIC = b"\x28\xb5\x2f\xfd"
 
 
-def starts_compressed(file: IO[bytes]) -> bool:
-    """Whether a log is zstd-compressed (a .jsonl.zst), by its first bytes, not its name."""
+def told_apart(file: IO[bytes]) -> tuple[IO[bytes], bool]:
+    """The log's stream, and whether it is zstd-compressed (a .jsonl.zst), by its first bytes,
+    not its name. A stream that can neither peek nor seek back is read through a buffer."""
     peek = getattr(file, "peek", None)
-    return peek is not None and peek(4)[:4] == ZSTD_MAGIC
+    if peek is None and file.seekable():
+        at = file.tell()
+        head = file.read(4)
+        file.seek(at)
+        return file, head == ZSTD_MAGIC
+    if peek is None:
+        file = io.BufferedReader(_Unbuffered(file))  # type: ignore[assignment]
+        peek = file.peek  # type: ignore[attr-defined]
+    return file, peek(4)[:4] == ZSTD_MAGIC
+
+
+class _Unbuffered(io.RawIOBase):
+    """Any binary stream with read(), as the raw stream beneath a buffer."""
+
+    def __init__(self, file: IO[bytes]):
+        self.file = file
+
+    def readable(self) -> bool:
+        return True
+
+    def readinto(self, buffer: Any) -> int:
+        data = self.file.read(len(buffer))
+        buffer[:len(data)] = data
+        return len(data)
 
 
 def check_order(previous: Record | None, record: Record, number: int) -> None:

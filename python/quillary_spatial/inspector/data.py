@@ -25,6 +25,9 @@ FORMAT = 1
 # positions, pointing origin and direction, gaze origin and direction, target position and
 # normal), packed natively (_native.frame_arrays) as web/src/data.ts reads them.
 NO_TARGET_ID = -1
+# A page holds at most this many frames (about 3 hours at 90 Hz, some 140 MB of arrays while
+# it is made): a longer log's page shows its beginning and says where it stops.
+MAX_FRAMES = 1_000_000
 
 
 class FrameArrays:
@@ -42,6 +45,8 @@ class FrameArrays:
         return len(self.flags)
 
     def add(self, frame: CheckedFrame) -> None:
+        if len(self.flags) >= MAX_FRAMES:
+            raise ReadError(f"a page holds at most {MAX_FRAMES} frames: the rest of the log is not shown")
         if self.origin_ns is None:
             self.origin_ns = frame.timestamp_ns
         self.times.append(frame.timestamp_ns - self.origin_ns)

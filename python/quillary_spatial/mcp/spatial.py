@@ -19,10 +19,11 @@ from typing import IO, Any, Protocol
 from _spatial import ContextualIntentEvent, Ray, SpatialHit, to_jsonl
 
 from .. import _native
+from .._checks import ReadError
 from ..explain import ExplainedTimeline, Explanation, Said, explanation
 from ..ground import DEICTIC_WORDS, GroundedUtterance, ground
 from ..replay import Replay, Replayed
-from ..session import CheckedFrame, Scene, SceneObject, Word, object_members, record_from_line, starts_compressed
+from ..session import CheckedFrame, Scene, SceneObject, Word, object_members, record_from_line
 from ..version import __version__
 from .protocol import Application, Resource, Tool, ToolError, invalid_params
 
@@ -60,6 +61,10 @@ def said_json(text: str, timestamp_ns: int, words: Sequence[Word] | None, event:
     return entry
 
 
+# A compressed log's frames are read again from a decompressed copy of it, no larger than this.
+MAX_UNPACKED_BYTES = 1 << 30
+
+
 class RecordedSession:
     """A session log, read once: every frame's time and place in the file (not the frame), the
     utterances as replay gives them, and the scene. A frame is read again when asked about."""
@@ -81,7 +86,12 @@ class RecordedSession:
         # Frames are read again by their place in the file: a compressed log's place is in
         # its text, kept in a temporary file (a seek in a zstd stream reads it from its start).
         self.lines: IO[bytes] = open(path, "rb")
-        if starts_compressed(self.lines):
+        if self.replay.reader.compressed:
+            if self.replay.reader.bytes_read > MAX_UNPACKED_BYTES:
+                self.lines.close()
+                raise ReadError(f"its text is more than {MAX_UNPACKED_BYTES >> 30} GiB: the server reads a "
+                                "compressed log's frames from a decompressed copy, which it keeps no larger than "
+                                "that (serve the log decompressed: zstd -d, which it reads in place)", "", path)
             with self.lines, zstd.ZstdFile(self.lines) as text:
                 self.lines = tempfile.TemporaryFile()
                 with contextlib.suppress(EOFError):  # cut short: the lines replay read are all here
