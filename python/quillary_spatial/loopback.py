@@ -6,13 +6,10 @@ from __future__ import annotations
 
 import asyncio
 import contextlib
-import email.parser
-import email.policy
 import socket
 import threading
 from collections.abc import AsyncIterator
 from dataclasses import dataclass, field
-from email.message import Message
 from http import HTTPStatus
 from types import TracebackType
 
@@ -23,7 +20,7 @@ LOOPBACK = "127.0.0.1"
 class Request:
     method: str
     target: str
-    headers: Message
+    headers: Headers
     body: bytes = b""
 
     @property
@@ -56,8 +53,33 @@ class HttpError(Exception):
         self.response = response
 
 
+class Headers(dict[str, str]):
+    """A request's header fields by lower-cased name, as sent (bytes beyond ASCII as Latin-1)."""
+
+    def get(self, name: str, default: str | None = None) -> str | None:  # type: ignore[override]
+        return super().get(name.lower(), default)
+
+
+# Fields a second copy of would make the request mean two things.
+_SINGLE_FIELDS = frozenset({"host", "content-length", "origin", "authorization", "transfer-encoding"})
+
+
+def parse_headers(head: bytes) -> Headers:
+    headers = Headers()
+    for line in head.decode("latin-1").split("\r\n"):
+        if not line:
+            continue
+        name, colon, value = line.partition(":")
+        name = name.lower()
+        if not colon or not name or name != name.strip() or (name in _SINGLE_FIELDS and name in headers):
+            raise HttpError(Response.text(HTTPStatus.BAD_REQUEST, "a request's header fields are name: value, "
+                                          "once each"))
+        value = value.strip(" \t")
+        headers[name] = f"{headers[name]}, {value}" if name in headers else value
+    return headers
+
+
 _HEAD_END = b"\r\n\r\n"
-_parse_headers = email.parser.BytesHeaderParser(policy=email.policy.compat32).parsebytes
 
 
 class LoopbackServer:
@@ -166,10 +188,12 @@ class LoopbackServer:
         try:
             await self._stop.wait()
         finally:
-            server.close()
             for task in list(self._connections):
                 task.cancel()
             await asyncio.gather(*self._connections, return_exceptions=True)
+            server.close()
+            await asyncio.sleep(0)  # the aborted connections' last callbacks, before the loop ends
+            await server.wait_closed()
 
     async def _accepted(self, reader: asyncio.StreamReader, writer: asyncio.StreamWriter) -> None:
         task = asyncio.current_task()
@@ -226,7 +250,7 @@ class LoopbackServer:
         parts = line.split(b" ")
         if len(parts) != 3 or parts[2] not in (b"HTTP/1.1", b"HTTP/1.0") or not parts[0].isalpha():
             raise HttpError(Response.text(HTTPStatus.BAD_REQUEST, "not an HTTP/1.1 request"))
-        headers = _parse_headers(rest)
+        headers = parse_headers(rest)
         request = Request(parts[0].decode("ascii"), parts[1].decode("latin-1"), headers)
         refused = self.refuse(request)
         if refused is not None:

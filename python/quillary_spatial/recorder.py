@@ -116,6 +116,7 @@ class Recorder(ExplainedTimeline):
         waiting, self._waiting_gaze = self._waiting_gaze, None
         if waiting is not None and waiting[0] == timestamp_ns and waiting[1] in (None, recorded):
             self._lines.append(waiting[2])
+            self._last_utterance = None
         self.flush()
         return event
 
@@ -146,6 +147,7 @@ class Recorder(ExplainedTimeline):
         if last is None or last[0] != timestamp_ns or text not in (None, last[1]):
             self._waiting_gaze = (timestamp_ns, text, line)  # grounded before it was submitted
             return
+        self._last_utterance = None  # one record of hits an utterance: a replay reads the first
         self._lines.append(line)
         self.flush()
 

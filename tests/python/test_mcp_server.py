@@ -67,6 +67,12 @@ BAD_REQUESTS = [
     ("unknown resource", dict(body={"jsonrpc": "2.0", "id": 4, "method": "resources/read",
                                     "params": {"uri": "quillary://nothing"}}, session=True), 200, -32002),
     ("batch", dict(body=[INITIALIZE], session=True), 400, -32600),
+    # What a reply echoes is text, whatever it was sent.
+    ("lone surrogate id", dict(body=None, raw=b'{"jsonrpc":"2.0","id":"\\ud800","method":"ping"}', session=True), 200,
+     '"id":"\\ud800","result":{}'),
+    ("lone surrogate text", dict(body=call("ground_utterance", {"text": "put \udc00 there", "timestamp_ns": 9, "words": [
+        {"text": "there", "start_ns": 5, "end_ns": 6}]}), session=True), 200, '"text":"put \\udc00 there"'),
+    ("length not in ASCII digits", dict(body=INITIALIZE, headers={"Content-Length": "\u00b2"}), 400, "Content-Length"),
 ]
 
 
@@ -117,11 +123,11 @@ def test_stdio_answers_every_line_and_survives_bad_ones(tmp_path):
         recorder.push(full_example_frame())
     lines = [json.dumps(INITIALIZE), "{", "[]", "x" * (MAX_MESSAGE_BYTES + 10), json.dumps([INITIALIZE]),
              '{"jsonrpc":"2.0","method":"notifications/initialized"}', json.dumps(call("scene_objects", {}, id=5)),
-             '{"jsonrpc":"2.0","id":6,"method":"ping"}']
+             '{"jsonrpc":"2.0","id":6,"method":"ping"}', '{"jsonrpc":"2.0","id":"\\ud800","method":"ping"}']
     out = io.BytesIO()
     mcp.serve_stdio(mcp.application(mcp.RecordedSession(str(log))), io.BytesIO("\n".join(lines).encode() + b"\n"), out)
     answers = [json.loads(line) for line in out.getvalue().splitlines()]
-    assert [a.get("id") for a in answers] == [1, None, None, None, None, 5, 6]
+    assert [a.get("id") for a in answers] == [1, None, None, None, None, 5, 6, "\ud800"]
     assert [a["error"]["code"] for a in answers[1:5]] == [-32700, -32600, -32600, -32600]
     assert answers[5]["result"]["isError"] and "no scene" in answers[5]["result"]["content"][0]["text"]
     assert answers[6]["result"] == {}

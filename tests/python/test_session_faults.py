@@ -638,7 +638,8 @@ def test_a_compressed_log_reads_as_the_plain_one_and_a_cut_one_up_to_where_it_wa
             for entry in qs.read_session(log):
                 read.append(entry.line)
         assert read == lines[:len(read)], cut  # a prefix, nothing changed or made up
-        assert isinstance(ended.value, qs.TruncatedLog) or (cut < 32 and not read), (cut, ended.value)
+        # Cut inside its header, it holds nothing, and says so as an empty log does.
+        assert isinstance(ended.value, qs.TruncatedLog) if read else "quillary.session header" in str(ended.value), cut
 
 
 @pytest.fixture(scope="module")
