@@ -19,7 +19,7 @@ import quillary_spatial as qs
 from quillary_spatial import cli, mcp
 
 INT64_MIN, INT64_MAX = -(2**63), 2**63 - 1
-EXAMPLES = int(os.environ.get("QUILLARY_PROPERTY_EXAMPLES", "40"))
+EXAMPLES = int(os.environ.get("QUILLARY_PROPERTY_EXAMPLES") or "40")
 
 # Times anywhere on the clock, crowded near its ends and near zero.
 times = st.one_of(st.integers(-3_000_000_000, 3_000_000_000), st.integers(INT64_MIN, INT64_MIN + 3_000_000_000),
