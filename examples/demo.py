@@ -140,8 +140,8 @@ def describe(utterance: Utterance, event: spatial.ContextualIntentEvent | None,
     if event is not None:
         age_ms = event.spatial_age_ns / 1e6
         target = event.spatial_context.target
-        referent = target.host_id if target is not None else "nothing under the pointer"
-        return f"{said} -> {referent}  (context {age_ms:.1f} ms old)"
+        referent = target.host_id if target is not None else "(nothing hit)"
+        return f"{said} -> pointer on submit: {referent}  (context {age_ms:.1f} ms old)"
     return f"{said} -> {explanation.describe()}"
 
 

@@ -86,6 +86,9 @@ def main(argv: list[str] | None = None) -> int:
     except spatial.ReadError as error:
         print(f"put_that_there: {error}", file=sys.stderr)
         return 2
+    except OSError as error:  # a log that cannot be opened or written
+        print(f"put_that_there: {error.filename}: {error.strerror or error}", file=sys.stderr)
+        return 2
     return 0
 
 

@@ -171,7 +171,7 @@ def run(runtime: OpenXRRuntime, epoch_ns: int, events_out: TextIO, frames_out: T
         if event is not None:
             events_out.write(spatial.to_jsonl(event) + "\n")
         grounded = spatial.ground(timeline, spoken.text, words, at, raycast=raycast, scene=SCENE_OBJECTS)
-        summary.append(f"  t={said_s:6.3f} s  {spoken.text!r:26} -> " + ", ".join(
+        summary.append(f"  t={said_s:6.3f} s  {spoken.text!r:26} -> words meant: " + ", ".join(
             f"{r.word}: {r.reason}" if r.referent is None else f"{r.word}: {r.referent} ({r.certainty:.2f})"
             for r in grounded.references))
 
@@ -188,8 +188,8 @@ def run(runtime: OpenXRRuntime, epoch_ns: int, events_out: TextIO, frames_out: T
             return
         events_out.write(spatial.to_jsonl(event) + "\n")
         target = event.spatial_context.target
-        referent = target.host_id if target is not None else "nothing under the pointer"
-        summary.append(f"  t={said_s:6.3f} s  {utterance.text!r:26} -> {referent}"
+        referent = target.host_id if target is not None else "(nothing hit)"
+        summary.append(f"  t={said_s:6.3f} s  {utterance.text!r:26} -> pointer on submit: {referent}"
                        f"  (context {event.spatial_age_ns / 1e6:.1f} ms old)")
 
     for tick in range(ticks):

@@ -67,6 +67,11 @@ def printable(text: str) -> str:
     return "".join(c if c.isprintable() else _escaped(ord(c)) for c in text)
 
 
+def counted(count: int, thing: str) -> str:
+    """"1 frame", "2 frames": how every view counts."""
+    return f"{count} {thing}" if count == 1 else f"{count} {thing}s"
+
+
 _SHORT_ESCAPES = {0x09: "\\t", 0x0A: "\\n", 0x0D: "\\r"}
 
 

@@ -15,7 +15,7 @@ import webbrowser
 from collections.abc import Sequence
 from typing import TextIO
 
-from ._checks import ReadError, printable
+from ._checks import ReadError, counted, printable
 from .ground import Reference
 from .replay import Replay, Replayed, first_difference
 from .version import __version__
@@ -98,7 +98,8 @@ def run_replay(args: argparse.Namespace) -> int:
             difference = first_difference(result)
     progress.done()
     warn_if_truncated(replay)
-    print(f"replayed {replay.frames} frames, {events} events ({settings(replay)})", file=sys.stderr)
+    print(f"replayed {counted(replay.frames, 'frame')}, {counted(events, 'event')} ({settings(replay)})",
+          file=sys.stderr)
     if args.verify:
         if difference is not None:
             print(f"verify: {printable(args.log)}: {shown_lines(difference.describe())}", file=sys.stderr)
@@ -111,7 +112,8 @@ def run_summary(args: argparse.Namespace) -> int:
     replay = Replay(args.log, capacity=args.capacity, max_context_age_ns=args.max_context_age_ns)
     results = replayed(replay, Progress(replay, sys.stderr))
     warn_if_truncated(replay)
-    emit(f"{printable(args.log)}: {replay.frames} frames, {len(results)} utterances ({settings(replay)})\n")
+    emit(f"{printable(args.log)}: {counted(replay.frames, 'frame')}, {counted(len(results), 'utterance')} "
+         f"({settings(replay)})\n")
     if replay.scene is not None:
         emit(f"  scene: {', '.join(printable(o.id) for o in replay.scene.objects) or 'no objects'}\n")
     origin = replay.first_frame_ns or 0
@@ -123,7 +125,7 @@ def run_summary(args: argparse.Namespace) -> int:
         emit(f"  t={when:8.3f} s  {text:<26} -> {outcome(result)}\n")
         if result.grounded is not None and result.grounded.references:
             # Each deictic word at its own moment: what the agent was given for it.
-            emit(" " * 16 + ", ".join(said_word(r) for r in result.grounded.references) + "\n")
+            emit(" " * 16 + "words meant: " + ", ".join(said_word(r) for r in result.grounded.references) + "\n")
     return 0
 
 
@@ -139,7 +141,8 @@ def outcome(result: Replayed) -> str:
         return result.explanation.describe()
     target = result.event.spatial_context.target
     referent = "(nothing hit)" if target is None else "(a hit without id)" if target.host_id is None else printable(target.host_id)
-    return f"{referent}  (context {result.event.spatial_age_ns / 1e6:.1f} ms old)"
+    # Where the pointer was when the sentence was submitted; what each word meant follows.
+    return f"pointer on submit: {referent}  (context {result.event.spatial_age_ns / 1e6:.1f} ms old)"
 
 
 def run_view(args: argparse.Namespace) -> int:
@@ -239,12 +242,12 @@ def parser() -> argparse.ArgumentParser:
     what_ifs(replay)
     replay.add_argument("--verify", action="store_true",
                         help="compare every event with the recorded one; exit 1 at a difference")
-    replay.set_defaults(run=run_replay)
+    replay.set_defaults(run=run_replay, parser=replay)
     summary = commands.add_parser("summary", help="every utterance with its referent, or why it got no event, "
                                                   "and each deictic word's referent")
     summary.add_argument("log", help="a session log (JSON Lines)")
     what_ifs(summary)
-    summary.set_defaults(run=run_summary)
+    summary.set_defaults(run=run_summary, parser=summary)
     view = commands.add_parser("view", help="inspect a session log in a browser: served on 127.0.0.1, or as one HTML file",
                                description="Serve the inspector of a session log on 127.0.0.1, or write it as one "
                                            "self-contained HTML file that opens offline (exit status 2 when the log "
@@ -253,7 +256,7 @@ def parser() -> argparse.ArgumentParser:
     view.add_argument("--port", type=bounded(0, 65535), default=0, help="the port to serve on (default: a free one)")
     view.add_argument("--open", action="store_true", help="open the page in the default browser")
     view.add_argument("--html", metavar="OUT.html", help="write the page to this file instead of serving it")
-    view.set_defaults(run=run_view)
+    view.set_defaults(run=run_view, parser=view)
     mcp = commands.add_parser("mcp", help="an MCP server of a session log for agents: on stdin and stdout, or --http",
                               description="Serve a recorded session to agents over the Model Context Protocol: on "
                                           "stdin and stdout (how an agent runtime starts a local server), or with "
@@ -261,12 +264,14 @@ def parser() -> argparse.ArgumentParser:
     mcp.add_argument("log", help="a session log (JSON Lines)")
     mcp.add_argument("--http", action="store_true", help="serve over HTTP on 127.0.0.1 instead of stdin and stdout")
     mcp.add_argument("--port", type=bounded(0, 65535), default=0, help="with --http, the port (default: a free one)")
-    mcp.set_defaults(run=run_mcp)
+    mcp.set_defaults(run=run_mcp, parser=mcp)
     return top
 
 
 def main(argv: Sequence[str] | None = None) -> int:
-    args = parser().parse_args(argv)
+    args, unknown = parser().parse_known_args(argv)
+    if unknown:  # said by the command's own usage, not the top level's
+        args.parser.error(f"unrecognized arguments: {' '.join(unknown)}")
     # One map from what went wrong to what is said, most specific first.
     try:
         status: int = args.run(args)

@@ -47,8 +47,12 @@ def validator(name: str) -> Any:
     """A jsonschema Draft 2020-12 validator of the named record, references resolved:
     `validator("quillary.contextual-intent").validate(json.loads(line))`."""
     # Imported by name: jsonschema is optional, and typed only where its stubs are installed.
-    jsonschema = importlib.import_module("jsonschema")
-    referencing = importlib.import_module("referencing")
+    try:
+        jsonschema = importlib.import_module("jsonschema")
+        referencing = importlib.import_module("referencing")
+    except ModuleNotFoundError as error:
+        raise ModuleNotFoundError(f"schemas.validator needs {error.name}: pip install 'quillary-spatial[validation]'",
+                                  name=error.name) from None
     registry = referencing.Registry().with_resources(
         (s["$id"], referencing.Resource.from_contents(s)) for s in map(schema, NAMES.values()))
     return jsonschema.Draft202012Validator(schema(name), registry=registry)

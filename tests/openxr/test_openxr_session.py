@@ -238,7 +238,7 @@ def test_the_recorded_session_replays_to_the_same_events(session):
 
 
 def live_words(session):
-    """What the host's agent got live for each spoken sentence: "that: lamp (0.94), there: table (0.83)"."""
+    """What the host's agent got live for each spoken sentence: "words meant: that: lamp (0.94), there: table (0.83)"."""
     said = [line.split("-> ", 1)[1] for line in session.report["summary"][1:]]
     words = [s for s in said if "(context" not in s and not s.startswith("no event")]
     assert len(words) == len(script.SPOKEN)

@@ -31,6 +31,10 @@ def serve(timeline: ExplainedTimeline, *, port: int = 0, token: str | None = Non
     `ground` grounds them with `raycast` (the host's ray cast, for gaze) and `scene` (where
     things are; a Recorder's recorded scene when not given), and subscribers to the latest
     grounded utterance are told."""
+    if not isinstance(timeline, ExplainedTimeline):
+        raise TypeError(f"serve: expected an ExplainedTimeline or a Recorder, which let the server hear what is "
+                        f"said, got {type(timeline).__name__} (make it qs.ExplainedTimeline(capacity, "
+                        "max_context_age_ns): the same timeline, heard)")
     app: Application | None = None
 
     def grounded() -> None:

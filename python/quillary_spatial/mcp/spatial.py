@@ -19,7 +19,7 @@ from typing import IO, Any, Protocol
 from _spatial import ContextualIntentEvent, Ray, SpatialHit, to_jsonl
 
 from .. import _native
-from .._checks import ReadError
+from .._checks import ReadError, counted
 from ..explain import ExplainedTimeline, Explanation, Said, explanation
 from ..ground import DEICTIC_WORDS, GroundedUtterance, ground
 from ..replay import Replay, Replayed
@@ -63,6 +63,13 @@ def said_json(text: str, timestamp_ns: int, words: Sequence[Word] | None, event:
 
 # A compressed log's frames are read again from a decompressed copy of it, no larger than this.
 MAX_UNPACKED_BYTES = 1 << 30
+
+
+def nine_digits(members: dict[str, Any]) -> dict[str, Any]:
+    """Numbers to nine significant digits, as every other answer writes them (0.2, not
+    0.19999999999999996)."""
+    return {name: [float(f"{v:.9g}") if isinstance(v, float) else v for v in value] if isinstance(value, list)
+            else value for name, value in members.items()}
 
 
 class RecordedSession:
@@ -159,7 +166,7 @@ class RecordedSession:
 
     def summary(self) -> str:
         assert self.replay.timeline is not None  # made from the header, which the reader puts first
-        lines = [f"{self.path}: {len(self.times)} frames, {self.count} utterances "
+        lines = [f"{self.path}: {counted(len(self.times), 'frame')}, {counted(self.count, 'utterance')} "
                  f"({self.replay.timeline.describe_settings()})"]
         if self.scene_at_end is not None:
             lines.append("scene: " + ", ".join(o.id for o in self.scene_at_end.objects))
@@ -294,7 +301,7 @@ def application(source: Source) -> Application:
         found = source.scene()
         if found is None:
             raise ToolError("no scene: the host recorded none")
-        return {"timestamp_ns": found.timestamp_ns, "objects": [object_members(o) for o in found.objects]}
+        return {"timestamp_ns": found.timestamp_ns, "objects": [nine_digits(object_members(o)) for o in found.objects]}
 
     def latest() -> str:
         found = source.latest_grounded()
