@@ -12,6 +12,7 @@ from collections.abc import AsyncIterator
 from dataclasses import dataclass, field
 from http import HTTPStatus
 from types import TracebackType
+from typing import overload
 
 LOOPBACK = "127.0.0.1"
 
@@ -56,7 +57,12 @@ class HttpError(Exception):
 class Headers(dict[str, str]):
     """A request's header fields by lower-cased name, as sent (bytes beyond ASCII as Latin-1)."""
 
-    def get(self, name: str, default: str | None = None) -> str | None:  # type: ignore[override]
+    @overload  # type: ignore[override]
+    def get(self, name: str, /) -> str | None: ...
+    @overload
+    def get(self, name: str, default: str, /) -> str: ...
+
+    def get(self, name: str, default: str | None = None, /) -> str | None:
         return super().get(name.lower(), default)
 
 
@@ -258,7 +264,9 @@ class LoopbackServer:
             return request, refused
         if headers.get("Transfer-Encoding") is not None:
             raise HttpError(Response.text(HTTPStatus.LENGTH_REQUIRED, "a request needs its Content-Length"))
-        given = headers.get("Content-Length", "0" if request.method in ("GET", "DELETE", "HEAD") else None)
+        given = headers.get("Content-Length")
+        if given is None and request.method in ("GET", "DELETE"):
+            given = "0"
         # isdigit alone takes "²", which int refuses.
         if given is None or not (given.isascii() and given.isdigit()):
             raise HttpError(Response.text(HTTPStatus.LENGTH_REQUIRED if given is None else HTTPStatus.BAD_REQUEST,

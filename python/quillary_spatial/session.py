@@ -463,8 +463,8 @@ def told_apart(file: IO[bytes]) -> tuple[IO[bytes], bool]:
         file.seek(at)
         return file, head == ZSTD_MAGIC
     if peek is None:
-        file = io.BufferedReader(_Unbuffered(file))  # type: ignore[assignment]
-        peek = file.peek  # type: ignore[attr-defined]
+        buffered = io.BufferedReader(_Unbuffered(file))
+        return buffered, buffered.peek(4)[:4] == ZSTD_MAGIC
     return file, peek(4)[:4] == ZSTD_MAGIC
 
 
