@@ -87,11 +87,13 @@ export function showUtterance(panel: HTMLElement, utterance: Utterance, session:
   if (utterance.frame !== null) {
     rows.push(["paired frame", `${frameName(utterance.frame)} at ${seconds(session.frames.times[utterance.frame]!)}`]);
     rows.push(["context age", `${((utterance.ageNs ?? 0) / 1e6).toFixed(1)} ms`]);
-    rows.push(["target", utterance.referent ?? (utterance.hit ? "(a hit without id)" : "(nothing hit)"), "referent"]);
+    // Where the pointer was when the sentence was submitted; what each word meant comes below.
+    rows.push(["pointer on submit", utterance.referent ?? (utterance.hit ? "(a hit without id)" : "(nothing hit)"),
+               "referent"]);
   }
   panel.replaceChildren(element("h2", "Utterance"), facts(rows), element("p", utterance.reason, "reason"));
   if (utterance.references !== null) {
-    panel.append(element("h2", "Deictic words"));
+    panel.append(element("h2", "What each word meant"));
     if (utterance.references.length === 0) panel.append(element("p", "none among its words"));
     const list = facts(utterance.references.map((r) => [
       r.word, (r.referent ?? `no referent: ${r.reason ?? "?"}`) +
