@@ -291,14 +291,15 @@ class LoopbackServer:
     async def _send(self, writer: asyncio.StreamWriter, answer: Response, close: bool) -> None:
         # What every answer says, errors too: never sniffed into another type, never framed (a
         # policy obeyed only as a header), never cached.
-        lines = [f"HTTP/1.1 {answer.status.value} {answer.status.phrase}",
-                 "X-Content-Type-Options: nosniff", "Content-Security-Policy: frame-ancestors 'none'",
-                 "Cache-Control: no-store"]
+        lines = [f"HTTP/1.1 {answer.status.value} {answer.status.phrase}"]
         if answer.content_type is not None:
             lines.append(f"Content-Type: {answer.content_type}")
         if answer.stream is None:
             lines.append(f"Content-Length: {len(answer.body)}")
+        # The answer's own first: a page's policy is the one a client reading a single field gets.
         lines += [f"{name}: {value}" for name, value in answer.headers.items()]
+        lines += ["X-Content-Type-Options: nosniff", "Content-Security-Policy: frame-ancestors 'none'",
+                  "Cache-Control: no-store"]
         if close or answer.stream is not None:
             lines.append("Connection: close")
         writer.write(("\r\n".join(lines) + "\r\n\r\n").encode("latin-1") + answer.body)

@@ -62,7 +62,9 @@ def test_each_word_is_shown_as_the_agent_got_it_in_the_recorded_room(browser, pt
         shown = state(browser)
         assert shown["selectedUtterance"] == index
         labels = browser.find_elements(By.CSS_SELECTOR, ".word-label")
-        assert [label.text for label in labels] == [f"{r.word}: {r.referent or r.reason}" for r in utterance.references]
+        # Each says how sure its referent is, as the agent was told.
+        assert [label.text for label in labels] == [f"{r.word}: {r.referent} ({r.certainty:.2f})" if r.referent else
+                                                    f"{r.word}: {r.reason}" for r in utterance.references]
         # The panel says how sure each referent was, as the agent was told.
         words = browser.find_element(By.ID, "references").text
         assert all(f"{r.referent}, certainty {r.certainty:.2f}" in words for r in utterance.references if r.referent)

@@ -355,7 +355,10 @@ export class SpatialView {
         const origin = vec(values, frame, POINTING_ORIGIN);
         const direction = end === null ? vec(values, frame, POINTING_DIRECTION) : end.clone().sub(origin);
         const length = end === null ? RAY_WITHOUT_HIT_M : end.distanceTo(origin);
-        const rod = new Rod(new Color(color).getHex(), 0.006);
+        const rod = new Rod(new Color(color).getHex(), 0.008);
+        // Drawn over everything else: at the paired frame the current pointing ray lies along it.
+        rod.material.depthTest = false;
+        rod.renderOrder = 2;
         rod.span(origin, direction, length);
         this.wordMarks.add(rod);
         // A ray that hit nothing is labelled near the hand: its far end may be out of view.
@@ -365,7 +368,8 @@ export class SpatialView {
       if (!finite(end)) return;
       const text = document.createElement("div");
       text.className = "word-label";
-      text.textContent = `${reference.word}: ${reference.referent ?? reference.reason ?? "?"}`;
+      text.textContent = `${reference.word}: ${reference.referent ?? reference.reason ?? "?"}` +
+        (reference.referent === null || reference.certainty === null ? "" : ` (${reference.certainty.toFixed(2)})`);
       text.style.borderColor = color;
       text.dataset["word"] = reference.word;
       const label = new CSS2DObject(text);
