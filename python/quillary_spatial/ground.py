@@ -251,8 +251,9 @@ def submitter(plain: IntentTimeline) -> Submit:
 
 
 def checked_words(words: Sequence[Word], timestamp_ns: int) -> tuple[Word, ...]:
-    """The words as a Recorder takes them (each a Word of text said on the 64-bit nanosecond
-    clock, as the utterance's time is); TypeError naming the one that is not."""
+    """The words as a Recorder takes them: each a Word of text said on the 64-bit nanosecond
+    clock, as the utterance's time is (TypeError otherwise), ending no earlier than it starts
+    (ValueError otherwise), naming the word."""
     like_timeline(timestamp_ns, "timestamp_ns")
     return tuple(checked_word(word, f"words[{i}]") for i, word in enumerate(words))
 
@@ -268,7 +269,7 @@ def from_evidence(at_onset: Reference, found: Found, judged: Chances) -> Referen
     """The reference the evidence gives, with the first of `judged` as referent and its
     chance, cautiously, as the certainty. The word, its moment, select and the context's age
     stay as at the onset; an empty window (no frames around the word) leaves the onset's
-    answer, with no certainty."""
+    answer, a referent there as its one candidate, as sure as one frame makes it."""
     if not found.ranked:
         if at_onset.referent is None:
             return at_onset

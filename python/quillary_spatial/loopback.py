@@ -8,7 +8,7 @@ import asyncio
 import contextlib
 import socket
 import threading
-from collections.abc import AsyncIterator
+from collections.abc import AsyncIterator, Callable
 from dataclasses import dataclass, field
 from http import HTTPStatus
 from types import TracebackType
@@ -116,9 +116,10 @@ class LoopbackServer:
         self.stopped = threading.Event()
         self._stop: asyncio.Event | None = None
         self._thread: threading.Thread | None = None
-        # Connections that have not sent a whole request yet, oldest first: the ones to let go.
-        self._waiting: dict[asyncio.Task[None], asyncio.StreamWriter] = {}
-        self._connections: set[asyncio.Task[None]] = set()
+        # Connections that have not sent a whole request yet, oldest first, each with how it is
+        # let go: the ones that make room.
+        self._waiting: dict[asyncio.Task[None], Callable[[], None]] = {}
+        self._connections: dict[asyncio.Task[None], socket.socket] = {}
 
     @property
     def url(self) -> str:
@@ -189,43 +190,61 @@ class LoopbackServer:
     async def _serve(self) -> None:
         self.loop = asyncio.get_running_loop()
         self._stop = asyncio.Event()
-        server = await asyncio.start_server(self._accepted, sock=self.socket, limit=self.MAX_HEAD_BYTES)
+        self.socket.setblocking(False)
+        accepting = asyncio.create_task(self._accept())
         self.serving.set()
         try:
             await self._stop.wait()
         finally:
-            for task in list(self._connections):
+            # Every connection is ended here, also one whose task never got to run, so that no
+            # socket outlives the loop.
+            accepting.cancel()
+            for task in self._connections:
                 task.cancel()
-            await asyncio.gather(*self._connections, return_exceptions=True)
-            server.close()
-            await asyncio.sleep(0)  # the aborted connections' last callbacks, before the loop ends
-            await server.wait_closed()
+            await asyncio.gather(accepting, *self._connections, return_exceptions=True)
+            for connection in self._connections.values():
+                connection.close()
+            await asyncio.sleep(0)  # the aborted transports' last callbacks, before the loop ends
 
-    async def _accepted(self, reader: asyncio.StreamReader, writer: asyncio.StreamWriter) -> None:
+    async def _accept(self) -> None:
+        assert self.loop is not None
+        while True:
+            connection, _ = await self.loop.sock_accept(self.socket)
+            if len(self._connections) >= self.MAX_CONNECTIONS:
+                if not self._waiting:
+                    connection.close()  # every slot answering or streaming: the client retries
+                    continue
+                oldest = next(iter(self._waiting))
+                let_go = self._waiting.pop(oldest)
+                self._connections.pop(oldest, None)
+                oldest.cancel()  # it may not have run yet: its socket is closed here
+                let_go()
+            task = asyncio.create_task(self._accepted(connection))
+            self._connections[task] = connection
+            self._waiting[task] = connection.close
+
+    async def _accepted(self, connection: socket.socket) -> None:
         task = asyncio.current_task()
         assert task is not None
-        if len(self._connections) >= self.MAX_CONNECTIONS:
-            if not self._waiting:
-                writer.transport.abort()  # every slot answering or streaming: the client retries
-                return
-            oldest = next(iter(self._waiting))
-            self._waiting.pop(oldest).transport.abort()
-            oldest.cancel()
-        self._connections.add(task)
+        writer: asyncio.StreamWriter | None = None
         try:
+            reader, writer = await asyncio.open_connection(sock=connection, limit=self.MAX_HEAD_BYTES)
             await self._connection(reader, writer)
         except (ConnectionError, asyncio.IncompleteReadError, TimeoutError, asyncio.CancelledError):
             pass  # a client that went away, was too slow or was let go
         finally:
-            self._connections.discard(task)
+            self._connections.pop(task, None)
             self._waiting.pop(task, None)
-            writer.transport.abort()
+            if writer is not None:
+                writer.transport.abort()
+            else:
+                connection.close()
 
     async def _connection(self, reader: asyncio.StreamReader, writer: asyncio.StreamWriter) -> None:
         task = asyncio.current_task()
         assert task is not None
         while True:
-            self._waiting[task] = writer
+            self._waiting[task] = writer.transport.abort
             try:
                 async with asyncio.timeout(self.TIMEOUT_S):
                     request, answer = await self._read(reader)
