@@ -309,7 +309,7 @@ def fitness(ray: Ray6, middle: Point, radius: float, hit: bool = False) -> float
     above is far from its middle, and still aimed at."""
     to_middle = (middle[0] - ray[0], middle[1] - ray[1], middle[2] - ray[2])
     reach, length = math.hypot(*to_middle), math.hypot(*ray[3:])
-    if not reach or not length or not math.isfinite(reach) or not math.isfinite(length) or not math.isfinite(radius):
+    if not reach or not length or not math.isfinite(reach) or not math.isfinite(length):
         return 0.0
     spread = math.hypot(AIM_ACROSS * math.degrees(math.atan2(radius, reach)), AIM_ERROR_DEG)
     if hit:
