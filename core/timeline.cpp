@@ -47,17 +47,25 @@ std::optional<ContextualIntentEvent> IntentTimeline::submit_text(std::string_vie
     if (text.empty()) {
         return std::nullopt;
     }
-    const std::scoped_lock lock(mutex_);
-    const auto [pairing, chosen] = decide(timestamp);
-    if (pairing.outcome != PairingOutcome::EVENT) {
+    auto [pairing, frame] = context_at(timestamp);
+    if (!frame) {
         return std::nullopt;
     }
     return ContextualIntentEvent{
         .timestamp_ns = timestamp,
         .text = std::string(text),
-        .spatial_context = *chosen,
+        .spatial_context = std::move(*frame),
         .spatial_age_ns = Nanoseconds{static_cast<Nanoseconds::rep>(pairing.age_ns)},
     };
+}
+
+std::pair<Pairing, std::optional<SpatialIntentFrame>> IntentTimeline::context_at(Nanoseconds timestamp) const {
+    const std::scoped_lock lock(mutex_);
+    const auto [pairing, chosen] = decide(timestamp);
+    if (pairing.outcome != PairingOutcome::EVENT) {
+        return {pairing, std::nullopt};
+    }
+    return {pairing, *chosen};
 }
 
 Pairing IntentTimeline::pair(Nanoseconds timestamp, bool text_empty) const {

@@ -79,6 +79,10 @@ public:
     // What submit_text would decide for a text at `timestamp`, and why; nothing is copied.
     [[nodiscard]] Pairing pair(Nanoseconds timestamp, bool text_empty) const;
 
+    // The decision for a text at `timestamp` and, when it is EVENT, a copy of the frame it
+    // pairs with: what submit_text decides, without a text to pair.
+    [[nodiscard]] std::pair<Pairing, std::optional<SpatialIntentFrame>> context_at(Nanoseconds timestamp) const;
+
     // Copies of the frames held with times in [from, to], oldest first: the evidence around
     // a spoken word, taken in one lock so that a concurrent push cannot tear it.
     [[nodiscard]] std::vector<NumberedFrame> frames_between(Nanoseconds from, Nanoseconds to) const;

@@ -48,6 +48,8 @@ enum class TrackingConfidence : std::int32_t {
     ORIENTATION_ONLY = 1,
     POSITION_AND_ORIENTATION = 2,
 };
+// How many values the enumeration names (0 to this, exclusive): readers and writers loop over them.
+inline constexpr int tracking_confidence_count = 3;
 
 enum class PointingSource : std::int32_t {
     CONTROLLER = 0,
@@ -55,6 +57,7 @@ enum class PointingSource : std::int32_t {
     EYE_GAZE = 2,
     HEAD = 3,
 };
+inline constexpr int pointing_source_count = 4;
 
 struct PointingIntent {
     Ray ray;

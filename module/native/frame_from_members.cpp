@@ -152,6 +152,15 @@ bool flag(const py::dict& record, Key name) {
     return value.ptr() == Py_True;
 }
 
+// The enumerations by their wire names, from the writer's own names.
+TrackingConfidence confidence_named(std::string_view name) {
+    return named<TrackingConfidence>(name, json::tracking_confidence_name, tracking_confidence_count);
+}
+
+PointingSource source_named(std::string_view name) {
+    return named<PointingSource>(name, json::pointing_source_name, pointing_source_count);
+}
+
 }  // namespace
 
 void make_member_keys() {
@@ -164,12 +173,6 @@ void make_member_keys() {
         }
     }
 }
-
-TrackingConfidence confidence_named(std::string_view name) {
-    return named<TrackingConfidence>(name, json::tracking_confidence_name, 3);
-}
-
-PointingSource source_named(std::string_view name) { return named<PointingSource>(name, json::pointing_source_name, 4); }
 
 SpatialIntentFrame frame_from_members(const py::dict& members) {
     SpatialIntentFrame frame;

@@ -14,8 +14,4 @@ SpatialIntentFrame frame_from_members(const pybind11::dict& members);
 // Makes the member names the builder looks up; called once, when the module is made.
 void make_member_keys();
 
-// The enumerations by their wire names, from the writer's own names.
-TrackingConfidence confidence_named(std::string_view name);
-PointingSource source_named(std::string_view name);
-
 }  // namespace quillary::spatial::native

@@ -146,8 +146,8 @@ Enum named(yyjson_val* value, std::string_view (*name_of)(Enum), int count) {
     throw Unusual{};
 }
 
-TrackingConfidence confidence(yyjson_val* value) { return named(value, json::tracking_confidence_name, 3); }
-PointingSource source(yyjson_val* value) { return named(value, json::pointing_source_name, 4); }
+TrackingConfidence confidence(yyjson_val* value) { return named(value, json::tracking_confidence_name, tracking_confidence_count); }
+PointingSource source(yyjson_val* value) { return named(value, json::pointing_source_name, pointing_source_count); }
 
 // What the checker reads differently from a plain JSON reader: an escape (\u, which may hold
 // a lone surrogate the checker refuses), a surrogate's own UTF-8 bytes, and a negative zero

@@ -142,6 +142,15 @@ PYBIND11_MODULE(_native, m) {
         },
         "submit_text, with the decision that made its result.");
     m.def(
+        "frame_at",
+        [](const IntentTimeline& timeline, std::int64_t timestamp_ns) {
+            auto [pairing, frame] = timeline.context_at(Nanoseconds{timestamp_ns});
+            return std::make_pair(std::move(frame), pairing);
+        },
+        "The frame a text at the time pairs with (None when it gets no event), and the decision.");
+    m.def("as_logged", &native::as_logged_numbers, "The numbers as a frame line holds them (nine significant digits).");
+    m.def("number_text", &native::number_text, "A number as a frame line writes it.");
+    m.def(
         "settings",
         [](const IntentTimeline& timeline) {
             return std::make_pair(timeline.capacity(), timeline.max_context_age().count());
@@ -227,6 +236,6 @@ PYBIND11_MODULE(_native, m) {
             return record;
         },
         "A dict of (name, value) pairs; KeyError(name) for a name given twice.");
-    m.attr("TRACKING_CONFIDENCE_NAMES") = names<TrackingConfidence>(json::tracking_confidence_name, 3);
-    m.attr("POINTING_SOURCE_NAMES") = names<PointingSource>(json::pointing_source_name, 4);
+    m.attr("TRACKING_CONFIDENCE_NAMES") = names<TrackingConfidence>(json::tracking_confidence_name, tracking_confidence_count);
+    m.attr("POINTING_SOURCE_NAMES") = names<PointingSource>(json::pointing_source_name, pointing_source_count);
 }

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 #include <optional>
+#include <string>
+#include <vector>
 #include <utility>
 
 #include "json_writers.hpp"
@@ -33,6 +35,19 @@ py::tuple ray_numbers(const Ray& ray) {
 py::tuple vec(const Vec3& v) { return py::make_tuple(as_logged(v.x), as_logged(v.y), as_logged(v.z)); }
 
 }  // namespace
+
+py::tuple as_logged_numbers(const std::vector<double>& values) {
+    py::tuple logged(values.size());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        logged[i] = py::float_(as_logged(values[i]));
+    }
+    return logged;
+}
+
+std::string number_text(double value) {
+    char text[json::number_room];
+    return {text, json::format_number(text, value)};
+}
 
 py::object readable_id(const std::optional<std::string>& id) {
     if (!id) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "timeline.hpp"
 
@@ -17,6 +18,13 @@ namespace quillary::spatial::native {
 // of its log then weigh exactly the same numbers.
 pybind11::list word_window(const IntentTimeline& timeline, std::int64_t from_ns, std::int64_t to_ns,
                            std::int64_t every_ns);
+
+// Numbers as a frame line holds them: nine significant digits, read back (the one rounding
+// every view and record of the package uses).
+pybind11::tuple as_logged_numbers(const std::vector<double>& values);
+
+// A number as a frame line writes it (`1`, `-0`, `1.5`, `1e-05`).
+std::string number_text(double value);
 
 // A host id as grounding and the inspector name it: its text, with any bytes that are not
 // UTF-8 (an id set from bytes) written as \xNN escapes, as the package prints what is not

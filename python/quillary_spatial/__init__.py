@@ -34,30 +34,25 @@ from _spatial import (
 )
 
 from . import schemas
-from .explain import ExplainedTimeline, Explanation, HistoryStart, Outcome
-from .ground import DEICTIC_WORDS, Candidate, GroundedUtterance, Reference, ground, ground_at_onset
-from .read import ReadError, event_from_dict, frame_from_dict, read_event, read_frame, read_line
-from .recorder import Recorder
+from .grounding.settings import GroundingSettings
+from .grounding.words import DEICTIC_WORDS, Candidate, GroundedUtterance, Reference, ground, ground_at_onset
+from .log.checks import ReadError
+from .log.lines import event_from_dict, frame_from_dict, read_event, read_frame, read_line
+from .log.reader import Entry, SessionReader, TruncatedLog, read_session
+from .log.recorder import Recorder
+from .log.records import Scene, SceneObject, SessionHeader, Utterance, Word
 from .replay import Difference, Replay, Replayed, first_difference, replay
-from .session import (
-    Entry,
-    Scene,
-    SceneObject,
-    SessionHeader,
-    SessionReader,
-    TruncatedLog,
-    Utterance,
-    Word,
-    read_session,
-)
+from .timeline import ExplainedTimeline, Explanation, HistoryStart, Outcome
 from .version import __version__
+from .views.describe import describe_utterance
 
 __all__ = [
-    "CapabilitySnapshot", "ContextualIntentEvent", "DEICTIC_WORDS", "Difference", "Entry", "ExplainedTimeline",
-    "Candidate", "Explanation", "GroundedUtterance", "HistoryStart", "IntentTimeline", "Outcome", "PointingIntent",
-    "PointingSource", "Pose", "Quaternion", "Ray", "ReadError", "Recorder", "Reference", "ReferenceSpace",
-    "Replay", "Replayed", "Scene", "SceneObject", "SelectState", "SessionHeader", "SessionReader", "SpatialHit", "SpatialIntentFrame",
-    "TrackingConfidence", "TruncatedLog", "Utterance", "Vec3", "Word", "__version__", "event_from_dict",
-    "first_difference", "frame_from_dict", "ground", "ground_at_onset", "read_event", "read_frame", "read_line", "read_session",
-    "replay", "resolve_target", "schemas", "to_dict", "to_jsonl",
+    "Candidate", "CapabilitySnapshot", "ContextualIntentEvent", "DEICTIC_WORDS", "Difference", "Entry",
+    "ExplainedTimeline", "Explanation", "GroundedUtterance", "GroundingSettings", "HistoryStart", "IntentTimeline",
+    "Outcome", "PointingIntent", "PointingSource", "Pose", "Quaternion", "Ray", "ReadError", "Recorder", "Reference",
+    "ReferenceSpace", "Replay", "Replayed", "Scene", "SceneObject", "SelectState", "SessionHeader", "SessionReader",
+    "SpatialHit", "SpatialIntentFrame", "TrackingConfidence", "TruncatedLog", "Utterance", "Vec3", "Word",
+    "__version__", "describe_utterance", "event_from_dict", "first_difference", "frame_from_dict", "ground",
+    "ground_at_onset", "read_event", "read_frame", "read_line", "read_session", "replay", "resolve_target", "schemas",
+    "to_dict", "to_jsonl",
 ]

@@ -15,10 +15,10 @@ import webbrowser
 from collections.abc import Sequence
 from typing import TextIO
 
-from ._checks import ReadError, counted, printable
-from .ground import Reference
+from .log.checks import ReadError, counted, printable
 from .replay import Replay, Replayed, first_difference
 from .version import __version__
+from .views.describe import describe_utterance
 
 
 class Progress:
@@ -118,31 +118,10 @@ def run_summary(args: argparse.Namespace) -> int:
         emit(f"  scene: {', '.join(printable(o.id) for o in replay.scene.objects) or 'no objects'}\n")
     origin = replay.first_frame_ns or 0
     for result in results:
-        when = (result.utterance.timestamp_ns - origin) / 1e9
-        text = repr(result.utterance.text)
-        if len(text) > 40:
-            text = text[:37] + "...'"
-        emit(f"  t={when:8.3f} s  {text:<26} -> {outcome(result)}\n")
-        if result.grounded is not None and result.grounded.references:
-            # Each deictic word at its own moment: what the agent was given for it.
-            emit(" " * 16 + "words meant: " + ", ".join(said_word(r) for r in result.grounded.references) + "\n")
+        said = result.utterance
+        emit(describe_utterance((said.timestamp_ns - origin) / 1e9, said.text, result.event, result.explanation,
+                                result.grounded) + "\n")
     return 0
-
-
-def said_word(r: Reference) -> str:
-    """A deictic word as the agent got it: `that: lamp (0.93)`, or `here: nothing_hit`."""
-    if r.referent is None:
-        return f"{r.word}: {r.reason}"
-    return f"{r.word}: {printable(r.referent)}" + ("" if r.certainty is None else f" ({r.certainty:.2f})")
-
-
-def outcome(result: Replayed) -> str:
-    if result.event is None:
-        return result.explanation.describe()
-    target = result.event.spatial_context.target
-    referent = "(nothing hit)" if target is None else "(a hit without id)" if target.host_id is None else printable(target.host_id)
-    # Where the pointer was when the sentence was submitted; what each word meant follows.
-    return f"pointer on submit: {referent}  (context {result.event.spatial_age_ns / 1e6:.1f} ms old)"
 
 
 def run_view(args: argparse.Namespace) -> int:

@@ -5,26 +5,18 @@ from __future__ import annotations
 import functools
 from collections import deque
 from collections.abc import Callable, Iterable, Iterator
-from dataclasses import dataclass
+from dataclasses import dataclass, replace
 from typing import Any
 
 from _spatial import ContextualIntentEvent, SpatialIntentFrame, to_jsonl
 
 from . import _native
-from ._checks import ReadError
-from .explain import ExplainedTimeline, Explanation
-from .evidence import GazeCasts
-from .ground import DEICTIC_WORDS, GroundedUtterance, ground_from_evidence
-from .session import (
-    CheckedFrame,
-    GazeHits,
-    Scene,
-    SessionHeader,
-    SessionReader,
-    Source,
-    TruncatedLog,
-    Utterance,
-)
+from .grounding.evidence import GazeCasts
+from .grounding.words import DEICTIC_WORDS, GroundedUtterance, ground_from_evidence
+from .log.checks import ReadError
+from .log.reader import SessionReader, Source, TruncatedLog
+from .log.records import GazeHits, Record, Scene, SessionHeader, Utterance
+from .timeline import ExplainedTimeline, Explanation
 
 
 @dataclass(frozen=True)
@@ -97,16 +89,16 @@ class Replay:
     frame its line holds; the timeline's own decision says which frame an event was paired
     with (`frame_index`) and why an utterance got none.
 
-    `on_frame`, when given, is called with every frame line's CheckedFrame as it is pushed,
-    and `on_scene` with every Scene the log records; `scene` is the last one read.
+    `on_frame`, when given, is called with every frame as it is pushed, and `on_scene` with
+    every Scene the log records; `scene` is the last one read.
     """
 
     def __init__(self, source: Source, *, capacity: int | None = None, max_context_age_ns: int | None = None,
-                 deictics: Iterable[str] = DEICTIC_WORDS, on_frame: Callable[[CheckedFrame], None] | None = None,
+                 deictics: Iterable[str] = DEICTIC_WORDS, on_frame: Callable[[SpatialIntentFrame], None] | None = None,
                  on_scene: Callable[[Scene], None] | None = None):
         self.on_frame, self.on_scene = on_frame, on_scene
         self.scene: Scene | None = None
-        self.reader = SessionReader(source, check_frames_only=True)
+        self.reader = SessionReader(source, on_frame=self._pushed)
         self.deictics = frozenset(deictics)
         self.capacity_override, self.age_override = capacity, max_context_age_ns
         self.header: SessionHeader | None = None
@@ -116,15 +108,16 @@ class Replay:
         self.truncated: TruncatedLog | None = None
         # The utterance whose words wait to be grounded: until its gaze hits are read, or until
         # anything that changes the timeline comes first.
-        self.unsettled: dict[str, Any] | None = None
-        self.held: deque[int] = deque()  # the line sizes of the frames the timeline keeps
-        self.held_bytes = 0
-        self.kept = 0  # how many frames the timeline keeps, at most
-        self.newest_ns = 0
+        self._unsettled: dict[str, Any] | None = None
+        self._pending: dict[str, Any] | None = None  # the last utterance, until its event line (if any) is read
+        self._held: deque[int] = deque()  # the line sizes of the frames the timeline keeps
+        self._held_bytes = 0
+        self._kept = 0  # how many frames the timeline keeps, at most
+        self._newest_ns = 0
 
-    def settle(self, gaze: GazeHits | None = None) -> None:
+    def _settle(self, gaze: GazeHits | None = None) -> None:
         """Grounds the waiting utterance's words, with the gaze hits the log recorded for it."""
-        pending, self.unsettled = self.unsettled, None
+        pending, self._unsettled = self._unsettled, None
         if pending is None:
             return
         assert self.timeline is not None
@@ -132,95 +125,101 @@ class Replay:
         pending["grounded"] = ground_from_evidence(self.timeline, said.text, said.words, said.timestamp_ns,
                                                    self.deictics, casts, self.scene)
 
-    def take(self, frame: SpatialIntentFrame, line: bytes) -> None:
-        """A frame line the reader read natively, pushed as it is."""
-        self.pushed(frame, None if self.on_frame is None else CheckedFrame(frame.timestamp_ns, frame=frame, line=line),
-                    len(line))
+    def _done(self) -> Replayed | None:
+        """The last utterance, once nothing more of the log belongs to it."""
+        self._settle()
+        pending, self._pending = self._pending, None
+        return None if pending is None else Replayed(**pending)
 
-    def pushed(self, frame: SpatialIntentFrame, checked: CheckedFrame | None, size: int) -> None:
+    def _pushed(self, frame: SpatialIntentFrame, size: int) -> None:
         assert self.timeline is not None  # the reader puts the header first
-        self.settle()
-        self.hold(frame, size)
+        self._settle()
+        self._hold(frame, size)
         self.timeline.push(frame)
-        if self.on_frame is not None and checked is not None:
-            self.on_frame(checked)
+        if self.on_frame is not None:
+            self.on_frame(frame)
         self.frames += 1
         if self.first_frame_ns is None:
             self.first_frame_ns = frame.timestamp_ns
 
+    def _said(self, number: int, said: Utterance) -> None:
+        assert self.timeline is not None
+        event = self.timeline.submit_text(said.text, said.timestamp_ns)
+        pairing, explanation = self.timeline.last_pairing, self.timeline.last_explanation
+        assert pairing is not None and explanation is not None
+        self._pending = {"line_number": number, "utterance": said, "event": event, "explanation": explanation,
+                         "grounded": None, "recorded_event_line": None,
+                         "frame_index": None if event is None else pairing.frame, "frames_before": self.frames}
+        self._unsettled = None if said.words is None else self._pending
+
+    def _read(self, number: int, line: str, record: Record) -> Replayed | None:
+        """Takes one record of the log (frames come through _pushed); the utterance it ends, if any."""
+        match record:
+            case SessionHeader():
+                self.timeline = self.start(record)
+            case Utterance():
+                done = self._done()
+                self._said(number, record)
+                return done
+            case ContextualIntentEvent():
+                assert self._pending is not None  # the reader puts an event right after its utterance
+                self._pending["recorded_event_line"] = line
+            case Scene():
+                self.scene = record
+                if self.on_scene is not None:
+                    self.on_scene(record)
+            case GazeHits():
+                if self._unsettled is not None and self._unsettled["utterance"].timestamp_ns == record.timestamp_ns:
+                    self._settle(record)
+            case _:
+                raise ReadError(f"a replay does not know the record {type(record).__name__}", "", self.reader.name,
+                                number)
+        return None
+
     def __iter__(self) -> Iterator[Replayed]:
-        pending: dict[str, Any] | None = None  # the last utterance, until its event line (if any) is read
-        timeline: ExplainedTimeline | None = None
-        self.reader.frames_to = self.take
         try:
             with self.reader as reader:
                 for number, line, record in reader:
-                    if isinstance(record, CheckedFrame):
-                        if pending is not None:
-                            self.settle()
-                            yield Replayed(**pending)
-                            pending = None
-                        self.pushed(record.frame, record, len(line))
-                    elif isinstance(record, Utterance):
-                        if pending is not None:
-                            self.settle()
-                            yield Replayed(**pending)
-                        assert timeline is not None
-                        event = timeline.submit_text(record.text, record.timestamp_ns)
-                        pairing, explanation = timeline.last_pairing, timeline.last_explanation
-                        assert pairing is not None and explanation is not None
-                        pending = {"line_number": number, "utterance": record, "event": event,
-                                   "explanation": explanation, "grounded": None, "recorded_event_line": None,
-                                   "frame_index": None if event is None else pairing.frame,
-                                   "frames_before": self.frames}
-                        self.unsettled = None if record.words is None else pending
-                    elif isinstance(record, SessionHeader):
-                        timeline = self.timeline = self.start(record)
-                    elif isinstance(record, Scene):
-                        self.scene = record
-                        if self.on_scene is not None:
-                            self.on_scene(record)
-                    elif isinstance(record, GazeHits):
-                        if self.unsettled is not None and self.unsettled["utterance"].timestamp_ns == record.timestamp_ns:
-                            self.settle(record)
-                    else:
-                        assert pending is not None  # the reader puts an event right after its utterance
-                        pending["recorded_event_line"] = line
+                    done = self._read(number, line, record)
+                    if done is not None:
+                        yield done
+                    if self._pending is not None and self._pending["frames_before"] != self.frames:
+                        yield self._done()  # type: ignore[misc]
         except TruncatedLog as error:
             self.truncated = error
         except ReadError:
             # What came before the fault was replayed in full: it is not lost with it.
-            if pending is not None:
-                self.settle()
-                yield Replayed(**pending)
+            done = self._done()
+            if done is not None:
+                yield done
             raise
-        self.settle()
-        if pending is not None:
+        done = self._done()
+        if done is not None:
             cut = self.truncated.partial if self.truncated is not None else ""
-            yield Replayed(**pending | {"recorded_event_prefix": cut or None})
+            yield replace(done, recorded_event_prefix=cut or None)
 
     def start(self, header: SessionHeader) -> ExplainedTimeline:
         self.header = header
         capacity = header.capacity if self.capacity_override is None else self.capacity_override
         age = header.max_context_age_ns if self.age_override is None else self.age_override
         timeline = ExplainedTimeline(capacity, age)
-        self.kept = _native.settings(timeline.timeline)[0]
+        self._kept = _native.settings(timeline.timeline)[0]
         return timeline
 
-    def hold(self, frame: SpatialIntentFrame, size: int) -> None:
+    def _hold(self, frame: SpatialIntentFrame, size: int) -> None:
         """Counts a frame the timeline is about to keep, as the timeline keeps it (a frame older
         than the newest clears it; the oldest beyond its capacity go); a ReadError when what it
         would keep passes MAX_HELD_BYTES."""
-        if self.held and frame.timestamp_ns < self.newest_ns:  # the frame pushed last is the newest held
-            self.held.clear()
-            self.held_bytes = 0
-        self.held.append(size)
-        self.held_bytes += size
-        self.newest_ns = frame.timestamp_ns
-        while len(self.held) > self.kept:
-            self.held_bytes -= self.held.popleft()
-        if self.held_bytes > MAX_HELD_BYTES:
-            raise ReadError(f"the last {len(self.held)} frames, which a timeline of capacity {self.kept} keeps, hold "
+        if self._held and frame.timestamp_ns < self._newest_ns:  # the frame pushed last is the newest held
+            self._held.clear()
+            self._held_bytes = 0
+        self._held.append(size)
+        self._held_bytes += size
+        self._newest_ns = frame.timestamp_ns
+        while len(self._held) > self._kept:
+            self._held_bytes -= self._held.popleft()
+        if self._held_bytes > MAX_HELD_BYTES:
+            raise ReadError(f"the last {len(self._held)} frames, which a timeline of capacity {self._kept} keeps, hold "
                             f"more than {MAX_HELD_BYTES >> 20} MiB: a reader keeps no more than that (a smaller "
                             "--capacity keeps fewer)", "", self.reader.name, self.reader.lines_read)
 

@@ -14,19 +14,14 @@ from functools import cache
 from importlib import resources
 from typing import Any
 
-# Schema file name by the record's own `schema` member.
-NAMES = {
-    "quillary.spatial-intent": "spatial-intent",
-    "quillary.contextual-intent": "contextual-intent",
-    "quillary.session": "session",
-    "quillary.utterance": "utterance",
-    "quillary.scene": "scene",
-    "quillary.grounded-utterance": "grounded-utterance",
-    "quillary.gaze-hits": "gaze-hits",
-}
-# The version written now, where it is not 1. The grounded utterance's version 1 schema stays
-# beside it for tools that still check records written before.
-VERSIONS = {"grounded-utterance": 2}
+from .grounding.words import GROUNDED_SCHEMA, GROUNDED_VERSION
+from .log.records import BY_SCHEMA
+
+# Schema file name by the record's own `schema` member: every kind of record a log holds, and
+# what grounding writes.
+NAMES = {schema: schema.removeprefix("quillary.") for schema in (*BY_SCHEMA, GROUNDED_SCHEMA)}
+# The version written now, where it is not 1.
+VERSIONS = {GROUNDED_SCHEMA.removeprefix("quillary."): GROUNDED_VERSION}
 
 
 def schema(name: str) -> dict[str, Any]:

@@ -178,9 +178,9 @@ def test_any_session_grounds_records_and_replays_as_the_host_saw_it(tmp_path_fac
         {"jsonrpc": "2.0", "id": 5, "method": "tools/call", "params": {"name": "scene_objects", "arguments": {}}},
     ]]
     for reply in said:
-        answer = json.loads(reply)
+        answer = json.loads(reply.text)
         assert answer.get("error", {}).get("code") != -32603, answer  # no fault of ours
-        reply.encode()  # text, whatever it echoes
+        reply.text.encode()  # text, whatever it echoes
 
 
 @settings(max_examples=EXAMPLES * 5, deadline=None)

@@ -10,7 +10,8 @@ from pathlib import Path
 import pytest
 
 import quillary_spatial as qs
-from quillary_spatial import evidence, schemas
+from quillary_spatial import schemas
+from quillary_spatial.grounding import evidence
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "bench"))
 import simulated_users as su  # noqa: E402
@@ -121,7 +122,7 @@ def test_the_frames_around_the_word_outweigh_a_wrong_onset_frame(frames, options
     ({"shelf": 0.95}, {"shelf": 0.92, "vase": 0.046, "lamp": 0.035}, "vase", 0.046, 0.5),
 ])
 def test_two_words_take_two_things_as_sure_as_the_other_word_is(sure, unsure, takes, at_least, below):
-    from quillary_spatial.ground import distinct
+    from quillary_spatial.grounding.words import distinct
 
     def word(chances):
         ranked = tuple(((True, name), evidence.Weighed(pointing=p)) for name, p in chances.items())
@@ -149,7 +150,7 @@ def test_certainty_is_a_cautious_chance_on_simulated_users():
     def chance(certainty: float) -> float:
         if certainty <= 0 or certainty >= 1:
             return min(max(certainty, 0.0), 1.0)
-        return 1 / (1 + math.exp(-math.log(certainty / (1 - certainty)) - evidence.CAUTION))
+        return 1 / (1 + math.exp(-math.log(certainty / (1 - certainty)) - qs.GroundingSettings().caution))
 
     for low, high in ((0.0, 0.2), (0.2, 0.5), (0.5, 0.9), (0.9, 1.01)):
         band = [right for certainty, right in given if low <= certainty < high]

@@ -13,7 +13,7 @@ from hypothesis import strategies as st
 
 import quillary_spatial as qs
 from frames import full_example_frame
-from quillary_spatial.ground import compact_json
+from quillary_spatial.grounding.words import compact_json
 
 REPO = Path(__file__).resolve().parents[2]
 EXAMPLE = REPO / "examples" / "put_that_there.py"

@@ -23,7 +23,7 @@ from hypothesis import strategies as st
 import quillary_spatial as qs
 from frames import full_example_frame
 from quillary_spatial import cli, inspector
-from quillary_spatial._checks import MAX_FREE_FORM_DEPTH
+from quillary_spatial.log.checks import MAX_FREE_FORM_DEPTH
 
 MS = 1_000_000
 

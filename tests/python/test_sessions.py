@@ -220,7 +220,8 @@ def test_replay_exit_status(tmp_path, args, status, message):
 
 
 def test_an_overlong_line_is_refused_without_being_read_whole(tmp_path, monkeypatch):
-    monkeypatch.setattr(qs.session, "MAX_LINE_BYTES", 1_000)
+    from quillary_spatial.log import reader
+    monkeypatch.setattr(reader, "MAX_LINE_BYTES", 1_000)
     log = tmp_path / "long.jsonl"
     with qs.Recorder(log) as recorder:
         recorder.push(full_example_frame())  # a line of about 1 kB, and a longer one

@@ -8,7 +8,7 @@ from __future__ import annotations
 
 import os
 
-from ..session import Source
+from ..log.reader import Source
 from .data import session_data
 from .page import render, write_page
 from .server import InspectorServer, PageCache

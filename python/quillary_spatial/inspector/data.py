@@ -15,10 +15,13 @@ from array import array
 from collections.abc import Iterator, Mapping
 from typing import Any
 
+from _spatial import SpatialIntentFrame
+
 from .. import _native
-from .._checks import ReadError, printable
+from ..log.checks import ReadError, printable
+from ..log.reader import Source
+from ..log.records import Scene, object_members
 from ..replay import Replay, Replayed
-from ..session import CheckedFrame, Scene, Source, object_members
 
 FORMAT = 1
 # Per frame: flags and 31 floats (head position and orientation, left and right hand
@@ -44,14 +47,14 @@ class FrameArrays:
     def __len__(self) -> int:
         return len(self.flags)
 
-    def add(self, frame: CheckedFrame) -> None:
+    def add(self, frame: SpatialIntentFrame) -> None:
         if len(self.flags) >= MAX_FRAMES:
             raise ReadError(f"a page holds at most {MAX_FRAMES} frames: the rest of the log is not shown")
         if self.origin_ns is None:
             self.origin_ns = frame.timestamp_ns
         self.times.append(frame.timestamp_ns - self.origin_ns)
         # Packed natively from the frame the reader built: no Python object per member.
-        flags, values, host_id = _native.frame_arrays(frame.frame)
+        flags, values, host_id = _native.frame_arrays(frame)
         self.values.frombytes(values)
         self.flags.append(flags)
         self.targets.append(NO_TARGET_ID if host_id is None else

@@ -8,15 +8,14 @@ agent runtime starts a local server). Live, in the host's own process:
 
 from __future__ import annotations
 
-import sys
 import threading
 from collections.abc import Callable, Sequence
 from typing import BinaryIO
 
 from _spatial import Ray, SpatialHit
 
-from ..explain import ExplainedTimeline
-from ..session import SceneObject
+from ..log.records import SceneObject
+from ..timeline import ExplainedTimeline
 from .http import McpHttpServer
 from .protocol import MAX_MESSAGE_BYTES, INVALID_REQUEST, Application, Connection, ProtocolError, error_reply
 from .spatial import LATEST_URI, SUMMARY_URI, LiveSession, RecordedSession, application
@@ -65,14 +64,9 @@ def serve_stdio(app: Application, stdin: BinaryIO, stdout: BinaryIO) -> None:
             if line.strip():
                 reply = connection.handle(line.strip())
                 if reply is not None:
-                    send(reply)
+                    send(reply.text)
     finally:
         connection.close()
-
-
-def serve_log_stdio(log: str) -> None:
-    """`quillary-spatial mcp LOG`: the recorded session's server on this process's stdin and stdout."""
-    serve_stdio(application(RecordedSession(log)), sys.stdin.buffer, sys.stdout.buffer)
 
 
 __all__ = ["LATEST_URI", "SUMMARY_URI", "McpHttpServer", "RecordedSession", "application", "serve", "serve_stdio"]

@@ -145,8 +145,7 @@ class McpHttpServer(LoopbackServer):
         reply = session.connection.handle(request.body)
         if reply is None:
             return Response(HTTPStatus.ACCEPTED, headers=headers)
-        failed = '"id":null,"error"' in reply[:40]
-        return json_answer(HTTPStatus.BAD_REQUEST if failed else HTTPStatus.OK, reply, headers)
+        return json_answer(HTTPStatus.BAD_REQUEST if reply.unreadable else HTTPStatus.OK, reply.text, headers)
 
     def stream(self, request: Request) -> Response:
         session = self.session(request)

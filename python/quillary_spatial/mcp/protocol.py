@@ -11,9 +11,9 @@ import json
 import threading
 from collections.abc import Callable, Mapping
 from dataclasses import dataclass, field, replace
-from typing import Any
+from typing import Any, NamedTuple
 
-from .._checks import printable
+from ..log.checks import printable
 
 # Newest first: a client asking for one of these gets it, any other gets the newest.
 PROTOCOL_VERSIONS = ("2025-11-25", "2025-06-18", "2025-03-26")
@@ -117,8 +117,16 @@ def dumps(message: Any) -> str:
     return text
 
 
+class Reply(NamedTuple):
+    """An answer to send; `unreadable` when it refuses a message that could not be read as a
+    request at all (Streamable HTTP answers that with 400, stdio sends it as any other)."""
+
+    text: str
+    unreadable: bool = False
+
+
 class Connection:
-    """One client's session. `handle(text)` takes one message and returns the answer to send
+    """One client's session. `handle(text)` takes one message and returns the Reply to send
     (None for a notification or a response); `notify` goes to `send`, which the transport
     gives (stdio writes it out, HTTP queues it for the client's event stream)."""
 
@@ -138,26 +146,29 @@ class Connection:
     def notify(self, method: str, params: Mapping[str, Any]) -> None:
         self.send(dumps({"jsonrpc": "2.0", "method": method, "params": dict(params)}))
 
-    def handle(self, text: str | bytes) -> str | None:
+    def handle(self, text: str | bytes) -> Reply | None:
         if len(text) > MAX_MESSAGE_BYTES:
-            return error_reply(None, ProtocolError(INVALID_REQUEST, f"message larger than {MAX_MESSAGE_BYTES} bytes"))
+            return unreadable(INVALID_REQUEST, f"message larger than {MAX_MESSAGE_BYTES} bytes")
         try:
             message = json.loads(text, parse_constant=refuse_constant)
         except (ValueError, RecursionError) as error:
-            return error_reply(None, ProtocolError(PARSE_ERROR, f"Parse error: {printable(str(error))}"))
+            return unreadable(PARSE_ERROR, f"Parse error: {printable(str(error))}")
         if isinstance(message, list):
-            return error_reply(None, ProtocolError(INVALID_REQUEST, "batches are not supported"))
-        return self.handle_message(message)
-
-    def handle_message(self, message: Any) -> str | None:
+            return unreadable(INVALID_REQUEST, "batches are not supported")
         if not isinstance(message, dict) or message.get("jsonrpc") != "2.0":
-            return error_reply(None, ProtocolError(INVALID_REQUEST, "not a JSON-RPC 2.0 message"))
+            return unreadable(INVALID_REQUEST, "not a JSON-RPC 2.0 message")
+        request_id = message.get("id")
+        if "method" in message and "id" in message and \
+                (isinstance(request_id, bool) or not isinstance(request_id, (str, int))):
+            return unreadable(INVALID_REQUEST, "id: expected a string or an integer")
+        answer = self.handle_message(message)
+        return None if answer is None else Reply(answer)
+
+    def handle_message(self, message: dict[str, Any]) -> str | None:
         if "method" not in message:
             return None  # a response: this server sends no requests, so nothing waits for one
         request_id = message.get("id")
         is_request = "id" in message
-        if is_request and (isinstance(request_id, bool) or not isinstance(request_id, (str, int))):
-            return error_reply(None, ProtocolError(INVALID_REQUEST, "id: expected a string or an integer"))
         method, params = message["method"], message.get("params", {})
         try:
             if not isinstance(method, str):
@@ -247,6 +258,10 @@ class Connection:
         except ToolError as failure:
             return {"content": [{"type": "text", "text": str(failure)}], "isError": True}
         return {"content": [{"type": "text", "text": dumps(result)}], "structuredContent": result, "isError": False}
+
+
+def unreadable(code: int, message: str) -> Reply:
+    return Reply(error_reply(None, ProtocolError(code, message)), unreadable=True)
 
 
 def error_reply(request_id: Any, error: ProtocolError) -> str:

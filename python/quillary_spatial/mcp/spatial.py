@@ -16,14 +16,15 @@ from collections.abc import Callable, Sequence
 from compression import zstd
 from typing import IO, Any, Protocol
 
-from _spatial import ContextualIntentEvent, Ray, SpatialHit, to_jsonl
+from _spatial import ContextualIntentEvent, Ray, SpatialHit, SpatialIntentFrame, to_jsonl
 
 from .. import _native
-from .._checks import ReadError, counted
-from ..explain import ExplainedTimeline, Explanation, Said, explanation
-from ..ground import DEICTIC_WORDS, GroundedUtterance, ground
+from ..grounding.settings import DEFAULT_SETTINGS
+from ..grounding.words import DEICTIC_WORDS, GroundedUtterance, ground
+from ..log.checks import ReadError, counted
+from ..log.records import Scene, SceneObject, Word, object_members, record_from_line
 from ..replay import Replay, Replayed
-from ..session import CheckedFrame, Scene, SceneObject, Word, object_members, record_from_line
+from ..timeline import ExplainedTimeline, Explanation, Said, explanation
 from ..version import __version__
 from .protocol import Application, Resource, Tool, ToolError, invalid_params
 
@@ -32,10 +33,20 @@ LATEST_URI = "quillary://utterances/latest-grounded"
 RECENT_KEPT = 100
 
 
+# The frame a text at a moment pairs with and its age (None when it gets none), and why; no
+# explanation when there is no frame at all.
+Context = tuple[SpatialIntentFrame | None, int, Explanation | None]
+
+
+def context_at(timeline: ExplainedTimeline, timestamp_ns: int) -> Context:
+    frame, pairing = _native.frame_at(timeline.timeline, timestamp_ns)
+    return frame, pairing.age_ns, explanation(pairing, timestamp_ns, timeline.settings[1])
+
+
 class Source(Protocol):
     """Where the answers come from: a recorded log, or the host's live timeline."""
 
-    def context(self, timestamp_ns: int | None) -> tuple[ContextualIntentEvent | None, Explanation | None]: ...
+    def context(self, timestamp_ns: int | None) -> Context: ...
     def ground(self, text: str, words: Sequence[Word], timestamp_ns: int) -> GroundedUtterance: ...
     def recent(self) -> list[dict[str, Any]]: ...
     def scene(self) -> Scene | None: ...
@@ -68,8 +79,8 @@ MAX_UNPACKED_BYTES = 1 << 30
 def nine_digits(members: dict[str, Any]) -> dict[str, Any]:
     """Numbers to nine significant digits, as every other answer writes them (0.2, not
     0.19999999999999996)."""
-    return {name: [float(f"{v:.9g}") if isinstance(v, float) else v for v in value] if isinstance(value, list)
-            else value for name, value in members.items()}
+    return {name: [_native.as_logged((v,))[0] if isinstance(v, float) else v for v in value]
+            if isinstance(value, list) else value for name, value in members.items()}
 
 
 class RecordedSession:
@@ -109,7 +120,7 @@ class RecordedSession:
         assert self.replay.header is not None  # the reader puts it first, or raises
         self.capacity, self.max_age_ns = self.replay.header.capacity, self.replay.header.max_context_age_ns
 
-    def add_frame(self, frame: CheckedFrame) -> None:
+    def add_frame(self, frame: SpatialIntentFrame) -> None:
         if self.times and frame.timestamp_ns < self.times[-1]:
             self.segments.append(len(self.times))
         self.times.append(frame.timestamp_ns)
@@ -141,14 +152,12 @@ class RecordedSession:
                 timeline.push(frame)  # type: ignore[arg-type]
         return timeline
 
-    def context(self, timestamp_ns: int | None) -> tuple[ContextualIntentEvent | None, Explanation | None]:
+    def context(self, timestamp_ns: int | None) -> Context:
         if timestamp_ns is None:
             if not self.times:
-                return None, None
+                return None, 0, None
             timestamp_ns = self.times[-1]
-        timeline = self.timeline_at(timestamp_ns)
-        event = timeline.submit_text("?", timestamp_ns)
-        return event, timeline.last_explanation
+        return context_at(self.timeline_at(timestamp_ns), timestamp_ns)
 
     def ground(self, text: str, words: Sequence[Word], timestamp_ns: int) -> GroundedUtterance:
         recorded = self.recorded.get((timestamp_ns, text, tuple(words)))
@@ -208,14 +217,13 @@ class LiveSession:
         if grounded is not None and self.on_grounded is not None:
             self.on_grounded()
 
-    def context(self, timestamp_ns: int | None) -> tuple[ContextualIntentEvent | None, Explanation | None]:
+    def context(self, timestamp_ns: int | None) -> Context:
         if timestamp_ns is None:
             latest = self.timeline.latest()
             if latest is None:
-                return None, None
+                return None, 0, None
             timestamp_ns = latest.timestamp_ns
-        event, pairing = _native.submit(self.timeline.timeline, "?", timestamp_ns)
-        return event, explanation(pairing, timestamp_ns, self.timeline.settings[1])
+        return context_at(self.timeline, timestamp_ns)
 
     def ground(self, text: str, words: Sequence[Word], timestamp_ns: int) -> GroundedUtterance:
         return ground(self.timeline, text, words, timestamp_ns, raycast=self.raycast, scene=self.given_scene)
@@ -225,7 +233,7 @@ class LiveSession:
             return list(self.utterances)
 
     def scene(self) -> Scene | None:
-        return getattr(self.timeline, "last_scene", None)  # a Recorder keeps what it recorded
+        return self.timeline.last_scene  # a Recorder keeps what it recorded
 
     def summary(self) -> str:
         with self.lock:
@@ -264,11 +272,11 @@ RECENT_SCHEMA = {
 NO_ARGUMENTS = {"type": "object", "additionalProperties": False, "properties": {}}
 
 
-def compact_context(event: ContextualIntentEvent) -> dict[str, Any]:
+def compact_context(paired: SpatialIntentFrame, age_ns: int) -> dict[str, Any]:
     """The frame an utterance at that moment would be paired with, in short: what the user
     pointed at and how, where the head was, the select input, and how old it was."""
-    frame = json.loads(to_jsonl(event.spatial_context))  # numbers as the wire writes them
-    context: dict[str, Any] = {"timestamp_ns": frame["timestamp_ns"], "age_ns": event.spatial_age_ns,
+    frame = json.loads(to_jsonl(paired))  # numbers as the wire writes them
+    context: dict[str, Any] = {"timestamp_ns": frame["timestamp_ns"], "age_ns": age_ns,
                                "head": frame["head"], "pointing": frame.get("pointing"),
                                "target": frame.get("target"), "select": frame.get("primary_select")}
     if "gaze" in frame:
@@ -284,19 +292,43 @@ def checked_words(words: list[dict[str, Any]]) -> list[Word]:
 
 
 def application(source: Source) -> Application:
-    def context(arguments: dict[str, Any]) -> dict[str, Any]:
-        event, explained = source.context(arguments.get("timestamp_ns"))
-        if event is None:
-            raise ToolError("no context: " + ("no frame yet" if explained is None else explained.describe()))
-        return compact_context(event)
+    """The server's tools and resources over `source`: each tool declared where it is made."""
+    tools: list[Tool] = []
 
+    def tool(name: str, title: str, schema: dict[str, Any], description: str) -> Callable[[ToolCall], ToolCall]:
+        def declared(call: ToolCall) -> ToolCall:
+            tools.append(Tool(name, title, description, schema, call))
+            return call
+        return declared
+
+    @tool("spatial_context", "Spatial context at a moment", CONTEXT_SCHEMA,
+          "What the user was pointing at (the target's host_id, where the ray hit), with what, where the head was, "
+          "whether select was pressed, and how old that was: the frame an utterance at `timestamp_ns` is paired "
+          "with, or the newest frame. A tool error when there is none fresh enough.")
+    def context(arguments: dict[str, Any]) -> dict[str, Any]:
+        frame, age_ns, explained = source.context(arguments.get("timestamp_ns"))
+        if frame is None:
+            raise ToolError("no context: " + ("no frame yet" if explained is None else explained.describe()))
+        return compact_context(frame, age_ns)
+
+    @tool("ground_utterance", "Ground an utterance word by word", GROUND_SCHEMA,
+          "Each deictic word (this, that, these, those, it, here, there) weighed from the frames around it (where "
+          "the pointer rested, what the eyes looked at, a click during the word): its referent with a certainty, "
+          f"the chance it is the one meant (ask the user which one below {DEFAULT_SETTINGS.ask_below}), and up to "
+          "three candidates, or why it has none. Returns a quillary.grounded-utterance record.")
     def grounded(arguments: dict[str, Any]) -> dict[str, Any]:
         words = checked_words(arguments["words"])
         return source.ground(arguments["text"], words, arguments["timestamp_ns"]).to_dict()
 
+    @tool("recent_utterances", "Recent utterances", RECENT_SCHEMA,
+          "What was said, newest last: its time, its recognised words with their times (when the host gave them), "
+          "the outcome (an event or why none), the referent and each deictic word's referent.")
     def recent(arguments: dict[str, Any]) -> dict[str, Any]:
         return {"utterances": source.recent()[-arguments.get("limit", 10):]}
 
+    @tool("scene_objects", "Scene objects", NO_ARGUMENTS,
+          "The objects the host's ray cast can hit, as boxes (id, centre, rotation, size in metres), as the host "
+          "recorded them last. A tool error when it recorded none.")
     def scene(arguments: dict[str, Any]) -> dict[str, Any]:
         found = source.scene()
         if found is None:
@@ -307,23 +339,6 @@ def application(source: Source) -> Application:
         found = source.latest_grounded()
         return "null" if found is None else found.to_json()
 
-    tools = [
-        Tool("spatial_context", "Spatial context at a moment",
-             "What the user was pointing at (the target's host_id, where the ray hit), with what, where the head "
-             "was, whether select was pressed, and how old that was: the frame an utterance at `timestamp_ns` is "
-             "paired with, or the newest frame. A tool error when there is none fresh enough.", CONTEXT_SCHEMA, context),
-        Tool("ground_utterance", "Ground an utterance word by word",
-             "Each deictic word (this, that, these, those, it, here, there) paired with the frame at its own start: "
-             "its referent, or why it has none. Returns a quillary.grounded-utterance record.", GROUND_SCHEMA,
-             grounded),
-        Tool("recent_utterances", "Recent utterances",
-             "What was said, newest last: its time, its recognised words with their times (when the host gave "
-             "them), the outcome (an event or why none), the referent and each deictic word's referent.",
-             RECENT_SCHEMA, recent),
-        Tool("scene_objects", "Scene objects",
-             "The objects the host's ray cast can hit, as boxes (id, centre, rotation, size in metres), as the host "
-             "recorded them last. A tool error when it recorded none.", NO_ARGUMENTS, scene),
-    ]
     resources = [
         Resource(SUMMARY_URI, "session-summary", "Session summary", "Frames, utterances, settings and scene.",
                  "text/plain", source.summary),
@@ -334,3 +349,6 @@ def application(source: Source) -> Application:
     return Application("quillary-spatial", __version__,
                        "The user's spatial intent in extended reality: ask what they pointed at when they said a "
                        "word (ground_utterance) or at a moment (spatial_context).", tools, resources)
+
+
+ToolCall = Callable[[dict[str, Any]], dict[str, Any]]

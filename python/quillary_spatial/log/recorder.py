@@ -3,33 +3,19 @@
 from __future__ import annotations
 
 import os
-from collections.abc import Callable, Mapping, Sequence
-from typing import IO, Any, TypeVar
+from collections.abc import Mapping, Sequence
+from typing import IO, Any
 
 from _spatial import ContextualIntentEvent, ReferenceSpace, SelectState, SpatialIntentFrame, to_jsonl
 
-from . import _native
-from ._checks import INT64_MAX, INT64_MIN, UINT64_MAX, ReadError, describe
-from .explain import ExplainedTimeline
-from .log_output import LogOutput
-from .evidence import GazeHit
-from .session import (
-    GazeHits,
-    Scene,
-    SceneObject,
-    SessionHeader,
-    Utterance,
-    Word,
-    gaze_hits_line,
-    header_line,
-    record_from_line,
-    scene_line,
-    utterance_line,
-)
-from .version import __version__
-
-
-T = TypeVar("T")
+from .. import _native
+from .checks import ReadError
+from ..timeline import ExplainedTimeline
+from ..version import __version__
+from .checks import like_timeline
+from .output import LogOutput
+from .records import (GazeHit, GazeHits, Record, Scene, SceneObject, SessionHeader, Utterance, Word, checked_word, line_of,
+                      record_from_line)
 
 
 class Recorder(ExplainedTimeline):
@@ -63,11 +49,10 @@ class Recorder(ExplainedTimeline):
         capacity = like_timeline(capacity, "capacity", unsigned=True)
         max_context_age_ns = like_timeline(max_context_age_ns, "max_context_age_ns")
         # Checked before the log is created: a bad header must not empty an existing file.
-        header = checked(header_line, SessionHeader(capacity, max_context_age_ns, __version__,
+        header = checked(SessionHeader(capacity, max_context_age_ns, __version__,
                                                     dict(host or {})), "host")
         super().__init__(capacity, max_context_age_ns)
         self.flush_every = max(flush_every, 1)
-        self.last_scene: Scene | None = None  # as record_scene was last given it
         # A replay reads gaze hits right after their utterance: hits that ground recorded before
         # the host submitted the utterance wait for it here.
         self._last_utterance: tuple[int, str] | None = None  # its time and text
@@ -107,7 +92,7 @@ class Recorder(ExplainedTimeline):
             raise TypeError(f"text: expected str or bytes, got {type(text).__name__}")
         if words is not None:
             words = tuple(checked_word(word, f"words[{i}]") for i, word in enumerate(words))
-        line = checked(utterance_line, Utterance(timestamp_ns, recorded, words), "")
+        line = checked(Utterance(timestamp_ns, recorded, words), "")
         event = super().submit_text(text, timestamp_ns, words)
         self._lines.append(line)
         if event is not None:
@@ -131,7 +116,7 @@ class Recorder(ExplainedTimeline):
             if not isinstance(o, SceneObject):
                 raise TypeError(f"objects[{i}]: expected a SceneObject, got {type(o).__name__}")
         scene = Scene(timestamp_ns, tuple(objects))
-        self._lines.append(checked(scene_line, scene, ""))
+        self._lines.append(checked(scene, ""))
         self.last_scene = scene
         self.flush()
 
@@ -142,7 +127,7 @@ class Recorder(ExplainedTimeline):
         if not hits:
             return
         timestamp_ns = like_timeline(timestamp_ns, "timestamp_ns")
-        line = checked(gaze_hits_line, GazeHits(timestamp_ns, tuple(hits)), "")
+        line = checked(GazeHits(timestamp_ns, tuple(hits)), "")
         last = self._last_utterance
         if last is None or last[0] != timestamp_ns or text not in (None, last[1]):
             self._waiting_gaze = (timestamp_ns, text, line)  # grounded before it was submitted
@@ -169,38 +154,11 @@ class Recorder(ExplainedTimeline):
         self.close()
 
 
-def like_timeline(value: object, member: str, unsigned: bool = False) -> int:
-    """The integer the library takes `value` as (anything with __index__, for one), or a
-    TypeError naming the member: a setter of the library's own converts it as the timeline
-    does (its signed 64-bit nanoseconds, or with `unsigned` its 64-bit capacity)."""
-    holder: ReferenceSpace | SelectState = ReferenceSpace() if unsigned else SelectState()
-    try:
-        if isinstance(holder, ReferenceSpace):
-            holder.generation = value  # type: ignore[assignment]
-            return holder.generation
-        holder.last_change_time_ns = value  # type: ignore[assignment]
-        return holder.last_change_time_ns
-    except TypeError:
-        low, high = (0, UINT64_MAX) if unsigned else (INT64_MIN, INT64_MAX)
-        raise TypeError(f"{member}: expected an integer in [{low}, {high}], got {describe(value)}") from None
-
-
-def checked_word(word: object, member: str) -> Word:
-    if not isinstance(word, Word):
-        raise TypeError(f"{member}: expected a Word, got {type(word).__name__}")
-    if not isinstance(word.text, str):
-        raise TypeError(f"{member}.text: expected a str, got {describe(word.text)}")
-    start, end = like_timeline(word.start_ns, member + ".start_ns"), like_timeline(word.end_ns, member + ".end_ns")
-    if end < start:
-        raise ValueError(f"{member}.end_ns: the word ends ({end}) before it starts ({start})")
-    return Word(word.text, start, end)
-
-
-def checked(write: Callable[[T], str], record: T, member: str) -> str:
+def checked(record: Record, member: str) -> str:
     """The record's line, once the reader takes it back: a ValueError or TypeError naming the
     member otherwise."""
     try:
-        line = write(record)
+        line = line_of(record)
     except TypeError as error:
         raise TypeError(f"{member}: {error}" if member else str(error)) from None
     except (ValueError, RecursionError) as error:

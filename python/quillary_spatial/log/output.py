@@ -12,7 +12,7 @@ import errno
 import os
 from typing import IO
 
-from . import _native
+from .. import _native
 
 
 class LogOutput:

@@ -19,14 +19,14 @@ from collections.abc import Callable, Iterable, Sequence
 from dataclasses import dataclass, field, replace
 from typing import Any
 
-from _spatial import ContextualIntentEvent, IntentTimeline, Ray, SpatialHit, SpatialIntentFrame
+from _spatial import IntentTimeline, Ray, SpatialHit, SpatialIntentFrame
 
-from . import _native
-from ._checks import CONFIDENCE_NAMES, SOURCE_NAMES
+from .. import _native
+from ..log.checks import CONFIDENCE_NAMES, SOURCE_NAMES, like_timeline
+from ..log.records import Scene, SceneObject, Word, checked_word
+from ..timeline import ExplainedTimeline
 from .evidence import NEGLIGIBLE, UNSEEN, Found, GazeCasts, Key, Places, Weighed, as_logged, cautious, weigh
-from .explain import ExplainedTimeline, Explanation, explanation
-from .recorder import checked_word, like_timeline
-from .session import Scene, SceneObject, Word
+from .settings import DEFAULT_SETTINGS, GroundingSettings
 
 GROUNDED_SCHEMA = "quillary.grounded-utterance"
 GROUNDED_VERSION = 2
@@ -110,7 +110,7 @@ def compact_json(value: object) -> str:
     if isinstance(value, float):
         if not math.isfinite(value):
             raise ValueError(f"{value} is not JSON")
-        return format(value, ".9g")
+        return _native.number_text(value)
     if isinstance(value, dict):
         return "{" + ",".join(f"{json.dumps(k, ensure_ascii=False)}:{compact_json(v)}" for k, v in value.items()) + "}"
     if isinstance(value, (list, tuple)):
@@ -118,15 +118,11 @@ def compact_json(value: object) -> str:
     return json.dumps(value, ensure_ascii=False)
 
 
-# What pairing a word at a moment gives: the event (with its full frame) or None, why, and
-# the number of the frame it was paired with.
-Submit = Callable[[str, int], tuple[ContextualIntentEvent | None, Explanation, int | None]]
-
-
 def ground(timeline: IntentTimeline | ExplainedTimeline, text: str, words: Sequence[Word], timestamp_ns: int,
            deictics: Iterable[str] = DEICTIC_WORDS, *,
            raycast: Callable[[Ray], SpatialHit | None] | None = None,
-           scene: Scene | Sequence[SceneObject] | None = None) -> GroundedUtterance:
+           scene: Scene | Sequence[SceneObject] | None = None,
+           settings: GroundingSettings = DEFAULT_SETTINGS) -> GroundedUtterance:
     """Grounds every deictic word of `words` (lower-cased, punctuation stripped, compared
     with `deictics`) from the frames around it. With `raycast`, the host's ray cast (the
     callable resolve_target takes), the gaze rays there are cast too, and a Recorder records
@@ -135,42 +131,51 @@ def ground(timeline: IntentTimeline | ExplainedTimeline, text: str, words: Seque
     submit_text, called just before or just after `ground` (no frame pushed between: a
     replay grounds the utterance on the frames that came before it in the log).
 
-    `scene`, the objects the host's ray cast can hit (a Recorder's last recorded scene when
-    not given), tells where each candidate is: a pointing ray is then weighed by how near it
-    passes to each candidate's middle, so that a ray aimed just off a small object counts for
-    it, not only for the large one behind it."""
+    `scene`, the objects the host's ray cast can hit (an ExplainedTimeline's `last_scene`,
+    which a Recorder keeps, when not given), tells where each candidate is: a pointing ray is
+    then weighed by how near it passes to each candidate's middle, so that a ray aimed just
+    off a small object counts for it, not only for the large one behind it. `settings` are
+    what the model is tuned by (GroundingSettings)."""
     gaze = GazeCasts(raycast)
-    if scene is None:
-        scene = getattr(timeline, "last_scene", None)
-    grounded = ground_from_evidence(timeline, text, words, timestamp_ns, deictics, gaze, scene)
-    record = getattr(timeline, "record_gaze_hits", None)
-    if raycast is not None and record is not None:
-        record(timestamp_ns, tuple(gaze.made.values()), text)
+    explained = timeline if isinstance(timeline, ExplainedTimeline) else None
+    if scene is None and explained is not None:
+        scene = explained.last_scene
+    grounded = ground_from_evidence(timeline, text, words, timestamp_ns, deictics, gaze, scene, settings)
+    if raycast is not None and explained is not None:
+        explained.record_gaze_hits(timestamp_ns, tuple(gaze.made.values()), text)
     return grounded
 
 
 def ground_from_evidence(timeline: IntentTimeline | ExplainedTimeline, text: str, words: Sequence[Word],
                          timestamp_ns: int, deictics: Iterable[str], gaze: GazeCasts,
-                         scene: Scene | Sequence[SceneObject] | None = None) -> GroundedUtterance:
+                         scene: Scene | Sequence[SceneObject] | None = None,
+                         settings: GroundingSettings = DEFAULT_SETTINGS) -> GroundedUtterance:
     """`ground` with the gaze rays' hits from `gaze` (the host's ray cast, or a replay's record)."""
+    weighed = weigh_words(timeline, words, timestamp_ns, deictics, gaze, scene, settings)
+    chosen = distinct([(found, judged) for _, found, judged in weighed])
+    return GroundedUtterance(text, timestamp_ns, tuple(from_evidence(at_onset, found, choice, settings)
+                                                       for (at_onset, found, _), choice in zip(weighed, chosen)))
+
+
+def weigh_words(timeline: IntentTimeline | ExplainedTimeline, words: Sequence[Word], timestamp_ns: int,
+                deictics: Iterable[str], gaze: GazeCasts, scene: Scene | Sequence[SceneObject] | None,
+                settings: GroundingSettings) -> list[tuple[Reference, Found, Chances]]:
+    """Each deictic word's answer at its onset, the evidence around it, and its candidates'
+    chances on their own (before the words are weighed together)."""
     places = None if scene is None else places_of(scene.objects if isinstance(scene, Scene) else scene)
     plain = timeline.timeline if isinstance(timeline, ExplainedTimeline) else timeline
     words = checked_words(words, timestamp_ns)
-    submit = submitter(plain)
     wanted = frozenset(d.lower() for d in deictics)
     deictic = [(index, word) for index, word in enumerate(words) if normalise(word.text) in wanted]
     fits: dict[tuple[int, str], float] = {}  # a frame's fit to a place, the same for every word
-
     weighed = []
     for index, word in deictic:
-        at_onset = reference(submit, word, index)
+        at_onset = reference(plain, word, index)
         following = next((w.start_ns for _, w in deictic if w.start_ns > word.start_ns), None)
         previous = max((w.end_ns for _, w in deictic if w.start_ns < word.start_ns), default=None)
         found = weigh(plain, word.start_ns, word.end_ns, gaze, following, places, fits, previous)
-        weighed.append((at_onset, found, found.judged(at_onset.referent)))
-    chosen = distinct([(found, judged) for _, found, judged in weighed])
-    return GroundedUtterance(text, timestamp_ns, tuple(from_evidence(at_onset, found, choice)
-                                                       for (at_onset, found, _), choice in zip(weighed, chosen)))
+        weighed.append((at_onset, found, found.judged(at_onset.referent, settings)))
+    return weighed
 
 
 # Words whose candidates are weighed together, at most: beyond, each word takes its likeliest.
@@ -236,18 +241,7 @@ def ground_at_onset(timeline: IntentTimeline | ExplainedTimeline, text: str, wor
     hit in the one frame the timeline pairs with the word's start. No certainty, no candidates."""
     plain = timeline.timeline if isinstance(timeline, ExplainedTimeline) else timeline
     words = checked_words(words, timestamp_ns)
-    submit = submitter(plain)
-    return grounded_words(lambda word, index: reference(submit, word, index), text, words, timestamp_ns, deictics)
-
-
-def submitter(plain: IntentTimeline) -> Submit:
-    max_age = _native.settings(plain)[1]
-
-    def submit(word: str, at_ns: int) -> tuple[ContextualIntentEvent | None, Explanation, int | None]:
-        event, pairing = _native.submit(plain, word, at_ns)
-        return event, explanation(pairing, at_ns, max_age), None if event is None else pairing.frame
-
-    return submit
+    return grounded_words(lambda word, index: reference(plain, word, index), text, words, timestamp_ns, deictics)
 
 
 def checked_words(words: Sequence[Word], timestamp_ns: int) -> tuple[Word, ...]:
@@ -265,7 +259,8 @@ def grounded_words(grounded: Callable[[Word, int], Reference], text: str, words:
                                                        if normalise(word.text) in wanted))
 
 
-def from_evidence(at_onset: Reference, found: Found, judged: Chances) -> Reference:
+def from_evidence(at_onset: Reference, found: Found, judged: Chances,
+                  settings: GroundingSettings = DEFAULT_SETTINGS) -> Reference:
     """The reference the evidence gives, with the first of `judged` as referent and its
     chance, cautiously, as the certainty. The word, its moment, select and the context's age
     stay as at the onset; an empty window (no frames around the word) leaves the onset's
@@ -276,12 +271,12 @@ def from_evidence(at_onset: Reference, found: Found, judged: Chances) -> Referen
         # Only the onset's frame, from before the window, shows it: the onset's answer, with
         # the little that one frame is worth.
         lone = Found((((True, at_onset.referent), Weighed(pointing=NEGLIGIBLE)),), UNSEEN + NEGLIGIBLE)
-        (chance, _, _), = lone.judged(at_onset.referent)
-        return replace(at_onset, certainty=candidate_score(chance),
-                       candidates=(Candidate(at_onset.referent, candidate_score(chance), "pointing"),))
+        (chance, _, _), = lone.judged(at_onset.referent, settings)
+        score = candidate_score(chance, settings)
+        return replace(at_onset, certainty=score, candidates=(Candidate(at_onset.referent, score, "pointing"),))
     # Scores say, cautiously, how likely each is the one meant, adding up to at most 1.
     scale = max(1.0, sum(p for p, _, _ in judged))
-    candidates = tuple(Candidate(key[1], candidate_score(p / scale), w.evidence) for p, key, w in judged)
+    candidates = tuple(Candidate(key[1], candidate_score(p / scale, settings), w.evidence) for p, key, w in judged)
     said = replace(at_onset, referent=None, position=None, normal=None, source=None, confidence=None,
                    distance_m=None, reason=None, frame=None, candidates=candidates)
     (is_referent, name), top = found.ranked[0]
@@ -291,9 +286,9 @@ def from_evidence(at_onset: Reference, found: Found, judged: Chances) -> Referen
     return replace(said, referent=candidates[0].referent, certainty=candidates[0].score, **where(judged[0][2]))
 
 
-def candidate_score(chance: float) -> float:
+def candidate_score(chance: float, settings: GroundingSettings = DEFAULT_SETTINGS) -> float:
     """A candidate's score: the chance, cautiously, as a reference gives it (three decimals)."""
-    return round(cautious(chance), 3)
+    return round(cautious(chance, settings), 3)
 
 
 def where(weighed: Weighed) -> dict[str, Any]:
@@ -319,15 +314,16 @@ def normalise(word: str) -> str:
     return word.strip(" \t.,;:!?\"'()[]{}").lower()
 
 
-def reference(submit: Submit, word: Word, index: int) -> Reference:
-    event, explanation, number = submit(word.text or "?", word.start_ns)
-    ended = submit(word.text or "?", word.end_ns)[0] if word.end_ns != word.start_ns else event
+def reference(timeline: IntentTimeline, word: Word, index: int) -> Reference:
+    """The word's answer by the single-frame rule: the frame a text at its start pairs with."""
+    frame, pairing = _native.frame_at(timeline, word.start_ns)
+    ended = _native.frame_at(timeline, word.end_ns)[0] if word.end_ns != word.start_ns else frame
     said = Reference(normalise(word.text), index, word.start_ns,
-                     select_held(event, word.start_ns) or select_held(ended, word.start_ns), frame=number)
-    if event is None:
-        return replace(said, reason=explanation.outcome.value)
-    frame = event.spatial_context
-    said = replace(said, context_age_ns=event.spatial_age_ns)
+                     select_held(frame, word.start_ns) or select_held(ended, word.start_ns),
+                     frame=None if frame is None else pairing.frame)
+    if frame is None:
+        return replace(said, reason=pairing.outcome)
+    said = replace(said, context_age_ns=pairing.age_ns)
     pointing, target = frame.pointing, frame.target
     if pointing is None:
         return replace(said, reason=NO_POINTING)
@@ -344,12 +340,12 @@ def reference(submit: Submit, word: Word, index: int) -> Reference:
     return replace(said, referent=referent)
 
 
-def select_held(event: ContextualIntentEvent | None, since_ns: int) -> bool:
-    """Whether the frame of `event` shows the select input pressed at any time from `since_ns`
-    to the frame: pressed now, or changed since (released during the word)."""
-    if event is None:
+def select_held(frame: SpatialIntentFrame | None, since_ns: int) -> bool:
+    """Whether the frame shows the select input pressed at any time from `since_ns` to the
+    frame: pressed now, or changed since (released during the word)."""
+    if frame is None:
         return False
-    select = event.spatial_context.primary_select
+    select = frame.primary_select
     return select is not None and (select.pressed or select.last_change_time_ns >= since_ns)
 
 

@@ -14,9 +14,9 @@ import sys
 from collections.abc import Callable, Mapping, Sequence
 from typing import Any, NoReturn
 
-from _spatial import PointingSource, SpatialIntentFrame, TrackingConfidence
+from _spatial import PointingSource, ReferenceSpace, SelectState, SpatialIntentFrame, TrackingConfidence
 
-from . import _native
+from .. import _native
 
 FRAME_SCHEMA = "quillary.spatial-intent"
 EVENT_SCHEMA = "quillary.contextual-intent"
@@ -415,3 +415,17 @@ def is_cut_short(line: str) -> bool:
     return False
 
 
+def like_timeline(value: object, member: str, unsigned: bool = False) -> int:
+    """The integer the library takes `value` as (anything with __index__, for one), or a
+    TypeError naming the member: a setter of the library's own converts it as the timeline
+    does (its signed 64-bit nanoseconds, or with `unsigned` its 64-bit capacity)."""
+    holder: ReferenceSpace | SelectState = ReferenceSpace() if unsigned else SelectState()
+    try:
+        if isinstance(holder, ReferenceSpace):
+            holder.generation = value  # type: ignore[assignment]
+            return holder.generation
+        holder.last_change_time_ns = value  # type: ignore[assignment]
+        return holder.last_change_time_ns
+    except TypeError:
+        low, high = (0, UINT64_MAX) if unsigned else (INT64_MIN, INT64_MAX)
+        raise TypeError(f"{member}: expected an integer in [{low}, {high}], got {describe(value)}") from None

@@ -11,8 +11,8 @@ from __future__ import annotations
 
 from _spatial import ContextualIntentEvent, SpatialIntentFrame
 
-from . import _native
-from ._checks import (
+from .. import _native
+from .checks import (
     EVENT_MEMBERS,
     EVENT_SCHEMA,
     FRAME_SCHEMA,

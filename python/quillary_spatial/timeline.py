@@ -1,4 +1,5 @@
-"""Why an utterance got its event, or why it got none.
+"""The intent timeline that says why: ExplainedTimeline, and the Explanation of why an
+utterance got its event or none.
 
 The timeline decides, and says what it decided and why (the outcome, the frame, its age, what
 bounds the history it holds); this turns that into an Explanation for people and tools.
@@ -13,7 +14,7 @@ from dataclasses import dataclass
 from _spatial import ContextualIntentEvent, IntentTimeline, SpatialIntentFrame
 
 from . import _native
-from .session import Word
+from .log.records import GazeHit, Scene, Word
 
 
 class Outcome(enum.StrEnum):
@@ -114,6 +115,9 @@ class ExplainedTimeline:
         # age acts as 0): fixed when it is made, so read once.
         self.settings: tuple[int, int] = _native.settings(self.timeline)
         self.listeners: list[Callable[[Said], None]] = []
+        # The scene `ground` weighs pointing against when it is given none: a Recorder's last
+        # recorded one.
+        self.last_scene: Scene | None = None
 
     def describe_settings(self) -> str:
         """The settings it works with, as replay and summary print them."""
@@ -140,6 +144,10 @@ class ExplainedTimeline:
         for listener in self.listeners:
             listener(Said(text, timestamp_ns, None if words is None else tuple(words), event, said))
         return event
+
+    def record_gaze_hits(self, timestamp_ns: int, hits: Sequence[GazeHit], text: str | None = None) -> None:
+        """What `ground(raycast=)` found along the gaze rays it weighed for an utterance: a
+        Recorder writes it into the log; this timeline keeps nothing."""
 
     def explain(self, text: str | bytes, timestamp_ns: int) -> Explanation:
         """Why `submit_text(text, timestamp_ns)` would get its event or none, without submitting."""

@@ -18,11 +18,13 @@ from typing import TYPE_CHECKING
 
 from _spatial import IntentTimeline, Ray, SpatialHit, Vec3
 
-from . import _native
-from ._checks import INT64_MAX, INT64_MIN
+from .. import _native
+from ..log.checks import INT64_MAX, INT64_MIN
+from ..log.records import GazeHit
+from .settings import DEFAULT_SETTINGS, GroundingSettings
 
 if TYPE_CHECKING:
-    from ._native import Point, Ray6, Sample
+    from .._native import Point, Ray6, Sample
 
 # The window around a word: from this long before its onset to this long after its end.
 BEFORE_ONSET_NS = 600_000_000
@@ -61,27 +63,11 @@ AIM_ERROR_DEG = 2.0
 # A ray that hit nothing fits "nothing" as well as one two aim errors off an object.
 NEAR_MISS = math.exp(-2.0) / AIM_ERROR_DEG ** 2
 
-# From the weighed evidence to how likely a candidate is the one meant: a logistic fitted on
-# simulated users apart from the benchmark's (bench/grounding_bench.py --fit). Its inputs: the
-# candidate's share of the weight (as log odds), the total weight (log), whether the frame at
-# the onset hit it, its share of the pointing and of the gaze weight, its lead over the
-# strongest rival (nothing included), how far from the apex's usual moment its evidence lies
-# on average, whether no gaze was seen at all (a host without eye tracking, or the eyes shut);
-# then the intercept. Fitted on the same users grounded with gaze and without.
-CERTAINTY = (1.157, 0.019, 0.379, -0.061, 2.364, 0.494, -3.894, 0.636, -0.202)
-# What a reference says is a cautious chance: the fitted chance lowered by CAUTION in log
-# odds (bench/grounding_bench.py --fit: the least that puts, on the fit's users, at least
-# 85 % of every level's wrong words below 0.5, the agent's threshold, with room for another
-# population). So the chance a reference is right is at least its certainty, and more: of
-# those given 0.5, about five in six are right.
-CAUTION = 1.6
-
-
-def cautious(chance: float) -> float:
-    """`chance`, lowered by CAUTION in log odds."""
+def cautious(chance: float, settings: GroundingSettings = DEFAULT_SETTINGS) -> float:
+    """`chance`, lowered by the settings' caution in log odds."""
     if chance <= 0.0 or chance >= 1.0:
         return min(max(chance, 0.0), 1.0)
-    return 1 / (1 + math.exp(CAUTION - math.log(chance / (1 - chance))))
+    return 1 / (1 + math.exp(settings.caution - math.log(chance / (1 - chance))))
 
 
 @dataclass
@@ -102,16 +88,6 @@ class Weighed:
     @property
     def evidence(self) -> str:
         return "both" if self.pointing and self.gaze else "pointing" if self.pointing else "gaze"
-
-
-@dataclass(frozen=True)
-class GazeHit:
-    """What the host's ray cast found along a frame's gaze ray, as a log records it."""
-
-    frame_ns: int
-    referent: str | None = None
-    position: Point | None = None
-    normal: Point | None = None
 
 
 @dataclass
@@ -165,7 +141,8 @@ def gaze_hit(frame_ns: int, hit: object) -> GazeHit:
 
 def as_logged(v: Vec3) -> Point:
     """The vector as a log holds it (nine significant digits), so a replay weighs the same."""
-    return (float(f"{v.x:.9g}"), float(f"{v.y:.9g}"), float(f"{v.z:.9g}"))
+    x, y, z = _native.as_logged((v.x, v.y, v.z))
+    return (x, y, z)
 
 
 @dataclass(frozen=True)
@@ -178,12 +155,13 @@ class Found:
     def share(self, weighed: Weighed) -> float:
         return weighed.total / self.total
 
-    def judged(self, onset_referent: str | None) -> list[tuple[float, Key, Weighed]]:
+    def judged(self, onset_referent: str | None,
+               settings: GroundingSettings = DEFAULT_SETTINGS) -> list[tuple[float, Key, Weighed]]:
         """The three strongest candidates that name a referent, each with how likely it is
         the one meant, the likeliest first."""
         judged = []
         for key, w in self.referents()[:3]:
-            x = sum(a * b for a, b in zip(CERTAINTY, self.features(key, w, onset_referent)))
+            x = sum(a * b for a, b in zip(settings.certainty, self.features(key, w, onset_referent)))
             judged.append((1 / (1 + math.exp(-max(min(x, 50.0), -50.0))), key, w))
         return sorted(judged, key=lambda j: (-j[0], j[1]))
 
@@ -191,7 +169,12 @@ class Found:
         return [item for item in self.ranked if item[0][0]]
 
     def features(self, key: Key, w: Weighed, onset_referent: str | None) -> tuple[float, ...]:
-        """What the certainty is a logistic of (see CERTAINTY)."""
+        """What the certainty is a logistic of (GroundingSettings.certainty): the candidate's
+        share of the weight (as log odds), the total weight (log), whether the frame at the onset
+        hit it, its share of the pointing and of the gaze weight, its lead over the strongest
+        rival (nothing included), how far from the apex's usual moment its evidence lies on
+        average, whether no gaze was seen at all (a host without eye tracking, or the eyes
+        shut); then 1, for the intercept."""
         pointing = sum(o.pointing for _, o in self.ranked) or 1.0
         gazed = sum(o.gaze for _, o in self.ranked)
         gaze = gazed or 1.0
