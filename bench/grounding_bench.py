@@ -22,9 +22,7 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 import quillary_spatial as qs  # noqa: E402
-grounding = sys.modules["quillary_spatial.ground"]
-from quillary_spatial import evidence  # noqa: E402
-from quillary_spatial.ground import ground_at_onset  # noqa: E402
+from quillary_spatial.grounding import evidence, words as grounding  # noqa: E402
 
 import simulated_users as su  # noqa: E402
 
@@ -43,19 +41,18 @@ class Judged:
     onset_right: bool  # the single-frame rule on the same word
 
 
-def judged(level: str, seed: int, users: int, utterances: int, gaze: bool = True) -> Iterator[Judged]:
+def judged(level: str, seed: int, users: int, utterances: int, gaze: bool = True,
+           settings: qs.GroundingSettings = qs.GroundingSettings()) -> Iterator[Judged]:
     for timeline, said in su.corpus(level, seed, users, utterances):
         words = [w.word for w in said.words]
         truth = {i: w.referent for i, w in enumerate(said.words) if w.referent}
-        onset = ground_at_onset(timeline, said.text, words, said.delivered_ns)
-        found: list[evidence.Found] = []
-        weigh = grounding.weigh  # seen as it weighs, for the fit
-        grounding.weigh = lambda *a, **k: found.append(weigh(*a, **k)) or found[-1]  # type: ignore[func-returns-value]
-        try:
-            grounded = qs.ground(timeline, said.text, words, said.delivered_ns, raycast=su.raycast if gaze else None,
-                                 scene=su.SCENE)
-        finally:
-            grounding.weigh = weigh
+        onset = qs.ground_at_onset(timeline, said.text, words, said.delivered_ns)
+        raycast = su.raycast if gaze else None
+        grounded = qs.ground(timeline, said.text, words, said.delivered_ns, raycast=raycast, scene=su.SCENE,
+                             settings=settings)
+        # The evidence of each word as ground weighed it, for the fit.
+        found = [f for _, f, _ in grounding.weigh_words(timeline, words, said.delivered_ns, qs.DEICTIC_WORDS,
+                                                         evidence.GazeCasts(raycast), su.SCENE, settings)]
         for old, new, f in zip(onset.references, grounded.references, found):
             rows = tuple((f.features(key, w, old.referent), float(key[1] == truth[new.index]))
                          for key, w in f.referents()[:3])
@@ -69,10 +66,11 @@ def report(level: str, results: list[Judged]) -> None:
     none = sum(r.referent is None for r in results)
     wrong = [r for r in results if not r.right and r.referent is not None]
     missed = [r for r in results if not r.right]
-    unsure = sum(r.certainty < 0.5 for r in missed)
+    ask_below = qs.GroundingSettings().ask_below
+    unsure = sum(r.certainty < ask_below for r in missed)
     print(f"{level:9} {n:5} words  single frame {sum(r.onset_right for r in results) / n:6.1%}  "
           f"evidence {right / n:6.1%}  wrong referent {len(wrong) / n:5.1%}  no referent {none / n:5.1%}  "
-          f"wrong words below 0.5: {unsure}/{len(missed)} ({unsure / max(len(missed), 1):.0%})")
+          f"wrong words below {ask_below}: {unsure}/{len(missed)} ({unsure / max(len(missed), 1):.0%})")
     cells = []
     for low in range(10):
         given = [r for r in results if low / 10 <= r.certainty < (low + 1) / 10 or (low == 9 and r.certainty == 1)]
@@ -82,16 +80,18 @@ def report(level: str, results: list[Judged]) -> None:
         # The agent asks below a threshold: which one would catch four in five wrong words, and
         # how often it would ask then.
         catch, asked = catching([r.certainty for r in results], [r.certainty for r in missed])
-        print(f"{'':9} asking below 0.5 asks about {sum(r.certainty < 0.5 for r in results) / n:.1%} of words; "
+        print(f"{'':9} asking below {ask_below} asks about {sum(r.certainty < ask_below for r in results) / n:.1%} of words; "
               f"catching 80 % of the wrong words needs asking at or below {catch:.3f}: {asked:.1%} of words")
-    if missed and evidence.CAUTION:
+    caution = qs.GroundingSettings().caution
+    if missed and caution:
         # The same before the caution: the fitted chance itself.
         def chance(c: float) -> float:
-            return c if c <= 0 or c >= 1 else 1 / (1 + math.exp(-math.log(c / (1 - c)) - evidence.CAUTION))
+            return c if c <= 0 or c >= 1 else 1 / (1 + math.exp(-math.log(c / (1 - c)) - caution))
         chances, wrong = [chance(r.certainty) for r in results], [chance(r.certainty) for r in missed]
         catch, asked = catching(chances, wrong)
-        print(f"{'':9} before the caution: wrong words below a chance of 0.5: {sum(c < 0.5 for c in wrong)}/"
-              f"{len(missed)}, asking {sum(c < 0.5 for c in chances) / n:.1%} of words; catching "
+        print(f"{'':9} before the caution: wrong words below a chance of {ask_below}: "
+              f"{sum(c < ask_below for c in wrong)}/{len(missed)}, asking "
+              f"{sum(c < ask_below for c in chances) / n:.1%} of words; catching "
               f"80 % needs asking at or below a chance of {catch:.3f}: {asked:.1%} of words")
     high = [r for r in results if r.certainty >= 0.9]
     print(f"{'':9} calibration (certainty decile: right of given)  " + "  ".join(cells))
@@ -108,7 +108,7 @@ def catching(given: list[float], wrong: list[float]) -> tuple[float, float]:
 
 def fit(seeds: range) -> tuple[float, ...]:
     """Logistic regression, by Newton's method, of whether a candidate is the one meant on its
-    inputs (see evidence.CERTAINTY): the certainty's coefficients."""
+    inputs (see evidence.Found.features): the certainty's coefficients."""
     # Hosts with and without eye tracking: the same users, grounded with and without gaze.
     rows = [row for level in su.LEVELS for seed in seeds for gaze in (True, False)
             for r in judged(level, seed, 10, 10, gaze) for row in r.rows]
@@ -124,17 +124,18 @@ def fit(seeds: range) -> tuple[float, ...]:
                 for j in range(n):
                     hess[i][j] += p * (1 - p) * x[i] * x[j]
         w = [a + b for a, b in zip(w, solve(hess, grad))]
-    print(f"fitted on {len(rows)} candidates: CERTAINTY = ({', '.join(f'{c:.3f}' for c in w)})")
+    print(f"fitted on {len(rows)} candidates: certainty = ({', '.join(f'{c:.3f}' for c in w)})")
     # The caution: the least lowering of the chances (in log odds) that puts CAUGHT of every
-    # level's wrong words below 0.5, with gaze as in the benchmark.
-    evidence.CERTAINTY, evidence.CAUTION = tuple(w), 0.0
+    # level's wrong words below the asking threshold, with gaze as in the benchmark.
+    fitted = qs.GroundingSettings(certainty=tuple(w), caution=0.0)
     needed = []
     for level in su.LEVELS:
-        missed = sorted(r.certainty for seed in seeds for r in judged(level, seed, 20, 20) if not r.right)
+        missed = sorted(r.certainty for seed in seeds for r in judged(level, seed, 20, 20, settings=fitted)
+                        if not r.right)
         chance = min(max(missed[max(0, math.ceil(CAUGHT * len(missed)) - 1)], 1e-9), 1 - 1e-9)
         needed.append(math.log(chance / (1 - chance)))
         print(f"{level}: {len(missed)} words wrong, {CAUGHT:.0%} of them at or below a chance of {chance:.3f}")
-    print(f"CAUTION = {math.ceil(max(0.0, *needed) * 10) / 10:.1f}")
+    print(f"caution = {math.ceil(max(0.0, *needed) * 10) / 10:.1f}")
     return tuple(w)
 
 
@@ -162,7 +163,7 @@ def cost(repeats: int) -> None:
     for name, run in (("evidence, gaze, scene", lambda: qs.ground(timeline, said.text, words, said.delivered_ns,
                                                                  raycast=lambda ray: hit, scene=su.SCENE)),
                       ("evidence, no gaze", lambda: qs.ground(timeline, said.text, words, said.delivered_ns)),
-                      ("single frame", lambda: ground_at_onset(timeline, said.text, words, said.delivered_ns))):
+                      ("single frame", lambda: qs.ground_at_onset(timeline, said.text, words, said.delivered_ns))):
         times = []
         for _ in range(repeats):
             started = time.perf_counter()

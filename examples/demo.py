@@ -134,17 +134,6 @@ class ScriptedRuntime:
         return frame
 
 
-def describe(utterance: Utterance, event: spatial.ContextualIntentEvent | None,
-             explanation: spatial.Explanation) -> str:
-    said = f'  t={utterance.at_seconds:5.3f} s  {utterance.text!r:26}'
-    if event is not None:
-        age_ms = event.spatial_age_ns / 1e6
-        target = event.spatial_context.target
-        referent = target.host_id if target is not None else "(nothing hit)"
-        return f"{said} -> pointer on submit: {referent}  (context {age_ms:.1f} ms old)"
-    return f"{said} -> {explanation.describe()}"
-
-
 def run(events_out: TextIO, frames_out: TextIO | None, seed: int, record: str | None = None) -> None:
     runtime = ScriptedRuntime(seed)
     # The timeline explains every utterance that gets no event; a recorder also logs the session.
@@ -161,7 +150,8 @@ def run(events_out: TextIO, frames_out: TextIO | None, seed: int, record: str | 
         if event is not None:
             events_out.write(spatial.to_jsonl(event) + "\n")
         assert timeline.last_explanation is not None
-        summary.append(describe(utterance, event, timeline.last_explanation))
+        summary.append(spatial.describe_utterance(utterance.at_seconds, utterance.text, event,
+                                                  timeline.last_explanation))
 
     ticks = round(SESSION_SECONDS * TICK_RATE_HZ)
     for tick in range(ticks):

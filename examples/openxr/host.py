@@ -170,10 +170,9 @@ def run(runtime: OpenXRRuntime, epoch_ns: int, events_out: TextIO, frames_out: T
                  else timeline.submit_text(spoken.text, at))
         if event is not None:
             events_out.write(spatial.to_jsonl(event) + "\n")
+        assert timeline.last_explanation is not None
         grounded = spatial.ground(timeline, spoken.text, words, at, raycast=raycast, scene=SCENE_OBJECTS)
-        summary.append(f"  t={said_s:6.3f} s  {spoken.text!r:26} -> words meant: " + ", ".join(
-            f"{r.word}: {r.reason}" if r.referent is None else f"{r.word}: {r.referent} ({r.certainty:.2f})"
-            for r in grounded.references))
+        summary.append(spatial.describe_utterance(said_s, spoken.text, event, timeline.last_explanation, grounded))
 
     def submit(utterance: script.Utterance) -> None:
         said_ns = epoch_ns + round(utterance.at_seconds * 1e9)
@@ -181,16 +180,10 @@ def run(runtime: OpenXRRuntime, epoch_ns: int, events_out: TextIO, frames_out: T
         now_ns = time.monotonic_ns()
         said_s = (now_ns - epoch_ns) / 1e9  # when it was recorded, not when it was planned
         event = timeline.submit_text(utterance.text, runtime.xr_time(now_ns))
-        if event is None:
-            assert timeline.last_explanation is not None
-            summary.append(f"  t={said_s:6.3f} s  {utterance.text!r:26} -> "
-                           f"{timeline.last_explanation.describe()}")
-            return
-        events_out.write(spatial.to_jsonl(event) + "\n")
-        target = event.spatial_context.target
-        referent = target.host_id if target is not None else "(nothing hit)"
-        summary.append(f"  t={said_s:6.3f} s  {utterance.text!r:26} -> pointer on submit: {referent}"
-                       f"  (context {event.spatial_age_ns / 1e6:.1f} ms old)")
+        if event is not None:
+            events_out.write(spatial.to_jsonl(event) + "\n")
+        assert timeline.last_explanation is not None
+        summary.append(spatial.describe_utterance(said_s, utterance.text, event, timeline.last_explanation))
 
     for tick in range(ticks):
         deadline_ns = epoch_ns + tick * period_ns

@@ -240,7 +240,7 @@ def test_the_recorded_session_replays_to_the_same_events(session):
 
 def live_words(session):
     """What the host's agent got live for each spoken sentence: "that: lamp (0.94), there: table (0.83)"."""
-    said = [line.split("-> ", 1)[1] for line in session.report["summary"][1:]]
+    said = [line.strip() for entry in session.report["summary"][1:] for line in entry.splitlines()]
     words = [s.removeprefix("words meant: ") for s in said if s.startswith("words meant: ")]
     assert len(words) == len(script.SPOKEN)
     return words

@@ -1,7 +1,7 @@
 """The checks behind every reader of the package: strict JSON, and each member of a record
 checked for its JSON type, range and name, with messages that name the member.
 
-Writers use the same checks before they write (see recorder.py), so that what is written
+Writers use the same checks before they write (see recorder.py and records.py), so that what is written
 reads back.
 """
 
