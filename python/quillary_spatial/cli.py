@@ -12,8 +12,8 @@ import pathlib
 import sys
 import time
 import webbrowser
-from collections.abc import Sequence
-from typing import TextIO
+from collections.abc import Callable, Sequence
+from typing import Any, TextIO
 
 from .log.checks import ReadError, counted, printable
 from .replay import Replay, Replayed, first_difference
@@ -210,40 +210,41 @@ def what_ifs(command: argparse.ArgumentParser) -> None:
                          help="replay with this maximum context age instead")
 
 
+def command(commands: Any, name: str, run: Callable[[argparse.Namespace], int], help: str,
+            description: str | None = None) -> argparse.ArgumentParser:
+    """A command that reads a session log."""
+    made: argparse.ArgumentParser = commands.add_parser(name, help=help, description=description)
+    made.add_argument("log", help="a session log (JSON Lines)")
+    made.set_defaults(run=run, parser=made)
+    return made
+
+
 def parser() -> argparse.ArgumentParser:
     # The same commands as the console script quillary-spatial and as python -m quillary_spatial.
     prog = "python -m quillary_spatial" if os.path.basename(sys.argv[0]) == "__main__.py" else "quillary-spatial"
     top = argparse.ArgumentParser(prog=prog, description=__doc__.splitlines()[0])
     top.add_argument("--version", action="version", version=f"quillary-spatial {__version__}")
     commands = top.add_subparsers(dest="command", required=True)
-    replay = commands.add_parser("replay", help="replay a session log: event lines to stdout, a summary to stderr")
-    replay.add_argument("log", help="a session log (JSON Lines)")
+    replay = command(commands, "replay", run_replay, "replay a session log: event lines to stdout, a summary to stderr")
     what_ifs(replay)
     replay.add_argument("--verify", action="store_true",
                         help="compare every event with the recorded one; exit 1 at a difference")
-    replay.set_defaults(run=run_replay, parser=replay)
-    summary = commands.add_parser("summary", help="every utterance with its referent, or why it got no event, "
-                                                  "and each deictic word's referent")
-    summary.add_argument("log", help="a session log (JSON Lines)")
-    what_ifs(summary)
-    summary.set_defaults(run=run_summary, parser=summary)
-    view = commands.add_parser("view", help="inspect a session log in a browser: served on 127.0.0.1, or as one HTML file",
-                               description="Serve the inspector of a session log on 127.0.0.1, or write it as one "
-                                           "self-contained HTML file that opens offline (exit status 2 when the log "
-                                           "is bad: the page is still written, and shows the error).")
-    view.add_argument("log", help="a session log (JSON Lines)")
+    what_ifs(command(commands, "summary", run_summary, "every utterance with its referent, or why it got no event, "
+                                                       "and each deictic word's referent"))
+    view = command(commands, "view", run_view,
+                   "inspect a session log in a browser: served on 127.0.0.1, or as one HTML file",
+                   "Serve the inspector of a session log on 127.0.0.1, or write it as one self-contained HTML file "
+                   "that opens offline (exit status 2 when the log is bad: the page is still written, and shows the "
+                   "error).")
     view.add_argument("--port", type=bounded(0, 65535), default=0, help="the port to serve on (default: a free one)")
     view.add_argument("--open", action="store_true", help="open the page in the default browser")
     view.add_argument("--html", metavar="OUT.html", help="write the page to this file instead of serving it")
-    view.set_defaults(run=run_view, parser=view)
-    mcp = commands.add_parser("mcp", help="an MCP server of a session log for agents: on stdin and stdout, or --http",
-                              description="Serve a recorded session to agents over the Model Context Protocol: on "
-                                          "stdin and stdout (how an agent runtime starts a local server), or with "
-                                          "--http over Streamable HTTP on 127.0.0.1, with a token it prints.")
-    mcp.add_argument("log", help="a session log (JSON Lines)")
+    mcp = command(commands, "mcp", run_mcp, "an MCP server of a session log for agents: on stdin and stdout, or --http",
+                  "Serve a recorded session to agents over the Model Context Protocol: on stdin and stdout (how an "
+                  "agent runtime starts a local server), or with --http over Streamable HTTP on 127.0.0.1, with a "
+                  "token it prints.")
     mcp.add_argument("--http", action="store_true", help="serve over HTTP on 127.0.0.1 instead of stdin and stdout")
     mcp.add_argument("--port", type=bounded(0, 65535), default=0, help="with --http, the port (default: a free one)")
-    mcp.set_defaults(run=run_mcp, parser=mcp)
     return top
 
 

@@ -148,7 +148,3 @@ class ExplainedTimeline:
     def record_gaze_hits(self, timestamp_ns: int, hits: Sequence[GazeHit], text: str | None = None) -> None:
         """What `ground(raycast=)` found along the gaze rays it weighed for an utterance: a
         Recorder writes it into the log; this timeline keeps nothing."""
-
-    def explain(self, text: str | bytes, timestamp_ns: int) -> Explanation:
-        """Why `submit_text(text, timestamp_ns)` would get its event or none, without submitting."""
-        return explanation(_native.pair(self.timeline, timestamp_ns, not text), timestamp_ns, self.settings[1])

@@ -41,8 +41,16 @@ def surrogate_twice(plain, where):
     return header + b"\n" + first.replace(b'"version":1,', b'"version":1,"\\ud800":1,"\\ud800":2,', 1) + b"\n" + rest
 
 
+def from_the_future(plain, packed):
+    """A record of a kind this version does not know, after the first frame."""
+    header, first, rest = plain.split(b"\n", 2)
+    return b"\n".join([header, first, b'{"schema":"quillary.future","version":1}', rest])
+
+
 # (what the log is made of, the command, its exit status, what its one line of error says)
 DAMAGED = {
+    **{f"a kind no reader knows, {command}": (from_the_future, command, 2, ':3: schema: unknown record "quillary.future"')
+       for command in ("replay", "summary", "mcp", "view --html PAGE")},
     "zst cut inside its header": (lambda plain, packed: packed[:10], "summary", 2,
                                   ": the log ends before its quillary.session header is whole"),
     "zst cut inside its header, verified": (lambda plain, packed: packed[:10], "replay --verify", 2,

@@ -90,6 +90,13 @@ class TimelineMachine(RuleBasedStateMachine):
         assert (pairing.outcome == "event") == (expected is not None)
         if expected is not None:
             assert pairing.frame == expected[1] - 1 and pairing.age_ns == at - expected[0]
+        # The frame at a time is the one a non-empty text there pairs with, whatever the text.
+        frame, at_pairing = _native.frame_at(self.timeline, at)
+        if text:
+            assert (frame is None) == (event is None)
+            assert frame is None or to_jsonl(frame) == to_jsonl(event.spatial_context)
+            assert (at_pairing.outcome, at_pairing.frame, at_pairing.age_ns) == \
+                (pairing.outcome, pairing.frame, pairing.age_ns)
         if expected is None:
             assert event is None
         else:

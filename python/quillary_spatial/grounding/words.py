@@ -240,8 +240,10 @@ def ground_at_onset(timeline: IntentTimeline | ExplainedTimeline, text: str, wor
     """The single-frame rule, for comparison: each deictic word's referent is what the pointer
     hit in the one frame the timeline pairs with the word's start. No certainty, no candidates."""
     plain = timeline.timeline if isinstance(timeline, ExplainedTimeline) else timeline
-    words = checked_words(words, timestamp_ns)
-    return grounded_words(lambda word, index: reference(plain, word, index), text, words, timestamp_ns, deictics)
+    wanted = frozenset(d.lower() for d in deictics)
+    return GroundedUtterance(text, timestamp_ns, tuple(reference(plain, word, index) for index, word
+                                                       in enumerate(checked_words(words, timestamp_ns))
+                                                       if normalise(word.text) in wanted))
 
 
 def checked_words(words: Sequence[Word], timestamp_ns: int) -> tuple[Word, ...]:
@@ -250,13 +252,6 @@ def checked_words(words: Sequence[Word], timestamp_ns: int) -> tuple[Word, ...]:
     (ValueError otherwise), naming the word."""
     like_timeline(timestamp_ns, "timestamp_ns")
     return tuple(checked_word(word, f"words[{i}]") for i, word in enumerate(words))
-
-
-def grounded_words(grounded: Callable[[Word, int], Reference], text: str, words: Sequence[Word],
-                   timestamp_ns: int, deictics: Iterable[str]) -> GroundedUtterance:
-    wanted = frozenset(d.lower() for d in deictics)
-    return GroundedUtterance(text, timestamp_ns, tuple(grounded(word, index) for index, word in enumerate(words)
-                                                       if normalise(word.text) in wanted))
 
 
 def from_evidence(at_onset: Reference, found: Found, judged: Chances,

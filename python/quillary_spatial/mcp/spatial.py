@@ -22,7 +22,7 @@ from .. import _native
 from ..grounding.settings import DEFAULT_SETTINGS
 from ..grounding.words import DEICTIC_WORDS, GroundedUtterance, ground
 from ..log.checks import ReadError, counted
-from ..log.records import Scene, SceneObject, Word, object_members, record_from_line
+from ..log.records import Scene, SceneObject, Word, checked_word, object_members, record_from_line
 from ..replay import Replay, Replayed
 from ..timeline import ExplainedTimeline, Explanation, Said, explanation
 from ..version import __version__
@@ -116,6 +116,7 @@ class RecordedSession:
                     while line := text.readline():
                         self.lines.write(line)
         self.lines_lock = threading.Lock()
+        self.held: tuple[int, ExplainedTimeline] | None = None  # the timeline holding() made last
         self.scene_at_end = self.replay.scene
         assert self.replay.header is not None  # the reader puts it first, or raises
         self.capacity, self.max_age_ns = self.replay.header.capacity, self.replay.header.max_context_age_ns
@@ -138,19 +139,27 @@ class RecordedSession:
     def timeline_at(self, timestamp_ns: int) -> ExplainedTimeline:
         """A timeline with the log's settings holding what a live one held at that moment: the
         frames up to the newest at or before it, in the last stretch that began by then."""
-        timeline = ExplainedTimeline(self.capacity, self.max_age_ns)
         times, starts = self.times, self.segments
         stretch = max((j for j, start in enumerate(starts) if start < len(times) and times[start] <= timestamp_ns),
                       default=0)
         end = starts[stretch + 1] if stretch + 1 < len(starts) else len(times)
-        last = bisect.bisect_right(times, timestamp_ns, starts[stretch], end)
-        first = max(0, last - max(self.capacity, 1))
+        return self.holding(bisect.bisect_right(times, timestamp_ns, starts[stretch], end))
+
+    def holding(self, last: int) -> ExplainedTimeline:
+        """The timeline once the log's first `last` frames were pushed. One frame more than
+        its capacity is enough: older frames are gone from it, and that one's drop (or a reset
+        among them) says why its history begins where it does, as it did live. The last one
+        made is kept: an agent asks about the same moment again (its context, then its words)."""
         with self.lines_lock:  # one reader at a time: the HTTP server answers from many threads
-            for i in range(first, last):
+            if self.held is not None and self.held[0] == last:
+                return self.held[1]
+            timeline = ExplainedTimeline(self.capacity, self.max_age_ns)
+            for i in range(max(0, last - max(self.capacity, 1) - 1), last):
                 self.lines.seek(self.offsets[i])
                 frame = record_from_line(self.lines.readline().rstrip(b"\r\n"))
                 timeline.push(frame)  # type: ignore[arg-type]
-        return timeline
+            self.held = (last, timeline)
+            return timeline
 
     def context(self, timestamp_ns: int | None) -> Context:
         if timestamp_ns is None:
@@ -285,10 +294,12 @@ def compact_context(paired: SpatialIntentFrame, age_ns: int) -> dict[str, Any]:
 
 
 def checked_words(words: list[dict[str, Any]]) -> list[Word]:
-    for i, w in enumerate(words):
-        if w["end_ns"] < w["start_ns"]:
-            raise invalid_params(f"words[{i}].end_ns", f"the word ends ({w['end_ns']}) before it starts ({w['start_ns']})")
-    return [Word(w["text"], w["start_ns"], w["end_ns"]) for w in words]
+    """The arguments' words, checked as a Recorder checks them (the schema has their types)."""
+    try:
+        return [checked_word(Word(w["text"], w["start_ns"], w["end_ns"]), f"words[{i}]") for i, w in enumerate(words)]
+    except ValueError as error:
+        member, _, message = str(error).partition(": ")
+        raise invalid_params(member, message) from None
 
 
 def application(source: Source) -> Application:
