@@ -16,7 +16,7 @@ import statistics
 import sys
 import time
 from collections.abc import Iterator
-from dataclasses import dataclass
+from dataclasses import dataclass, replace
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
@@ -27,91 +27,139 @@ from quillary_spatial.grounding import evidence, words as grounding  # noqa: E40
 import simulated_users as su  # noqa: E402
 
 
-# The share of wrong words the caution puts below 0.5 on the fit's users: the goal of four in
-# five, with room for another population.
-CAUGHT = 0.85
+# The share of wrong words the asking threshold is set to ask about on the fit's users: the
+# goal of 85 %, with room for another population.
+ASKED = 0.9
+
+
+def one_room(level: str, seed: int, users: int, utterances: int) -> tuple[list[Word], float]:
+    """The one room's users (bench/simulated_users.py, the population before the broad one),
+    grounded with the host's ray cast and the scene; and the single-frame rule's share right."""
+    words, onset_right = [], 0
+    for timeline, said in su.corpus(level, seed, users, utterances):
+        given = [w.word for w in said.words]
+        truth = {i: w.referent for i, w in enumerate(said.words) if w.referent}
+        onset = qs.ground_at_onset(timeline, said.text, given, said.delivered_ns)
+        grounded = qs.ground(timeline, said.text, given, said.delivered_ns, raycast=su.raycast, scene=su.SCENE)
+        for old, r in zip(onset.references, grounded.references):
+            onset_right += old.referent == truth[old.index]
+            words.append(Word(r.referent == truth[r.index], r.referent, r.certainty, bool(r.ask), frozenset({"all"})))
+    return words, onset_right / max(len(words), 1)
 
 
 @dataclass(frozen=True)
-class Judged:
+class Word:
+    """One deictic word of a population's user, as grounded, for the group table."""
+
     right: bool
     referent: str | None
-    certainty: float
-    rows: tuple[tuple[tuple[float, ...], float], ...]  # each candidate's inputs and whether it was meant (for fitting)
-    onset_right: bool  # the single-frame rule on the same word
+    certainty: float | None
+    asked: bool
+    groups: frozenset[str]
+    rows: tuple[tuple[tuple[float, ...], float], ...] = ()
 
 
-def judged(level: str, seed: int, users: int, utterances: int, gaze: bool = True,
-           settings: qs.GroundingSettings = qs.GroundingSettings()) -> Iterator[Judged]:
-    for timeline, said in su.corpus(level, seed, users, utterances):
-        words = [w.word for w in said.words]
-        truth = {i: w.referent for i, w in enumerate(said.words) if w.referent}
-        onset = qs.ground_at_onset(timeline, said.text, words, said.delivered_ns)
-        raycast = su.raycast if gaze else None
-        grounded = qs.ground(timeline, said.text, words, said.delivered_ns, raycast=raycast, scene=su.SCENE,
-                             settings=settings)
-        # The evidence of each word as ground weighed it, for the fit.
-        found = [f for _, f, _ in grounding.weigh_words(timeline, words, said.delivered_ns, qs.DEICTIC_WORDS,
-                                                         evidence.GazeCasts(raycast), su.SCENE, settings)]
-        for old, new, f in zip(onset.references, grounded.references, found):
-            rows = tuple((f.features(key, w, old.referent), float(key[1] == truth[new.index]))
-                         for key, w in f.referents()[:3])
-            yield Judged(new.referent == truth[new.index], new.referent, new.certainty or 0.0, rows,
-                         old.referent == truth[old.index])
+def population_words(level: str, seeds: range, users: int, utterances: int, population: su.Population,
+                     settings: qs.GroundingSettings = qs.GroundingSettings(), rows: bool = False) -> list[Word]:
+    """Every deictic word of a population, grounded with the host's ray cast and the room's
+    scene, with the groups it belongs to."""
+    words = []
+    for seed in seeds:
+        for timeline, said, spoken in su.population_corpus(level, seed, users, utterances, population):
+            given = [w.word for w in said.words]
+            truth = {i: w.referent for i, w in enumerate(said.words) if w.referent}
+            scene = spoken.world.scene
+            grounded = qs.ground(timeline, said.text, given, said.delivered_ns, raycast=spoken.world.raycast,
+                                 scene=scene, settings=settings)
+            found = [] if not rows else [(at_onset.referent, f) for at_onset, f, _ in grounding.weigh_words(
+                timeline, given, said.delivered_ns, qs.DEICTIC_WORDS, evidence.GazeCasts(spoken.world.raycast), scene,
+                settings)]
+            groups = {"all", "eye tracking" if spoken.user.eye_tracking else "no eye tracking"}
+            if said.look_only and spoken.user.eye_tracking:
+                groups.add("look only")
+            if len(spoken.world.room) >= 16:
+                groups.add("crowded")
+            if spoken.user.head:
+                groups.add("head pointer")
+            for k, r in enumerate(grounded.references):
+                meant = truth.get(r.index)
+                if meant is None:
+                    continue  # a deictic word the utterance does not use as one
+                extra = {"refers back"} if said.words[r.index].word.text == "it" and \
+                    list(truth.values()).count(meant) > 1 else set()
+                features = () if not found else tuple(
+                    (found[k][1].features(key, w, found[k][0]), float(key[1] == meant))
+                    for key, w in found[k][1].referents()[:3])
+                words.append(Word(r.referent == meant, r.referent, r.certainty, bool(r.ask), frozenset(groups | extra),
+                                  features))
+    return words
 
 
-def report(level: str, results: list[Judged]) -> None:
-    n = len(results)
-    right = sum(r.right for r in results)
-    none = sum(r.referent is None for r in results)
-    wrong = [r for r in results if not r.right and r.referent is not None]
-    missed = [r for r in results if not r.right]
-    ask_below = qs.GroundingSettings().ask_below
-    unsure = sum(r.certainty < ask_below for r in missed)
-    print(f"{level:9} {n:5} words  single frame {sum(r.onset_right for r in results) / n:6.1%}  "
-          f"evidence {right / n:6.1%}  wrong referent {len(wrong) / n:5.1%}  no referent {none / n:5.1%}  "
-          f"wrong words below {ask_below}: {unsure}/{len(missed)} ({unsure / max(len(missed), 1):.0%})")
-    cells = []
+GROUPS = ("all", "eye tracking", "no eye tracking", "look only", "crowded", "head pointer", "refers back")
+
+
+def group_table(words_by_level: dict[str, list[Word]], title: str, groups: tuple[str, ...] = ()) -> None:
+    """Per group and level: right, wrong, none, the share of wrong words asked about, needless
+    asks as a share of all words, and the certainty's calibration error."""
+    print(f"\n{title}\n")
+    print("| group | level | words | right | wrong | none | wrong asked | needless asks | calibration error |")
+    print("|---|---|---:|---:|---:|---:|---:|---:|---:|")
+    for group in groups or GROUPS:
+        for level, words in words_by_level.items():
+            given = [w for w in words if group in w.groups]
+            if len(given) < 20:
+                continue
+            n = len(given)
+            right = sum(w.right for w in given)
+            none = sum(w.referent is None for w in given)
+            missed = [w for w in given if not w.right]
+            asked_wrong = sum(w.asked for w in missed) / len(missed) if missed else 1.0
+            needless = sum(w.asked and w.right for w in given) / n
+            print(f"| {group} | {level} | {n} | {right / n:.1%} | {(n - right - none) / n:.1%} | {none / n:.1%} | "
+                  f"{asked_wrong:.0%} | {needless:.1%} | {calibration_error(given):.3f} |")
+
+
+def calibration_error(words: list[Word]) -> float:
+    """Expected calibration error over ten bins of certainty, of the words with a referent."""
+    named = [w for w in words if w.certainty is not None]
+    if not named:
+        return 0.0
+    error = 0.0
     for low in range(10):
-        given = [r for r in results if low / 10 <= r.certainty < (low + 1) / 10 or (low == 9 and r.certainty == 1)]
-        if given:
-            cells.append(f"{low / 10:.1f}: {sum(r.right for r in given) / len(given):4.0%} of {len(given)}")
-    if missed:
-        # The agent asks below a threshold: which one would catch four in five wrong words, and
-        # how often it would ask then.
-        catch, asked = catching([r.certainty for r in results], [r.certainty for r in missed])
-        print(f"{'':9} asking below {ask_below} asks about {sum(r.certainty < ask_below for r in results) / n:.1%} of words; "
-              f"catching 80 % of the wrong words needs asking at or below {catch:.3f}: {asked:.1%} of words")
-    caution = qs.GroundingSettings().caution
-    if missed and caution:
-        # The same before the caution: the fitted chance itself.
-        def chance(c: float) -> float:
-            return c if c <= 0 or c >= 1 else 1 / (1 + math.exp(-math.log(c / (1 - c)) - caution))
-        chances, wrong = [chance(r.certainty) for r in results], [chance(r.certainty) for r in missed]
-        catch, asked = catching(chances, wrong)
-        print(f"{'':9} before the caution: wrong words below a chance of {ask_below}: "
-              f"{sum(c < ask_below for c in wrong)}/{len(missed)}, asking "
-              f"{sum(c < ask_below for c in chances) / n:.1%} of words; catching "
-              f"80 % needs asking at or below a chance of {catch:.3f}: {asked:.1%} of words")
-    high = [r for r in results if r.certainty >= 0.9]
-    print(f"{'':9} calibration (certainty decile: right of given)  " + "  ".join(cells))
-    if high:
-        print(f"{'':9} certainty >= 0.9: {sum(r.right for r in high) / len(high):.1%} right of {len(high)}")
+        band = [w for w in named if low / 10 <= w.certainty < (low + 1) / 10 or (low == 9 and w.certainty == 1)]
+        if band:
+            error += abs(sum(w.certainty for w in band) / len(band) - sum(w.right for w in band) / len(band)) * len(band)
+    return error / len(named)
 
 
-def catching(given: list[float], wrong: list[float]) -> tuple[float, float]:
-    """The threshold at or below which four in five wrong words fall, and the share of all
-    words at or below it."""
-    catch = sorted(wrong)[max(0, math.ceil(0.8 * len(wrong)) - 1)]
-    return catch, sum(c <= catch for c in given) / len(given)
+def fit(seeds: range) -> qs.GroundingSettings:
+    """The certainty's coefficients, by logistic regression (Newton's method) of whether a
+    candidate is the one meant on its inputs (evidence.Found.features), on the broad
+    population's users of `seeds`; then the asking threshold, on users of other seeds: the
+    least that asks about ASKED of their wrong words."""
+    rows = [row for level in su.LEVELS for word in population_words(level, seeds, 40, 10, su.BROAD, rows=True)
+            for row in word.rows]
+    w = newton(rows)
+    fitted = qs.GroundingSettings(certainty=tuple(round(c, 3) for c in w))
+    print(f"fitted on {len(rows)} candidates: certainty=({', '.join(f'{c:.3f}' for c in fitted.certainty)})")
+    # The calibration: a logistic of whether a referent is right on its chance's log odds,
+    # once the words are weighed together, on users of other seeds.
+    others = range(seeds.stop, seeds.stop + len(seeds))
+    named = [word for level in su.LEVELS for word in population_words(level, others, 40, 10, su.BROAD, fitted)
+             if word.certainty is not None]
+    odds = [(math.log(c / (1 - c)), 1.0) for c in (min(max(word.certainty or 0.0, 1e-3), 1 - 1e-3) for word in named)]
+    slope, offset = newton([(x, float(word.right)) for x, word in zip(odds, named)])
+    fitted = replace(fitted, calibration=(round(slope, 3), round(offset, 3)))
+    print(f"calibration=({slope:.3f}, {offset:.3f}) on {len(named)} referents of seeds {others.start}-{others.stop - 1}")
+    wrong = sorted(word.certainty or 0.0 for level in su.LEVELS
+                   for word in population_words(level, others, 40, 10, su.BROAD, fitted) if not word.right)
+    ask_below = math.ceil(wrong[max(0, math.ceil(ASKED * len(wrong)) - 1)] * 100 + 1e-9) / 100
+    print(f"{len(wrong)} wrong words: ask_below={ask_below:.2f} asks about {ASKED:.0%} of them")
+    return replace(fitted, ask_below=ask_below)
 
 
-def fit(seeds: range) -> tuple[float, ...]:
-    """Logistic regression, by Newton's method, of whether a candidate is the one meant on its
-    inputs (see evidence.Found.features): the certainty's coefficients."""
-    # Hosts with and without eye tracking: the same users, grounded with and without gaze.
-    rows = [row for level in su.LEVELS for seed in seeds for gaze in (True, False)
-            for r in judged(level, seed, 10, 10, gaze) for row in r.rows]
+def newton(rows: list[tuple[tuple[float, ...], float]]) -> list[float]:
+    """Logistic regression of y on x by Newton's method."""
     n = len(rows[0][0])
     w = [0.0] * n
     for _ in range(30):
@@ -124,19 +172,7 @@ def fit(seeds: range) -> tuple[float, ...]:
                 for j in range(n):
                     hess[i][j] += p * (1 - p) * x[i] * x[j]
         w = [a + b for a, b in zip(w, solve(hess, grad))]
-    print(f"fitted on {len(rows)} candidates: certainty = ({', '.join(f'{c:.3f}' for c in w)})")
-    # The caution: the least lowering of the chances (in log odds) that puts CAUGHT of every
-    # level's wrong words below the asking threshold, with gaze as in the benchmark.
-    fitted = qs.GroundingSettings(certainty=tuple(w), caution=0.0)
-    needed = []
-    for level in su.LEVELS:
-        missed = sorted(r.certainty for seed in seeds for r in judged(level, seed, 20, 20, settings=fitted)
-                        if not r.right)
-        chance = min(max(missed[max(0, math.ceil(CAUGHT * len(missed)) - 1)], 1e-9), 1 - 1e-9)
-        needed.append(math.log(chance / (1 - chance)))
-        print(f"{level}: {len(missed)} words wrong, {CAUGHT:.0%} of them at or below a chance of {chance:.3f}")
-    print(f"caution = {math.ceil(max(0.0, *needed) * 10) / 10:.1f}")
-    return tuple(w)
+    return w
 
 
 def solve(a: list[list[float]], b: list[float]) -> list[float]:
@@ -179,12 +215,16 @@ def main() -> None:
     parser.add_argument("--fit", action="store_true")
     args = parser.parse_args()
     if args.fit:
-        fit(range(100, 106))
+        fit(range(100, 103))
         return
     users, utterances = (4, 5) if args.quick else (40, 25)
-    print(f"grounding: {users} users a level, {utterances} utterances each, seed 1")
-    for level in su.LEVELS:
-        report(level, list(judged(level, 1, users, utterances)))
+    one = {level: one_room(level, 1, users, utterances) for level in su.LEVELS}
+    print(f"grounding, the one room: {users} users a level, {utterances} utterances each, seed 1; single frame "
+          + ", ".join(f"{level} {onset:.1%}" for level, (_, onset) in one.items()))
+    group_table({level: words for level, (words, _) in one.items()}, "The one room (seed 1)", ("all",))
+    broad_users = (6, 5) if args.quick else (120, 15)
+    group_table({level: population_words(level, range(1, 2), *broad_users, su.BROAD) for level in su.LEVELS},
+                f"The broad population (seed 1, {broad_users[0]} users a level, {broad_users[1]} utterances each)")
     cost(50 if args.quick else 1000)
 
 

@@ -85,10 +85,10 @@ BY_ID = {b.host_id: b for b in ROOM}
 SCENE = [qs.SceneObject(b.host_id, b.centre, b.size) for b in ROOM]
 
 
-def cast(o: Point, d: Point) -> tuple[Box, Point, Point] | None:
+def cast(o: Point, d: Point, room: tuple[Box, ...] = ROOM) -> tuple[Box, Point, Point] | None:
     """The nearest box the ray enters: the box, the hit and the face's normal."""
     best: tuple[float, Box, int, float] | None = None
-    for box in ROOM:
+    for box in room:
         hit = box.entry(o, d)
         if hit is not None and (best is None or hit[0] < best[0]):
             best = (hit[0], box, hit[1], hit[2])
@@ -100,13 +100,83 @@ def cast(o: Point, d: Point) -> tuple[Box, Point, Point] | None:
     return box, (o[0] + t * d[0], o[1] + t * d[1], o[2] + t * d[2]), (normal[0], normal[1], normal[2])
 
 
-def raycast(ray: qs.Ray) -> qs.SpatialHit | None:
+def raycast(ray: qs.Ray, room: tuple[Box, ...] = ROOM) -> qs.SpatialHit | None:
     """The host's ray cast, as `resolve_target` and `ground(raycast=)` call it."""
     o, d = ray.origin, ray.direction
-    found = cast((o.x, o.y, o.z), (d.x, d.y, d.z))
+    found = cast((o.x, o.y, o.z), (d.x, d.y, d.z), room)
     if found is None:
         return None
     return hit_of(*found)
+
+
+@dataclass(frozen=True)
+class World:
+    """A room and the host's ray cast through it."""
+
+    room: tuple[Box, ...]
+
+    @property
+    def referable(self) -> tuple[Box, ...]:
+        return tuple(b for b in self.room if b.host_id not in ("floor", "wall"))
+
+    @property
+    def scene(self) -> list[qs.SceneObject]:
+        return [qs.SceneObject(b.host_id, b.centre, b.size) for b in self.room]
+
+    def raycast(self, ray: qs.Ray) -> qs.SpatialHit | None:
+        return raycast(ray, self.room)
+
+    def box(self, host_id: str) -> Box:
+        return next(b for b in self.room if b.host_id == host_id)
+
+
+HOME = World(ROOM)
+FURNITURE = (("table", (1.2, 0.74, 0.7)), ("desk", (1.4, 0.75, 0.7)), ("shelf", (0.9, 1.9, 0.35)),
+             ("sideboard", (1.6, 0.9, 0.45)), ("sofa", (2.1, 0.85, 0.9)), ("bench", (1.2, 0.45, 0.4)))
+SMALL = (("lamp", (0.18, 0.5, 0.18)), ("vase", (0.15, 0.28, 0.15)), ("mug", (0.09, 0.1, 0.09)),
+         ("book", (0.16, 0.24, 0.04)), ("clock", (0.3, 0.3, 0.06)), ("plant", (0.3, 0.45, 0.3)),
+         ("bowl", (0.22, 0.09, 0.22)), ("phone", (0.08, 0.01, 0.16)), ("box", (0.3, 0.2, 0.25)),
+         ("bottle", (0.08, 0.3, 0.08)), ("remote", (0.05, 0.02, 0.18)), ("speaker", (0.15, 0.25, 0.15)))
+
+
+def random_world(rng: random.Random, objects: tuple[int, int]) -> World:
+    """A room of `objects` (inclusive range) things with ids: furniture 1-5 m away, small
+    things on it side by side and one behind another, a floor and a back wall."""
+    wanted = rng.randint(*objects)
+    room = [Box("floor", (-5.0, -0.05, -7.0), (5.0, 0.0, 3.0)), Box("wall", (-5.0, 0.0, -7.0), (5.0, 3.0, -6.9))]
+    tops: list[tuple[float, float, float, float, float]] = []  # x0, x1, z0, z1, height of each surface
+    count: dict[str, int] = {}
+
+    def named(kind: str) -> str:
+        count[kind] = count.get(kind, 0) + 1
+        return kind if count[kind] == 1 else f"{kind}-{count[kind]}"
+
+    def free(low: Point, high: Point) -> bool:
+        return all(high[0] <= b.low[0] or low[0] >= b.high[0] or high[2] <= b.low[2] or low[2] >= b.high[2]
+                   or high[1] <= b.low[1] or low[1] >= b.high[1] for b in room[2:])
+
+    for _ in range(max(1, min(wanted - 2, rng.randint(2, 6)))):
+        kind, (w, h, d) = rng.choice(FURNITURE)
+        for _ in range(20):
+            distance, yaw = rng.uniform(1.2, 5.0), rng.uniform(-1.0, 1.0)
+            x, z = distance * math.sin(yaw), -distance * math.cos(yaw)
+            low, high = (x - w / 2, 0.0, z - d / 2), (x + w / 2, h, z + d / 2)
+            if free(low, high):
+                room.append(Box(named(kind), low, high))
+                tops.append((low[0], high[0], low[2], high[2], h))
+                break
+    while len(room) < wanted and tops:
+        kind, (w, h, d) = rng.choice(SMALL)
+        x0, x1, z0, z1, top = rng.choice(tops)
+        for _ in range(10):
+            x, z = rng.uniform(x0 + w / 2, max(x0 + w / 2, x1 - w / 2)), rng.uniform(z0 + d / 2, max(z0 + d / 2, z1 - d / 2))
+            low, high = (x - w / 2, top, z - d / 2), (x + w / 2, top + h, z + d / 2)
+            if free(low, high):
+                room.append(Box(named(kind), low, high))
+                break
+        else:
+            tops.remove((x0, x1, z0, z1, top))
+    return World(tuple(room))
 
 
 def hit_of(box: Box, position: Point, normal: Point) -> qs.SpatialHit:
@@ -159,6 +229,11 @@ TEMPLATES = (
     ("swap", None, "and", None),
 )
 DEICTIC = {1: ("that", "this", "it"), 2: ("there", "here", "that")}
+# Utterances that refer back: the slot marked "again" means the referent of the first slot.
+REPEATS = (
+    ("take", None, "and", "put", "again", None),
+    ("pick", "up", None, "and", "give", "again", "to", "me"),
+)
 
 
 @dataclass(frozen=True)
@@ -172,13 +247,48 @@ class Utterance:
     text: str
     words: tuple[SpokenWord, ...]
     delivered_ns: int
+    look_only: bool = False
+
+
+@dataclass(frozen=True)
+class Population:
+    """Who the users are and what their hosts can do, drawn per user. `home` keeps the one
+    room of 13 objects; otherwise every user has a room of their own."""
+
+    eye_tracking: float = 1.0  # share of hosts with eye tracking
+    pointers: tuple[float, float, float] = (0.5, 0.5, 0.0)  # shares of controller, tracked hand, head
+    look_only: tuple[float, float] | None = None  # a user's share of look-only utterances (range); None: the level's
+    bias_deg: tuple[float, float] | None = None  # a user's aim bias, in degrees (range); None: the level's spread
+    rate_hz: tuple[int, ...] = (90,)
+    seated: float = 0.0
+    left_handed: float = 0.0
+    latency_s: tuple[float, float] = (0.0, 0.0)  # the recogniser's per-user lag in word times: mean, sd
+    objects: tuple[int, int] | None = None  # objects in a room (range); None: the one room
+    repeats: float = 0.0  # share of utterances that refer back ("take it and put it there")
+
+
+LEGACY = Population()
+# The broad population: hosts with and without eye tracking, controllers, hands and head
+# pointing, people who only look, rooms of 4-30 things, steady aim errors up to 4 degrees,
+# 30-120 Hz, seated and standing, either hand, recogniser lag; docs/grounding.md gives the sources.
+BROAD = Population(eye_tracking=0.5, pointers=(0.45, 0.4, 0.15), look_only=(0.0, 0.4), bias_deg=(0.0, 4.0),
+                   rate_hz=(30, 45, 60, 72, 90, 120), seated=0.4, left_handed=0.12, latency_s=(0.03, 0.05),
+                   objects=(4, 30), repeats=0.15)
 
 
 @dataclass(frozen=True)
 class User:
-    controller: bool  # a controller's ray, or a tracked hand's
+    controller: bool  # a controller's ray, or a tracked hand's (or, with `head`, the head's)
     bias: tuple[float, float]  # aim bias, radians (yaw, pitch)
     gaze_bias: tuple[float, float]
+    eye_tracking: bool = True
+    head: bool = False  # points with the head (no controller, no tracked hand)
+    look_only: float | None = None
+    tick_ns: int = TICK_NS
+    height: float = 1.62
+    side: float = 1.0  # the pointing hand: right (1) or left (-1)
+    latency_s: float = 0.0
+    oriented: bool = False  # the head turns toward what the eyes look at (else it faces -z)
 
 
 def min_jerk(s: float) -> float:
@@ -206,45 +316,59 @@ DEG = math.pi / 180
 class Session:
     """One user's utterances, frame by frame."""
 
-    def __init__(self, level: Level, rng: random.Random, start_ns: int):
-        self.level, self.rng, self.now_ns = level, rng, start_ns
+    def __init__(self, level: Level, rng: random.Random, start_ns: int, population: Population = LEGACY,
+                 world: World = HOME):
+        self.level, self.rng, self.now_ns, self.world = level, rng, start_ns, world
+        self.population = population
         g = rng.gauss
-        self.user = User(controller=rng.random() < 0.5, bias=(g(0, level.bias_deg) * DEG, g(0, level.bias_deg) * DEG),
-                         gaze_bias=(g(0, level.gaze_bias_deg) * DEG, g(0, level.gaze_bias_deg) * DEG))
+        if population is LEGACY:
+            self.user = User(controller=rng.random() < 0.5,
+                             bias=(g(0, level.bias_deg) * DEG, g(0, level.bias_deg) * DEG),
+                             gaze_bias=(g(0, level.gaze_bias_deg) * DEG, g(0, level.gaze_bias_deg) * DEG))
+        else:
+            self.user = drawn_user(level, population, rng)
         self.tremor = [0.0, 0.0]
+        self.head_angles = (0.0, 0.0)  # where the head faces (yaw, pitch), following the eyes
+        # People speak of what they can see: in a room of one's own, what some of is in view.
+        self.seen = world.referable if world is HOME else \
+            tuple(b for b in world.referable if in_view(b, self.head_point(), world.room))
 
     def utterance(self, timeline: qs.IntentTimeline) -> Utterance:
         """Speaks one utterance while pushing its frames; returns what the recogniser gives."""
         level, rng = self.level, self.rng
-        template = rng.choice(TEMPLATES)
+        repeats = self.population.repeats
+        template = rng.choice(REPEATS) if repeats and rng.random() < repeats else rng.choice(TEMPLATES)
         slots = [i for i, w in enumerate(template) if w is None]
-        referents = rng.sample(REFERABLE, len(slots))
+        referents = rng.sample(self.seen if len(self.seen) >= len(slots) else self.world.referable, len(slots))
         start = self.now_ns / 1e9 + rng.uniform(1.0, 1.6)  # the first word's onset, in seconds
         words, t, deictic = [], start, []
+        again: list[tuple[int, str]] = []  # words that refer back, and to what
         for i, w in enumerate(template):
             k = slots.index(i) if w is None else -1
-            text = rng.choice(DEICTIC[1 if k == 0 else 2]) if w is None else w
-            length = rng.uniform(*level.word_s) if w is None else rng.uniform(0.15, 0.35)
+            text = rng.choice(DEICTIC[1 if k == 0 else 2]) if w is None else "it" if w == "again" else w
+            length = rng.uniform(*level.word_s) if w in (None, "again") else rng.uniform(0.15, 0.35)
             words.append((text, t, t + length))
             if w is None:
                 deictic.append((len(words) - 1, referents[k].host_id, t, t + length))
+            elif w == "again":
+                again.append((len(words) - 1, referents[0].host_id))
             t += length + rng.uniform(0.0, 0.12)
         end = t
         delivered = end + rng.uniform(0.25, 0.6)
-        look_only = rng.random() < level.look_only
+        look_only = rng.random() < (level.look_only if self.user.look_only is None else self.user.look_only)
         pointing = self.pointing_plan(deictic, look_only)
         gaze = self.gaze_plan(deictic, start)
         apexes = [] if look_only else [time for time, _, _ in pointing[2:2 + 2 * len(deictic):2]]
         selects = [(apex, apex + 0.12) for apex in apexes if self.user.controller and rng.random() < level.select]
         self.push_frames(timeline, delivered, pointing, gaze, selects)
-        err = level.word_error_s
+        err, lag = level.word_error_s, self.user.latency_s
         reported = []
-        truth = {i: ref for i, ref, _, _ in deictic}
+        truth = {i: ref for i, ref, _, _ in deictic} | dict(again)
         for i, (text, a, b) in enumerate(words):
-            a2, b2 = a + rng.gauss(0, err), b + rng.gauss(0, err)
+            a2, b2 = a + lag + rng.gauss(0, err), b + lag + rng.gauss(0, err)
             a2, b2 = min(a2, b2 - 0.02), max(b2, a2 + 0.02)
             reported.append(SpokenWord(qs.Word(text, ns(a2), ns(b2)), truth.get(i)))
-        return Utterance(" ".join(w for w, *_ in words), tuple(reported), ns(delivered))
+        return Utterance(" ".join(w for w, *_ in words), tuple(reported), ns(delivered), look_only)
 
     def pointing_plan(self, deictic: list, look_only: bool) -> list[tuple[float, tuple[float, float], bool]]:
         """Keyframes (time, (yaw, pitch), raised): transits between them are minimum-jerk."""
@@ -256,8 +380,9 @@ class Session:
         transits = [rng.uniform(*level.transit_s) for _ in deictic]
         free_from = -math.inf
         for k, (_, ref, _, _) in enumerate(deictic):
-            box = BY_ID[ref]
-            yaw, pitch = angles_to(HAND_UP, visible_point(box, HAND_UP, rng, 0.2))
+            box = self.world.box(ref)
+            origin = self.head_point() if self.user.head else self.hand_up()
+            yaw, pitch = angles_to(origin, visible_point(box, origin, rng, 0.2, self.world.room))
             start = max(apexes[k] - transits[k], free_from)
             apex = max(apexes[k], start + 0.12)
             plan.append((start, plan[-1][1], plan[-1][2]))
@@ -277,17 +402,26 @@ class Session:
         t = start - 1.3
         first = deictic[0][2] - max(0.05, rng.gauss(*level.gaze_lead_s))
         while t < first:
-            fixations.append((t, rng.choice(ROOM[2:]).centre))
+            fixations.append((t, rng.choice(self.world.room[2:]).centre))
             t += rng.uniform(0.2, 0.5)
         after = -math.inf
         for _, ref, onset, _ in deictic:
             arrive = max(onset - max(0.05, rng.gauss(*level.gaze_lead_s)), after + 0.15)
-            box = BY_ID[ref]
-            fixations.append((arrive, visible_point(box, HEAD, rng, 0.1)))
+            box = self.world.box(ref)
+            fixations.append((arrive, visible_point(box, self.head_point(), rng, 0.1, self.world.room)))
             after = arrive
         t = max(after, deictic[-1][3]) + rng.uniform(0.3, 0.7)
-        fixations.append((t, rng.choice(ROOM[2:]).centre))
+        fixations.append((t, rng.choice(self.world.room[2:]).centre))
         return fixations
+
+    def head_point(self) -> Point:
+        return (0.0, self.user.height, 0.0)
+
+    def hand_up(self) -> Point:
+        return (HAND_UP[0] * self.user.side, self.user.height - 0.32, HAND_UP[2])
+
+    def hand_down(self) -> Point:
+        return (HAND_DOWN[0] * self.user.side, self.user.height - 0.77, HAND_DOWN[2])
 
     def push_frames(self, timeline: qs.IntentTimeline, until: float, pointing: list, gaze: list,
                     selects: list[tuple[float, float]]) -> None:
@@ -295,41 +429,50 @@ class Session:
         t_ns = self.now_ns
         dropout_until = blink_until = -1.0
         pressed, changed_ns = False, 0
-        ar = math.exp(-1 / (TICK_HZ * 0.12))  # tremor keeps its direction for about 0.12 s
+        tick_s = user.tick_ns / 1e9
+        ar = math.exp(-tick_s / 0.12)  # tremor keeps its direction for about 0.12 s
+        follow = 1 - math.exp(-tick_s / 0.15)  # the head follows the eyes about 150 ms behind
         gaze_jitter = [0.0, 0.0]
+        head = self.head_point()
         while t_ns / 1e9 < until:
-            t_ns += TICK_NS
+            t_ns += user.tick_ns
             t = t_ns / 1e9
             for axis in range(2):
                 self.tremor[axis] = ar * self.tremor[axis] + math.sqrt(1 - ar * ar) * rng.gauss(0, level.tremor_deg * DEG)
                 gaze_jitter[axis] = 0.6 * gaze_jitter[axis] + 0.8 * rng.gauss(0, 0.3 * DEG)
-            if rng.random() < level.dropouts_per_s / TICK_HZ:
+            if rng.random() < level.dropouts_per_s * tick_s:
                 dropout_until = t + rng.uniform(0.05, 0.3)
-            if rng.random() < 0.3 / TICK_HZ:  # about one blink every three seconds
+            if rng.random() < 0.3 * tick_s:  # about one blink every three seconds
                 blink_until = t + rng.uniform(0.1, 0.3)
             frame = qs.SpatialIntentFrame()
             frame.timestamp_ns = t_ns
             frame.timestamp_domain = "monotonic"
-            frame.head_pose.position = qs.Vec3(*HEAD)
+            frame.head_pose.position = qs.Vec3(*head)
             frame.head_tracking = qs.TrackingConfidence.POSITION_AND_ORIENTATION
+            looked = next(p for s, p in reversed(gaze) if s <= t) if gaze[0][0] <= t else gaze[0][1]
+            g_yaw, g_pitch = angles_to(head, looked)
             (yaw, pitch), raised = pose_at(pointing, t)
-            hand = lerp(HAND_DOWN, HAND_UP, raised)
-            if t >= dropout_until and (user.controller or raised > 0.4):
-                d = direction(yaw + self.tremor[0], pitch + self.tremor[1])
-                p = qs.PointingIntent()
-                p.ray = qs.Ray(qs.Vec3(*hand), qs.Vec3(*d))
-                p.source = qs.PointingSource.CONTROLLER if user.controller else qs.PointingSource.HAND
-                p.confidence = qs.TrackingConfidence.POSITION_AND_ORIENTATION
-                frame.pointing = p
-                found = cast(hand, d)
-                if found is not None:
-                    frame.target = hit_of(*found)
-            if t >= blink_until:
-                looked = next(p for s, p in reversed(gaze) if s <= t) if gaze[0][0] <= t else gaze[0][1]
-                g_yaw, g_pitch = angles_to(HEAD, looked)
-                frame.gaze_ray = qs.Ray(qs.Vec3(*HEAD), qs.Vec3(*direction(
+            if user.oriented:
+                # The head turns part of the way the eyes go (most of a large shift, little of a
+                # small one), later than the eyes; a head pointer aims with it instead.
+                aim = (yaw, pitch) if user.head and raised > 0.5 else (0.75 * g_yaw, 0.55 * g_pitch + 0.1 * REST[1])
+                hy, hp = self.head_angles
+                self.head_angles = (hy + follow * (aim[0] - hy), hp + follow * (aim[1] - hp))
+                frame.head_pose.orientation = orientation(*self.head_angles)
+            hand = lerp(self.hand_down(), self.hand_up(), raised)
+            if user.head:
+                if t >= dropout_until:
+                    hy, hp = self.head_angles
+                    self.point(frame, head, direction(hy + self.tremor[0], hp + self.tremor[1]), qs.PointingSource.HEAD)
+            elif t >= dropout_until and (user.controller or raised > 0.4):
+                self.point(frame, hand, direction(yaw + self.tremor[0], pitch + self.tremor[1]),
+                           qs.PointingSource.CONTROLLER if user.controller else qs.PointingSource.HAND)
+            frame.capabilities.eye_gaze = user.eye_tracking
+            frame.capabilities.head_pose = True
+            if user.eye_tracking and t >= blink_until:
+                frame.gaze_ray = qs.Ray(qs.Vec3(*head), qs.Vec3(*direction(
                     g_yaw + user.gaze_bias[0] + gaze_jitter[0], g_pitch + user.gaze_bias[1] + gaze_jitter[1])))
-            if user.controller:
+            if user.controller and not user.head:
                 now = any(a <= t < b for a, b in selects)
                 if now != pressed:
                     pressed, changed_ns = now, t_ns
@@ -339,17 +482,64 @@ class Session:
             timeline.push(frame)
         self.now_ns = t_ns
 
+    def point(self, frame: qs.SpatialIntentFrame, origin: Point, d: Point, source: qs.PointingSource) -> None:
+        p = qs.PointingIntent()
+        p.ray = qs.Ray(qs.Vec3(*origin), qs.Vec3(*d))
+        p.source = source
+        p.confidence = qs.TrackingConfidence.POSITION_AND_ORIENTATION
+        frame.pointing = p
+        found = cast(origin, d, self.world.room)
+        if found is not None:
+            frame.target = hit_of(*found)
 
-def visible_point(box: Box, eye: Point, rng: random.Random, spread: float) -> Point:
+
+def orientation(yaw: float, pitch: float) -> qs.Quaternion:
+    """Facing (yaw, pitch) from -z: yaw about +y (to the right is positive), then pitch."""
+    cy, sy, cp, sp = math.cos(-yaw / 2), math.sin(-yaw / 2), math.cos(pitch / 2), math.sin(pitch / 2)
+    # q = yaw(y) * pitch(x)
+    return qs.Quaternion(cy * sp, sy * cp, -sy * sp, cy * cp)
+
+
+def drawn_user(level: Level, population: Population, rng: random.Random) -> User:
+    """One user of a population: their pointer, host, body and steady aim error."""
+    r = rng.random()
+    controller_share, hand_share, _ = population.pointers
+    head = r >= controller_share + hand_share
+    if population.bias_deg is None:
+        bias = (rng.gauss(0, level.bias_deg) * DEG, rng.gauss(0, level.bias_deg) * DEG)
+    else:
+        size, angle = rng.uniform(*population.bias_deg) * DEG, rng.uniform(0, 2 * math.pi)
+        bias = (size * math.cos(angle), size * math.sin(angle))
+    g = level.gaze_bias_deg * DEG
+    return User(controller=r < controller_share, bias=bias, gaze_bias=(rng.gauss(0, g), rng.gauss(0, g)),
+                eye_tracking=rng.random() < population.eye_tracking, head=head,
+                look_only=None if population.look_only is None else rng.uniform(*population.look_only),
+                tick_ns=1_000_000_000 // rng.choice(population.rate_hz),
+                height=1.2 if rng.random() < population.seated else rng.uniform(1.5, 1.8),
+                side=-1.0 if rng.random() < population.left_handed else 1.0,
+                latency_s=rng.gauss(*population.latency_s), oriented=True)
+
+
+def visible_point(box: Box, eye: Point, rng: random.Random, spread: float, room: tuple[Box, ...] = ROOM) -> Point:
     """A point of `box` seen from `eye`, near its middle: people aim at what they see of an
     object (the sofa above the table, not through it)."""
     for _ in range(50):
         p = tuple(c + rng.uniform(-spread, spread) * s for c, s in zip(box.centre, box.size))
-        found = cast(eye, tuple(a - b for a, b in zip(p, eye)))  # type: ignore[arg-type]
+        found = cast(eye, tuple(a - b for a, b in zip(p, eye)), room)  # type: ignore[arg-type]
         if found is not None and found[0] is box:
             return p  # type: ignore[return-value]
         spread = min(0.5, spread + 0.02)
     return box.centre
+
+
+def in_view(box: Box, eye: Point, room: tuple[Box, ...]) -> bool:
+    """Whether a fair part of the box (a quarter of 27 points across it) is seen from `eye`."""
+    seen = 0
+    for i in range(27):
+        p = tuple(lo + (hi - lo) * (0.15 + 0.35 * ((i // 3 ** a) % 3)) for a, (lo, hi) in enumerate(zip(box.low, box.high)))
+        found = cast(eye, tuple(a - b for a, b in zip(p, eye)), room)  # type: ignore[arg-type]
+        seen += found is not None and found[0] is box
+    return seen >= 7
 
 
 def pose_at(plan: list, t: float) -> tuple[tuple[float, float], float]:
@@ -372,11 +562,28 @@ def ns(seconds: float) -> int:
 
 def corpus(level: str, seed: int, users: int, utterances: int) -> Iterator[tuple[qs.IntentTimeline, Utterance]]:
     """`users` users of `level`, each saying `utterances` utterances into a timeline of their
-    own (90 Hz, the default capacity). Yields the timeline right after each utterance is
-    delivered, as a host would ground it then."""
-    rng = random.Random(f"{level}:{seed}")
+    own (90 Hz, the default capacity), in the one room. Yields the timeline right after each
+    utterance is delivered, as a host would ground it then."""
+    for timeline, said, _ in population_corpus(level, seed, users, utterances, LEGACY):
+        yield timeline, said
+
+
+@dataclass(frozen=True)
+class Spoken:
+    """One utterance of a population's user, with who said it and where."""
+
+    world: World
+    user: User
+
+
+def population_corpus(level: str, seed: int, users: int, utterances: int, population: Population,
+                      ) -> Iterator[tuple[qs.IntentTimeline, Utterance, Spoken]]:
+    rng = random.Random(f"{level}:{seed}" if population is LEGACY else f"{level}:{seed}:{population}")
     for _ in range(users):
         timeline = qs.IntentTimeline(240, 2_000_000_000)
-        session = Session(LEVELS[level], random.Random(rng.getrandbits(64)), start_ns=1_000_000_000_000)
+        user_rng = random.Random(rng.getrandbits(64))
+        world = HOME if population.objects is None else random_world(user_rng, population.objects)
+        session = Session(LEVELS[level], user_rng, 1_000_000_000_000, population, world)
         for _ in range(utterances):
-            yield timeline, session.utterance(timeline)
+            said = session.utterance(timeline)
+            yield timeline, said, Spoken(world, session.user)

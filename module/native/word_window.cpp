@@ -34,6 +34,23 @@ py::tuple ray_numbers(const Ray& ray) {
 
 py::tuple vec(const Vec3& v) { return py::make_tuple(as_logged(v.x), as_logged(v.y), as_logged(v.z)); }
 
+// Where the head faces: -z turned by its orientation, from the numbers a log holds, so that a
+// replay weighs the same direction. None without a usable orientation.
+py::object head_ray(const SpatialIntentFrame& frame) {
+    if (frame.head_tracking == TrackingConfidence::UNAVAILABLE) {
+        return py::none();
+    }
+    const auto& q = frame.head_pose.orientation;
+    const double x = as_logged(q.x), y = as_logged(q.y), z = as_logged(q.z), w = as_logged(q.w);
+    const double norm = x * x + y * y + z * z + w * w;
+    if (!std::isfinite(norm) || norm == 0.0) {
+        return py::none();
+    }
+    const Vec3 forward{-2 * (x * z + w * y) / norm, -2 * (y * z - w * x) / norm, -(1 - 2 * (x * x + y * y) / norm)};
+    const auto& p = frame.head_pose.position;
+    return py::make_tuple(as_logged(p.x), as_logged(p.y), as_logged(p.z), forward.x, forward.y, forward.z);
+}
+
 }  // namespace
 
 py::tuple as_logged_numbers(const std::vector<double>& values) {
@@ -90,7 +107,8 @@ py::list word_window(const IntentTimeline& timeline, std::int64_t from_ns, std::
             select = py::make_tuple(frame.primary_select->pressed, frame.primary_select->last_change_time_ns.count());
         }
         samples.append(py::make_tuple(number, frame.timestamp_ns.count(), std::move(pointing), std::move(target),
-                                      std::move(gaze), std::move(select), vec(frame.head_pose.position)));
+                                      std::move(gaze), std::move(select), vec(frame.head_pose.position),
+                                      head_ray(frame), frame.capabilities.eye_gaze));
     }
     return samples;
 }

@@ -42,15 +42,18 @@ class CompressedLog:
     def injected(self) -> int: ...
     def wait_idle(self) -> None: ...
 
-# A frame around a word (the first of each every_ns of the clock): (number, timestamp_ns, pointing, target, gaze, select, head), where
+# A frame around a word (the first of each every_ns of the clock): (number, timestamp_ns, pointing, target, gaze, select, head,
+# head_ray, eye_tracking), where
 # pointing is ((origin x, y, z, direction x, y, z), source, confidence) or None, target is
 # (host_id, position, normal) or None, gaze is (origin x, y, z, direction x, y, z) or None,
-# select is (pressed, last_change_time_ns) or None and head is the head's position. Every
-# number as a frame line writes it (nine significant digits, read back).
+# select is (pressed, last_change_time_ns) or None, head is the head's position, head_ray where
+# the head faces (its position and direction) or None without head tracking, and eye_tracking
+# the frame's eye_gaze capability. Every number as a frame line writes it (nine significant
+# digits, read back).
 Ray6 = tuple[float, float, float, float, float, float]
 Point = tuple[float, float, float]
 Sample = tuple[int, int, tuple[Ray6, int, int] | None, tuple[str | None, Point, Point] | None, Ray6 | None,
-               tuple[bool, int] | None, Point]
+               tuple[bool, int] | None, Point, Ray6 | None, bool]
 
 def word_window(timeline: IntentTimeline, from_ns: int, to_ns: int, every_ns: int) -> list[Sample]: ...
 def frame_arrays(frame: SpatialIntentFrame, /) -> tuple[int, bytes, str | None]: ...

@@ -49,8 +49,9 @@ def test_put_that_there_live_and_from_its_recording(tmp_path):
     summary = subprocess.run([sys.executable, "-m", "quillary_spatial", "summary", str(tmp_path / "session.jsonl")],
                              capture_output=True, text=True, check=True).stdout
     per_word = [line.strip() for line in summary.splitlines() if line.startswith(" " * 16) and ": " in line]
-    assert per_word == ["words meant: " + ", ".join(f"{r['word']}: {r['referent']} ({r['certainty']:.2f})" if "referent" in r
-                                  else f"{r['word']}: {r['reason']}" for r in g["references"]) for g in grounded]
+    assert per_word == ["words meant: " + ", ".join(
+        f"{r['word']}: {r['referent']} ({r['certainty']:.2f}{', ask' if r['ask'] else ''})" if "referent" in r
+        else f"{r['word']}: {r['reason']}" for r in g["references"]) for g in grounded]
 
 
 # A session: frames at increasing (sometimes reset) times, each pointing at one of a few ids or

@@ -29,7 +29,8 @@ export interface Reference {
   referent: string | null;
   reason: string | null;
   position: [number, number, number] | null; // where its ray hit
-  certainty: number | null; // how sure the referent is, in [0, 1]
+  certainty: number | null; // the chance the referent is right, in [0, 1]
+  ask: boolean | null; // whether the agent should ask which one was meant (null where grounding did not say)
 }
 
 export interface SceneObject {

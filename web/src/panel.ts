@@ -97,7 +97,7 @@ export function showUtterance(panel: HTMLElement, utterance: Utterance, session:
     if (utterance.references.length === 0) panel.append(element("p", "none among its words"));
     const list = facts(utterance.references.map((r) => [
       r.word, (r.referent ?? `no referent: ${r.reason ?? "?"}`) +
-        (r.certainty === null ? "" : `, certainty ${r.certainty.toFixed(2)}`) +
+        (r.certainty === null ? "" : `, certainty ${r.certainty.toFixed(2)}`) + (r.ask ? ", ask" : "") +
         (r.frame === null ? "" : ` (frame ${frameName(r.frame)})`)]));
     list.id = "references";
     panel.append(list);

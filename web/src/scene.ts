@@ -369,7 +369,8 @@ export class SpatialView {
       const text = document.createElement("div");
       text.className = "word-label";
       text.textContent = `${reference.word}: ${reference.referent ?? reference.reason ?? "?"}` +
-        (reference.referent === null || reference.certainty === null ? "" : ` (${reference.certainty.toFixed(2)})`);
+        (reference.referent === null || reference.certainty === null ? "" :
+          ` (${reference.certainty.toFixed(2)}${reference.ask ? ", ask" : ""})`);
       text.style.borderColor = color;
       text.dataset["word"] = reference.word;
       const label = new CSS2DObject(text);

@@ -40,6 +40,13 @@ STILL_DEG_S = 40.0
 RESTING_PITCH = math.radians(-50.0)
 RESTING_WEIGHT = 0.2
 GAZE_WEIGHT = 0.6  # the eyes also look at what they do not mean
+# Without eye tracking, where the head faces: it turns only part of the way the eyes go, and
+# later (Freedman 2008), so it says less, later and more loosely.
+HEAD_WEIGHT = 0.1
+HEAD_PEAK_S, HEAD_SPREAD_S = -0.2, 0.3
+# A look moving this fast (degrees a second) counts half: fixations are slow, saccades fast
+# (a velocity threshold, as I-VT fixation filters use; Salvucci and Goldberg 2000).
+FIXATION_DEG_S = 30.0
 # The eyes leave for the next word's referent about this long before that word.
 NEXT_GAZE_LEAD_NS = 500_000_000
 # The frame at the onset, when the pointer is still there, counts as much as this many
@@ -63,11 +70,12 @@ AIM_ERROR_DEG = 2.0
 # A ray that hit nothing fits "nothing" as well as one two aim errors off an object.
 NEAR_MISS = math.exp(-2.0) / AIM_ERROR_DEG ** 2
 
-def cautious(chance: float, settings: GroundingSettings = DEFAULT_SETTINGS) -> float:
-    """`chance`, lowered by the settings' caution in log odds."""
+def calibrated(chance: float, settings: GroundingSettings = DEFAULT_SETTINGS) -> float:
+    """`chance` through the settings' calibration, in log odds."""
     if chance <= 0.0 or chance >= 1.0:
         return min(max(chance, 0.0), 1.0)
-    return 1 / (1 + math.exp(settings.caution - math.log(chance / (1 - chance))))
+    slope, offset = settings.calibration
+    return 1 / (1 + math.exp(-max(min(slope * math.log(chance / (1 - chance)) + offset, 50.0), -50.0)))
 
 
 @dataclass
@@ -80,6 +88,7 @@ class Weighed:
     best: float = 0.0  # the strongest single frame's weight, and that frame's sample
     sample: Sample | None = None
     gaze_hit: GazeHit | None = None
+    by_head: bool = False  # the strongest look was the head's, not the eyes'
 
     @property
     def total(self) -> float:
@@ -206,8 +215,9 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
     previous: tuple[int, Ray6] | None = None
     pointed_at: list[tuple[float, Key, Sample, float]] = []
     gazed_in = -1  # the gaze period last cast in
+    looked: tuple[int, Ray6] | None = None
     for i, sample in enumerate(samples):
-        _, at_ns, pointing, target, gaze_ray, select, _ = sample
+        _, at_ns, pointing, target, gaze_ray, select, _, head_ray, eye_tracking = sample
         # Each frame stands for the time until the next (at most 50 ms: a gap is no evidence).
         following = samples[i + 1][1] if i + 1 < len(samples) else at_ns + 11_111_111
         span = min(max(following - at_ns, 0), 50_000_000) / 1e9
@@ -233,17 +243,28 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
             if weight >= NEGLIGIBLE and pointing_from <= at_ns < pointing_until:
                 pointed_at.append((weight, key, sample, since))
                 found.setdefault(key, Weighed())
+        # What the user looked at: the eyes, or without eye tracking where the head faces.
+        by_head = gaze_ray is None and not eye_tracking
+        look = head_ray if by_head else gaze_ray
+        if look is None:
+            continue
+        fixed = 1.0
+        if looked is not None and at_ns > looked[0]:
+            fixed = 1 / (1 + (angle_between(look, looked[1]) / ((at_ns - looked[0]) / 1e9) / FIXATION_DEG_S) ** 2)
+        looked = (at_ns, look)
         period = at_ns // GAZE_PERIOD_NS
-        if gaze_ray is not None and gaze.usable and period != gazed_in and at_ns <= gaze_until:
+        if gaze.usable and period != gazed_in and at_ns <= gaze_until:
             gazed_in = period
-            hit = gaze(at_ns, gaze_ray)
+            hit = gaze(at_ns, look)
             if hit.referent is not None:
-                weight = GAZE_WEIGHT * GAZE_PERIOD_NS / 1e9 * gaussian(since, GAZE_PEAK_S, GAZE_SPREAD_S)
+                weight = GAZE_PERIOD_NS / 1e9 * fixed * (
+                    HEAD_WEIGHT * gaussian(since, HEAD_PEAK_S, HEAD_SPREAD_S) if by_head else
+                    GAZE_WEIGHT * gaussian(since, GAZE_PEAK_S, GAZE_SPREAD_S))
                 w = found.setdefault((True, hit.referent), Weighed())
                 w.gaze += weight
                 w.timed += weight * since
                 if weight > w.best:
-                    w.best, w.sample, w.gaze_hit = weight, sample, hit
+                    w.best, w.sample, w.gaze_hit, w.by_head = weight, sample, hit, by_head
     # Pointing is credited once every candidate is known: with places, a frame's weight is
     # shared among them by how well its ray fits each.
     candidates = [key for key in found if key[0] and places is not None and key[1] in places]

@@ -14,17 +14,18 @@ class GroundingSettings:
     likely it is the one meant (see evidence.Found.features for its inputs, the intercept
     last), fitted on simulated users apart from the benchmark's (bench/grounding_bench.py --fit).
 
-    `caution`: how far the fitted chance is lowered, in log odds, before a reference gives it
-    as its certainty (--fit: the least that puts, on the fit's users, at least 85 % of every
-    level's wrong words below `ask_below`, with room for another population). So the chance a
-    reference is right is at least its certainty: of those given 0.5, about five in six are right.
+    `calibration`: (slope, offset) in log odds, from a candidate's chance once the words of the
+    utterance are weighed together to the certainty a reference gives, fitted on users of
+    other seeds than the coefficients (--fit), so that a certainty is the chance it is right.
 
-    `ask_below`: the certainty below which an agent should ask which one was meant.
+    `ask_below`: below this certainty a reference says `ask`, that the agent should ask which
+    one was meant before acting (--fit: the least that asks about 90 % of the wrong words of
+    the calibration's users).
     """
 
-    certainty: tuple[float, ...] = (1.157, 0.019, 0.379, -0.061, 2.364, 0.494, -3.894, 0.636, -0.202)
-    caution: float = 1.6
-    ask_below: float = 0.5
+    certainty: tuple[float, ...] = (0.675, 0.525, -0.802, 0.274, 0.087, 1.969, 0.985, -0.849, -0.118)
+    calibration: tuple[float, float] = (0.855, 0.179)
+    ask_below: float = 0.82
 
 
 DEFAULT_SETTINGS = GroundingSettings()

@@ -25,11 +25,11 @@ from .. import _native
 from ..log.checks import CONFIDENCE_NAMES, SOURCE_NAMES, like_timeline
 from ..log.records import Scene, SceneObject, Word, checked_word
 from ..timeline import ExplainedTimeline
-from .evidence import NEGLIGIBLE, UNSEEN, Found, GazeCasts, Key, Places, Weighed, as_logged, cautious, weigh
+from .evidence import NEGLIGIBLE, UNSEEN, Found, GazeCasts, Key, Places, Weighed, as_logged, calibrated, weigh
 from .settings import DEFAULT_SETTINGS, GroundingSettings
 
 GROUNDED_SCHEMA = "quillary.grounded-utterance"
-GROUNDED_VERSION = 2
+GROUNDED_VERSION = 3
 
 DEICTIC_WORDS = frozenset({"this", "that", "these", "those", "it", "here", "there"})
 
@@ -68,11 +68,13 @@ class Reference:
     distance_m: float | None = None  # from the head to the hit
     context_age_ns: int | None = None
     reason: str | None = None  # when there is no referent
-    # How sure the referent is, in [0, 1], cautiously: the chance it is right is at least this
-    # (of the references given 0.5, about five in six are right). Up to three candidates, the
+    # How sure the referent is: the chance it is right, in [0, 1]. Up to three candidates, the
     # referent first.
     certainty: float | None = None
     candidates: tuple[Candidate, ...] | None = None
+    # Whether the agent should ask which one was meant before acting: no referent, or a
+    # certainty below the settings' ask_below.
+    ask: bool | None = None
     # The number push returned for the frame it was paired with. Not in the record: it
     # numbers the frames of one timeline (in a replay, the log's frames from 0).
     frame: int | None = field(default=None, compare=False)
@@ -152,9 +154,12 @@ def ground_from_evidence(timeline: IntentTimeline | ExplainedTimeline, text: str
                          settings: GroundingSettings = DEFAULT_SETTINGS) -> GroundedUtterance:
     """`ground` with the gaze rays' hits from `gaze` (the host's ray cast, or a replay's record)."""
     weighed = weigh_words(timeline, words, timestamp_ns, deictics, gaze, scene, settings)
-    chosen = distinct([(found, judged) for _, found, judged in weighed])
-    return GroundedUtterance(text, timestamp_ns, tuple(from_evidence(at_onset, found, choice, settings)
-                                                       for (at_onset, found, _), choice in zip(weighed, chosen)))
+    chosen = distinct([(found, judged) for _, found, judged in weighed],
+                      [at_onset.word in REFERS_BACK for at_onset, _, _ in weighed])
+    references = (from_evidence(at_onset, found, choice, settings) for (at_onset, found, _), choice in zip(weighed, chosen))
+    return GroundedUtterance(text, timestamp_ns, tuple(
+        replace(r, ask=r.referent is None or r.certainty is None or r.certainty < settings.ask_below)
+        for r in references))
 
 
 def weigh_words(timeline: IntentTimeline | ExplainedTimeline, words: Sequence[Word], timestamp_ns: int,
@@ -184,7 +189,11 @@ JOINT_LIMIT = 256
 Chances = list[tuple[float, Key, Weighed]]
 
 
-def distinct(words: list[tuple[Found, Chances]]) -> list[Chances]:
+# Words that may mean what a word before them meant ("take it and put it there").
+REFERS_BACK = frozenset({"it"})
+
+
+def distinct(words: list[tuple[Found, Chances]], back: list[bool] | None = None) -> list[Chances]:
     """Each word's candidates with their chances given the others, the one it takes first.
 
     Two deictic words of one utterance mean two things ("put that there"): a word's chances
@@ -194,6 +203,7 @@ def distinct(words: list[tuple[Found, Chances]]) -> list[Chances]:
     lamp, and the unsure word's chance is that of the lamp once the vase is ruled out only
     as far as the sure word is sure."""
     open_ = [i for i, (found, judged) in enumerate(words) if judged and found.ranked[0][0][0]]
+    again = [bool(back and back[i]) for i in open_]
     result = [judged for _, judged in words]
     chances = [[(p / max(1.0, sum(q for q, _, _ in judged)), key) for p, key, _ in judged]
                for judged in (words[i][1] for i in open_)]
@@ -204,7 +214,7 @@ def distinct(words: list[tuple[Found, Chances]]) -> list[Chances]:
     total, best, likeliest = 0.0, -1.0, [0] * len(chances)
     for ways in itertools.product(*(range(len(c) + 1) for c in chances)):
         keys = [chances[w][n][1] for w, n in enumerate(ways) if n < len(chances[w])]
-        if len(set(keys)) < len(keys):
+        if len(set(keys)) < len(keys) and not shared_back(ways, chances, again):
             continue  # two words meaning one thing
         weight = math.prod(chances[w][n][0] if n < len(chances[w]) else elsewhere[w] for w, n in enumerate(ways))
         total += weight
@@ -220,6 +230,18 @@ def distinct(words: list[tuple[Found, Chances]]) -> list[Chances]:
         taken = judged.pop(likeliest[w])
         result[i] = [taken] + sorted(judged, key=lambda j: (-j[0], j[1]))
     return result
+
+
+def shared_back(ways: tuple[int, ...], chances: list[list[tuple[float, Key]]], again: list[bool]) -> bool:
+    """Whether every word that means what another means refers back to a word before it."""
+    seen: set[Key] = set()
+    for w, n in enumerate(ways):
+        if n < len(chances[w]):
+            key = chances[w][n][1]
+            if key in seen and not again[w]:
+                return False
+            seen.add(key)
+    return True
 
 
 def places_of(objects: Sequence[SceneObject]) -> Places:
@@ -257,7 +279,7 @@ def checked_words(words: Sequence[Word], timestamp_ns: int) -> tuple[Word, ...]:
 def from_evidence(at_onset: Reference, found: Found, judged: Chances,
                   settings: GroundingSettings = DEFAULT_SETTINGS) -> Reference:
     """The reference the evidence gives, with the first of `judged` as referent and its
-    chance, cautiously, as the certainty. The word, its moment, select and the context's age
+    chance, calibrated, as the certainty. The word, its moment, select and the context's age
     stay as at the onset; an empty window (no frames around the word) leaves the onset's
     answer, a referent there as its one candidate, as sure as one frame makes it."""
     if not found.ranked:
@@ -267,11 +289,12 @@ def from_evidence(at_onset: Reference, found: Found, judged: Chances,
         # the little that one frame is worth.
         lone = Found((((True, at_onset.referent), Weighed(pointing=NEGLIGIBLE)),), UNSEEN + NEGLIGIBLE)
         (chance, _, _), = lone.judged(at_onset.referent, settings)
-        score = candidate_score(chance, settings)
+        score, = candidate_scores([chance], settings)
         return replace(at_onset, certainty=score, candidates=(Candidate(at_onset.referent, score, "pointing"),))
-    # Scores say, cautiously, how likely each is the one meant, adding up to at most 1.
+    # Scores say how likely each is the one meant, adding up to at most 1.
     scale = max(1.0, sum(p for p, _, _ in judged))
-    candidates = tuple(Candidate(key[1], candidate_score(p / scale, settings), w.evidence) for p, key, w in judged)
+    scores = candidate_scores([p / scale for p, _, _ in judged], settings)
+    candidates = tuple(Candidate(key[1], score, w.evidence) for score, (_, key, w) in zip(scores, judged))
     said = replace(at_onset, referent=None, position=None, normal=None, source=None, confidence=None,
                    distance_m=None, reason=None, frame=None, candidates=candidates)
     (is_referent, name), top = found.ranked[0]
@@ -281,9 +304,12 @@ def from_evidence(at_onset: Reference, found: Found, judged: Chances,
     return replace(said, referent=candidates[0].referent, certainty=candidates[0].score, **where(judged[0][2]))
 
 
-def candidate_score(chance: float, settings: GroundingSettings = DEFAULT_SETTINGS) -> float:
-    """A candidate's score: the chance, cautiously, as a reference gives it (three decimals)."""
-    return round(cautious(chance, settings), 3)
+def candidate_scores(chances: list[float], settings: GroundingSettings = DEFAULT_SETTINGS) -> list[float]:
+    """The candidates' scores: each chance, calibrated, as a reference gives it (three
+    decimals, rounded down), together at most 1."""
+    scores = [calibrated(chance, settings) for chance in chances]
+    total = sum(scores)
+    return [math.floor(score / max(total, 1.0) * 1000) / 1000 for score in scores]
 
 
 def where(weighed: Weighed) -> dict[str, Any]:
@@ -291,9 +317,10 @@ def where(weighed: Weighed) -> dict[str, Any]:
     sample = weighed.sample
     if sample is None:
         return {}
-    number, _, pointing, target, _, _, head = sample
+    number, _, pointing, target, _, _, head, _, _ = sample
     if weighed.gaze_hit is not None:
-        position, normal, source, confidence = weighed.gaze_hit.position, weighed.gaze_hit.normal, "eye_gaze", None
+        position, normal, confidence = weighed.gaze_hit.position, weighed.gaze_hit.normal, None
+        source = "head" if weighed.by_head else "eye_gaze"
     else:
         assert pointing is not None
         source = SOURCE_NAMES.get(pointing[1], "head")

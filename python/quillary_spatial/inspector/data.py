@@ -144,7 +144,8 @@ def utterance_json(result: Replayed, origin_ns: int, lines: EventLines) -> dict[
             # Each deictic word as the agent got it: the grounding replay repeats live, exactly.
             "references": None if grounded is None else [
                 {"word": r.word, "index": r.index, "frame": r.frame, "referent": r.referent,
-                 "reason": r.reason, "position": r.position, "certainty": r.certainty} for r in grounded.references]}
+                 "reason": r.reason, "position": r.position, "certainty": r.certainty, "ask": r.ask}
+                for r in grounded.references]}
 
 
 def scene_json(scene: Scene, frames_before: int, origin_ns: int) -> dict[str, Any]:

@@ -68,7 +68,7 @@ def said_json(text: str, timestamp_ns: int, words: Sequence[Word] | None, event:
         entry["words"] = [{"text": w.text, "start_ns": w.start_ns, "end_ns": w.end_ns} for w in words]
     if grounded is not None:
         entry["references"] = [{"word": r.word, "referent": r.referent, "reason": r.reason,
-                                "certainty": r.certainty} for r in grounded.references]
+                                "certainty": r.certainty, "ask": r.ask} for r in grounded.references]
     return entry
 
 
@@ -97,7 +97,8 @@ class RecordedSession:
         # What the host's agent got for each utterance the log holds with its words: asked
         # about again, it is answered the same, gaze included.
         self.recorded: dict[tuple[int, str, tuple[Word, ...]], GroundedUtterance] = {}
-        self.replay = Replay(path, on_frame=self.add_frame)
+        self.scenes: list[Scene] = []  # every scene the log records, in its order
+        self.replay = Replay(path, on_frame=self.add_frame, on_scene=self.scenes.append)
         self.count = 0
         for result in self.replay:
             self.add(result)
@@ -174,7 +175,12 @@ class RecordedSession:
             return recorded
         # Words the log does not hold were not looked at through the host's ray cast: pointing
         # alone, weighed where the log's scene has things.
-        return ground(self.timeline_at(timestamp_ns), text, words, timestamp_ns, scene=self.scene_at_end)
+        return ground(self.timeline_at(timestamp_ns), text, words, timestamp_ns, scene=self.scene_at(timestamp_ns))
+
+    def scene_at(self, timestamp_ns: int) -> Scene | None:
+        """The scene the host had recorded last by that moment (the first, before any)."""
+        recorded = [scene for scene in self.scenes if scene.timestamp_ns <= timestamp_ns]
+        return recorded[-1] if recorded else self.scenes[0] if self.scenes else None
 
     def recent(self) -> list[dict[str, Any]]:
         return list(self.utterances)
@@ -204,6 +210,9 @@ class LiveSession:
                  raycast: Callable[[Ray], SpatialHit | None] | None = None,
                  scene: Sequence[SceneObject] | None = None):
         self.timeline, self.raycast, self.given_scene = timeline, raycast, scene
+        # A scene given to serve holds from when the server starts: the newest frame's time.
+        latest = timeline.latest()
+        self.served_scene = None if scene is None else Scene(0 if latest is None else latest.timestamp_ns, tuple(scene))
         self.lock = threading.Lock()
         self.utterances: deque[dict[str, Any]] = deque(maxlen=RECENT_KEPT)
         self.latest: GroundedUtterance | None = None
@@ -242,7 +251,8 @@ class LiveSession:
             return list(self.utterances)
 
     def scene(self) -> Scene | None:
-        return self.timeline.last_scene  # a Recorder keeps what it recorded
+        # What serve was given, or what a Recorder recorded last.
+        return self.served_scene if self.served_scene is not None else self.timeline.last_scene
 
     def summary(self) -> str:
         with self.lock:

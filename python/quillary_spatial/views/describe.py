@@ -36,7 +36,9 @@ def outcome(event: ContextualIntentEvent | None, explanation: Explanation) -> st
 
 
 def said_word(r: Reference) -> str:
-    """A deictic word as the agent got it: `that: lamp (0.93)`, or `here: nothing_hit`."""
+    """A deictic word as the agent got it: `that: lamp (0.93)`, `that: lamp (0.41, ask)` where
+    the agent should ask which one was meant, or `here: nothing_hit`."""
     if r.referent is None:
         return f"{r.word}: {r.reason}"
-    return f"{r.word}: {printable(r.referent)}" + ("" if r.certainty is None else f" ({r.certainty:.2f})")
+    asked = ", ask" if r.ask else ""
+    return f"{r.word}: {printable(r.referent)}" + ("" if r.certainty is None else f" ({r.certainty:.2f}{asked})")
