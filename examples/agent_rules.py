@@ -20,7 +20,9 @@ SCRIPT = [
     Spoken("put it here", [("put", 3.75, 3.85), ("it", 3.90, 4.00), ("here", 4.50, 4.70)], 5.0),
 ]
 
-SURE_ENOUGH = 0.5  # below this certainty the agent asks which one was meant
+# Below this certainty the agent asks which one was meant, for a record that does not say
+# (version 2); a version 3 record says so itself, in each reference's `ask`.
+SURE_ENOUGH = 0.5
 
 WHY = {
     "nothing_hit": "the pointer was on nothing",
@@ -38,18 +40,19 @@ def tool_call(grounded: dict[str, Any]) -> dict[str, object]:
     quillary.grounded-utterance record, as `ground` or an MCP server gives it) to one call of
     a tool."""
     refs = grounded["references"]
-    unsure = next((r for r in refs if r.get("referent") is not None and r.get("certainty", 1.0) < SURE_ENOUGH), None)
-    if unsure is not None:
-        # Asking costs the user a second; moving the wrong thing costs more.
-        named = [c["referent"] for c in unsure.get("candidates", [])[:2]] or [unsure["referent"]]
-        return {"tool": "ask", "arguments": {
-            "word": unsure["word"], "question": "which one: " + " or ".join(f"the {n}" for n in named) + "?"}}
     missing = next((r for r in refs if r.get("referent") is None), None)
     if missing is not None:
         reason = missing.get("reason") or "no_context"
         return {"tool": "refuse", "arguments": {
             "word": missing["word"], "reason": reason,
             "message": f'"{grounded["text"]}": no referent for "{missing["word"]}": {WHY.get(reason, reason)}'}}
+    unsure = next((r for r in refs if r.get("referent") is not None and
+                   r.get("ask", r.get("certainty", 1.0) < SURE_ENOUGH)), None)
+    if unsure is not None:
+        # Asking costs the user a second; moving the wrong thing costs more.
+        named = [c["referent"] for c in unsure.get("candidates", [])[:2]] or [unsure["referent"]]
+        return {"tool": "ask", "arguments": {
+            "word": unsure["word"], "question": "which one: " + " or ".join(f"the {n}" for n in named) + "?"}}
     said = [w.strip("?!.,").lower() for w in grounded["text"].split()]
     if said[:1] == ["put"] and len(refs) == 2:
         where = refs[1]
