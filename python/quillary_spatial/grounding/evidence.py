@@ -84,6 +84,8 @@ class Weighed:
 
     pointing: float = 0.0
     gaze: float = 0.0
+    head: float = 0.0  # looks by the head, without eye tracking: coarser than the eyes'
+
     timed: float = 0.0  # the weights times their moments from the onset (seconds): when it was seen
     best: float = 0.0  # the strongest single frame's weight, and that frame's sample
     sample: Sample | None = None
@@ -92,11 +94,12 @@ class Weighed:
 
     @property
     def total(self) -> float:
-        return self.pointing + self.gaze
+        return self.pointing + self.gaze + self.head
 
     @property
     def evidence(self) -> str:
-        return "both" if self.pointing and self.gaze else "pointing" if self.pointing else "gaze"
+        looked = self.gaze or self.head
+        return "both" if self.pointing and looked else "pointing" if self.pointing else "gaze"
 
 
 @dataclass
@@ -248,20 +251,24 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
         look = head_ray if by_head else gaze_ray
         if look is None:
             continue
-        fixed = 1.0
-        if looked is not None and at_ns > looked[0]:
-            fixed = 1 / (1 + (angle_between(look, looked[1]) / ((at_ns - looked[0]) / 1e9) / FIXATION_DEG_S) ** 2)
-        looked = (at_ns, look)
+        before, looked = looked, (at_ns, look)
         period = at_ns // GAZE_PERIOD_NS
         if gaze.usable and period != gazed_in and at_ns <= gaze_until:
             gazed_in = period
+            # How still the look is, from the sample before: only where one is cast.
+            fixed = 1.0
+            if before is not None and at_ns > before[0]:
+                fixed = 1 / (1 + (angle_between(look, before[1]) / ((at_ns - before[0]) / 1e9) / FIXATION_DEG_S) ** 2)
             hit = gaze(at_ns, look)
             if hit.referent is not None:
                 weight = GAZE_PERIOD_NS / 1e9 * fixed * (
                     HEAD_WEIGHT * gaussian(since, HEAD_PEAK_S, HEAD_SPREAD_S) if by_head else
                     GAZE_WEIGHT * gaussian(since, GAZE_PEAK_S, GAZE_SPREAD_S))
                 w = found.setdefault((True, hit.referent), Weighed())
-                w.gaze += weight
+                if by_head:
+                    w.head += weight
+                else:
+                    w.gaze += weight
                 w.timed += weight * since
                 if weight > w.best:
                     w.best, w.sample, w.gaze_hit, w.by_head = weight, sample, hit, by_head
