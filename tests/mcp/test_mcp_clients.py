@@ -44,8 +44,8 @@ def test_the_sdk_client_on_a_recording_over_stdio_gets_what_the_agent_got(record
     assert out["grounded"] == grounded and [tool_call(g) for g in out["grounded"]] == calls
     assert out["latest"] == grounded[-1]
     assert [u["references"] for u in out["utterances"]] == \
-        [[{"word": r["word"], "referent": r.get("referent"), "reason": r.get("reason"), "certainty": r.get("certainty")}
-          for r in g["references"]]
+        [[{"word": r["word"], "referent": r.get("referent"), "reason": r.get("reason"), "certainty": r.get("certainty"),
+           "ask": r["ask"]} for r in g["references"]]
          for g in grounded]
     # The context at the last utterance is the frame its event carries.
     lines = [json.loads(line) for line in log.read_text().splitlines()]
@@ -84,7 +84,9 @@ def test_the_sdk_client_follows_a_live_host_over_http(tmp_path):
     assert out["updates"] == live
     assert [tool_call(g) for g in out["updates"]] == [tool_call(g) for g in live]
     assert [u["text"] for u in out["utterances"]] == [g["text"] for g in live]
-    assert out["now"]["isError"] is False and out["scene"]["isError"] is True
+    # The scene the host served with: what its ray cast can hit.
+    assert out["now"]["isError"] is False and out["scene"]["isError"] is False
+    assert [o["id"] for o in out["scene"]["structuredContent"]["objects"]] == [o.id for o in SCENE_OBJECTS]
 
 
 # What the conformance suite checks that a server of this kind can pass; the rest call fixture

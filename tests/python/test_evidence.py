@@ -98,6 +98,10 @@ CASES = {
     # the ray passes far nearer the clock's middle than the shelf's.
     "just off a small object": (held("clock", -420, -380) + held("below the clock", -380, 400),
                                 {"scene": su.SCENE}, PUT_THAT, [("shelf", "clock", "pointing")]),
+    # The same aim, never once on the clock: the scene makes a candidate of what the ray
+    # passes beside.
+    "beside a small object, never hit": (held("below the clock", -400, 400), {"scene": su.SCENE}, PUT_THAT,
+                                         [("shelf", "clock", "pointing")]),
     # "put that there": a click on the lamp at "that"; the pointer then lingers on the lamp and
     # is on the vase only briefly, as "there" begins. The two words mean two things, and the
     # surer one, "that", keeps the lamp.

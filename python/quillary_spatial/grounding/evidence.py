@@ -275,6 +275,9 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
     # Pointing is credited once every candidate is known: with places, a frame's weight is
     # shared among them by how well its ray fits each.
     candidates = [key for key in found if key[0] and places is not None and key[1] in places]
+    hit_names = {key[1] for _, key, _, _ in pointed_at}
+    if places:
+        candidates += passed_near(pointed_at, places, candidates)
     fits = {} if fits is None else fits
     for weight, key, sample, since in pointed_at:
         shares = aimed_at(sample, key, candidates, places, fits) if places and candidates else ((key, 1.0),)
@@ -285,10 +288,38 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
             # Where a reference says its referent was hit is where a frame's ray hit it.
             if share_key == key and (weight * share > w.best or w.gaze_hit is not None):
                 w.best, w.sample, w.gaze_hit = weight * share, sample, None
+            elif share_key[1] not in hit_names and w.gaze_hit is None and weight * share > w.best:
+                w.best, w.sample = weight * share, sample  # only passed beside: where it pointed from
     found = {key: w for key, w in found.items() if w.total > 0}
     total = UNSEEN + sum(w.total for w in found.values())
     ranked = tuple(sorted(found.items(), key=lambda item: (-item[1].total, item[0])))
     return Found(ranked, total)
+
+
+# The strongest pointing frames of a word whose rays may make a candidate of an object they
+# passed near without hitting it, and how near: within this many aim errors of its ball.
+NEAR_FRAMES = 3
+NEAR_ERRORS = 1.0
+
+
+def passed_near(pointed_at: list[tuple[float, Key, Sample, float]], places: Places, known: list[Key]) -> list[Key]:
+    """The objects of the scene the strongest rays passed near but no ray hit: a steady aim
+    error puts the ray beside a small object as often as on it."""
+    near: list[Key] = []
+    seen = {key[1] for key in known}
+    for _, _, sample, _ in sorted(pointed_at, key=lambda p: -p[0])[:NEAR_FRAMES]:
+        assert sample[2] is not None
+        ray = sample[2][0]
+        for name, (middle, radius) in places.items():
+            if name in seen:
+                continue
+            to_middle = (middle[0] - ray[0], middle[1] - ray[1], middle[2] - ray[2])
+            reach = math.hypot(*to_middle)
+            off = degrees_between(ray[3:], to_middle)
+            if off is not None and reach and off - math.degrees(math.atan2(radius, reach)) < NEAR_ERRORS * AIM_ERROR_DEG:
+                seen.add(name)
+                near.append((True, name))
+    return near
 
 
 def aimed_at(sample: Sample, hit: Key, candidates: list[Key], places: Places,

@@ -23,9 +23,9 @@ class GroundingSettings:
     the calibration's users).
     """
 
-    certainty: tuple[float, ...] = (0.2, 0.018, -0.384, 1.349, 2.494, 2.343, -2.018, 0.148, -1.461)
-    calibration: tuple[float, float] = (0.925, 0.083)
-    ask_below: float = 0.8
+    certainty: tuple[float, ...] = (0.165, 0.2, -0.049, 1.296, 2.578, 2.784, -1.82, 0.67, -1.408)
+    calibration: tuple[float, float] = (1.207, 0.098)
+    ask_below: float = 0.85
 
 
 DEFAULT_SETTINGS = GroundingSettings()

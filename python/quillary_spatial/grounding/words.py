@@ -301,7 +301,7 @@ def from_evidence(at_onset: Reference, found: Found, judged: Chances,
     if not is_referent:  # pointing at nothing outweighed every object
         return replace(said, reason=name, **where(top))
     # The referent is the first candidate, and as sure as its score.
-    return replace(said, referent=candidates[0].referent, certainty=candidates[0].score, **where(judged[0][2]))
+    return replace(said, referent=candidates[0].referent, certainty=candidates[0].score, **where(judged[0][2], candidates[0].referent))
 
 
 def candidate_scores(chances: list[float], settings: GroundingSettings = DEFAULT_SETTINGS) -> list[float]:
@@ -312,8 +312,9 @@ def candidate_scores(chances: list[float], settings: GroundingSettings = DEFAULT
     return [math.floor(score / max(total, 1.0) * 1000) / 1000 for score in scores]
 
 
-def where(weighed: Weighed) -> dict[str, Any]:
-    """Where the strongest frame of a candidate saw it: what pointed, the hit, the distance."""
+def where(weighed: Weighed, referent: str | None = None) -> dict[str, Any]:
+    """Where the strongest frame of a candidate saw it: what pointed, the hit, the distance
+    (no hit for a `referent` its ray passed beside)."""
     sample = weighed.sample
     if sample is None:
         return {}
@@ -325,7 +326,8 @@ def where(weighed: Weighed) -> dict[str, Any]:
         assert pointing is not None
         source = SOURCE_NAMES.get(pointing[1], "head")
         confidence = CONFIDENCE_NAMES.get(pointing[2], "unavailable")
-        position, normal = (target[1], target[2]) if target is not None else (None, None)
+        beside = referent is not None and target is not None and target[0] != referent
+        position, normal = (target[1], target[2]) if target is not None and not beside else (None, None)
     found: dict[str, Any] = {"source": source, "confidence": confidence, "frame": number}
     if position is not None and normal is not None:
         found.update(position=rounded(position), normal=rounded(normal), distance_m=distance(head, position))
