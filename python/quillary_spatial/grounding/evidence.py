@@ -70,6 +70,7 @@ AIM_ERROR_DEG = 2.0
 # A ray that hit nothing fits "nothing" as well as one two aim errors off an object.
 NEAR_MISS = math.exp(-2.0) / AIM_ERROR_DEG ** 2
 
+
 def calibrated(chance: float, settings: GroundingSettings = DEFAULT_SETTINGS) -> float:
     """`chance` through the settings' calibration, in log odds."""
     if chance <= 0.0 or chance >= 1.0:
@@ -85,7 +86,6 @@ class Weighed:
     pointing: float = 0.0
     gaze: float = 0.0
     head: float = 0.0  # looks by the head, without eye tracking: coarser than the eyes'
-
     timed: float = 0.0  # the weights times their moments from the onset (seconds): when it was seen
     best: float = 0.0  # the strongest single frame's weight, and that frame's sample
     sample: Sample | None = None
@@ -311,12 +311,11 @@ def passed_near(pointed_at: list[tuple[float, Key, Sample, float]], places: Plac
         assert sample[2] is not None
         ray = sample[2][0]
         for name, (middle, radius) in places.items():
-            if name in seen:
+            sighted = None if name in seen else toward(ray, middle, radius)
+            if sighted is None:
                 continue
-            to_middle = (middle[0] - ray[0], middle[1] - ray[1], middle[2] - ray[2])
-            reach = math.hypot(*to_middle)
-            off = degrees_between(ray[3:], to_middle)
-            if off is not None and reach and off - math.degrees(math.atan2(radius, reach)) < NEAR_ERRORS * AIM_ERROR_DEG:
+            off = degrees_between(ray[3:], sighted[0])
+            if off is not None and off - sighted[1] < NEAR_ERRORS * AIM_ERROR_DEG:
                 seen.add(name)
                 near.append((True, name))
     return near
@@ -349,17 +348,28 @@ def fitness(ray: Ray6, middle: Point, radius: float, hit: bool = False) -> float
     from the ray to the middle, as wide as the aim's spread across the object and its error.
     A ray that `hit` the object fits it as one aimed at its middle: a table's top seen from
     above is far from its middle, and still aimed at."""
-    to_middle = (middle[0] - ray[0], middle[1] - ray[1], middle[2] - ray[2])
-    reach, length = math.hypot(*to_middle), math.hypot(*ray[3:])
-    if not reach or not length or not math.isfinite(reach) or not math.isfinite(length):
+    sighted = toward(ray, middle, radius)
+    if sighted is None:
         return 0.0
-    spread = math.hypot(AIM_ACROSS * math.degrees(math.atan2(radius, reach)), AIM_ERROR_DEG)
+    to_middle, size = sighted
+    spread = math.hypot(AIM_ACROSS * size, AIM_ERROR_DEG)
     if hit:
         return 1 / (spread * spread)
     off = degrees_between(ray[3:], to_middle)
     if off is None:
         return 0.0
     return math.exp(-0.5 * (off / spread) ** 2) / (spread * spread)
+
+
+def toward(ray: Ray6, middle: Point, radius: float) -> tuple[Point, float] | None:
+    """The way from the ray's origin to `middle`, and the angle (degrees) a ball of `radius`
+    there spans from its middle to its edge, seen from the origin; None for a ray without a
+    direction or a middle out of reach."""
+    to_middle = (middle[0] - ray[0], middle[1] - ray[1], middle[2] - ray[2])
+    reach, length = math.hypot(*to_middle), math.hypot(*ray[3:])
+    if not reach or not length or not math.isfinite(reach) or not math.isfinite(length):
+        return None
+    return to_middle, math.degrees(math.atan2(radius, reach))
 
 
 def gaussian(x: float, middle: float, spread: float) -> float:

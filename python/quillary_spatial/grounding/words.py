@@ -156,7 +156,8 @@ def ground_from_evidence(timeline: IntentTimeline | ExplainedTimeline, text: str
     weighed = weigh_words(timeline, words, timestamp_ns, deictics, gaze, scene, settings)
     chosen = distinct([(found, judged) for _, found, judged in weighed],
                       [at_onset.word in REFERS_BACK for at_onset, _, _ in weighed])
-    references = (from_evidence(at_onset, found, choice, settings) for (at_onset, found, _), choice in zip(weighed, chosen))
+    references = (from_evidence(at_onset, found, choice, settings)
+                  for (at_onset, found, _), choice in zip(weighed, chosen))
     return GroundedUtterance(text, timestamp_ns, tuple(
         replace(r, ask=r.referent is None or r.certainty is None or r.certainty < settings.ask_below)
         for r in references))
@@ -213,15 +214,15 @@ def distinct(words: list[tuple[Found, Chances]], back: list[bool] | None = None)
     marginals = [[0.0] * len(c) for c in chances]
     total, best, likeliest = 0.0, -1.0, [0] * len(chances)
     for ways in itertools.product(*(range(len(c) + 1) for c in chances)):
-        keys = [chances[w][n][1] for w, n in enumerate(ways) if n < len(chances[w])]
-        if len(set(keys)) < len(keys) and not shared_back(ways, chances, again):
+        chosen = [(again[w], chances[w][n][1]) for w, n in enumerate(ways) if n < len(chances[w])]
+        if not apart(chosen):
             continue  # two words meaning one thing
         weight = math.prod(chances[w][n][0] if n < len(chances[w]) else elsewhere[w] for w, n in enumerate(ways))
         total += weight
         for w, n in enumerate(ways):
             if n < len(chances[w]):
                 marginals[w][n] += weight
-        if len(keys) == len(ways) and weight > best:
+        if len(chosen) == len(ways) and weight > best:
             best, likeliest = weight, list(ways)
     if total <= 0:
         return result
@@ -232,15 +233,14 @@ def distinct(words: list[tuple[Found, Chances]], back: list[bool] | None = None)
     return result
 
 
-def shared_back(ways: tuple[int, ...], chances: list[list[tuple[float, Key]]], again: list[bool]) -> bool:
-    """Whether every word that means what another means refers back to a word before it."""
+def apart(chosen: list[tuple[bool, Key]]) -> bool:
+    """Whether the words, each with whether it may refer back and the candidate it takes, mean
+    different things, but for a word that means what a word before it means and refers back."""
     seen: set[Key] = set()
-    for w, n in enumerate(ways):
-        if n < len(chances[w]):
-            key = chances[w][n][1]
-            if key in seen and not again[w]:
-                return False
-            seen.add(key)
+    for refers_back, key in chosen:
+        if key in seen and not refers_back:
+            return False
+        seen.add(key)
     return True
 
 
@@ -301,7 +301,8 @@ def from_evidence(at_onset: Reference, found: Found, judged: Chances,
     if not is_referent:  # pointing at nothing outweighed every object
         return replace(said, reason=name, **where(top))
     # The referent is the first candidate, and as sure as its score.
-    return replace(said, referent=candidates[0].referent, certainty=candidates[0].score, **where(judged[0][2], candidates[0].referent))
+    return replace(said, referent=candidates[0].referent, certainty=candidates[0].score,
+                   **where(judged[0][2], candidates[0].referent))
 
 
 def candidate_scores(chances: list[float], settings: GroundingSettings = DEFAULT_SETTINGS) -> list[float]:

@@ -49,8 +49,7 @@ class Recorder(ExplainedTimeline):
         capacity = like_timeline(capacity, "capacity", unsigned=True)
         max_context_age_ns = like_timeline(max_context_age_ns, "max_context_age_ns")
         # Checked before the log is created: a bad header must not empty an existing file.
-        header = checked(SessionHeader(capacity, max_context_age_ns, __version__,
-                                                    dict(host or {})), "host")
+        header = checked(SessionHeader(capacity, max_context_age_ns, __version__, dict(host or {})), "host")
         super().__init__(capacity, max_context_age_ns)
         self.flush_every = max(flush_every, 1)
         # A replay reads gaze hits right after their utterance: hits that ground recorded before

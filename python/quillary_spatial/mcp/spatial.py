@@ -209,7 +209,7 @@ class LiveSession:
     def __init__(self, timeline: ExplainedTimeline, on_grounded: Any = None,
                  raycast: Callable[[Ray], SpatialHit | None] | None = None,
                  scene: Sequence[SceneObject] | None = None):
-        self.timeline, self.raycast, self.given_scene = timeline, raycast, scene
+        self.timeline, self.raycast = timeline, raycast
         # A scene given to serve holds from when the server starts: the newest frame's time.
         latest = timeline.latest()
         self.served_scene = None if scene is None else Scene(0 if latest is None else latest.timestamp_ns, tuple(scene))
@@ -225,7 +225,7 @@ class LiveSession:
         # millisecond, and only utterances with words are grounded.
         grounded = None if said.words is None else \
             ground(self.timeline, said.text, said.words, said.timestamp_ns, DEICTIC_WORDS, raycast=self.raycast,
-                   scene=self.given_scene)
+                   scene=self.served_scene)
         with self.lock:
             self.count += 1
             self.utterances.append(said_json(said.text, said.timestamp_ns, said.words, said.event, said.explanation,
@@ -244,7 +244,7 @@ class LiveSession:
         return context_at(self.timeline, timestamp_ns)
 
     def ground(self, text: str, words: Sequence[Word], timestamp_ns: int) -> GroundedUtterance:
-        return ground(self.timeline, text, words, timestamp_ns, raycast=self.raycast, scene=self.given_scene)
+        return ground(self.timeline, text, words, timestamp_ns, raycast=self.raycast, scene=self.served_scene)
 
     def recent(self) -> list[dict[str, Any]]:
         with self.lock:
