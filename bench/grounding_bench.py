@@ -73,8 +73,9 @@ def population_words(level: str, seeds: range, users: int, utterances: int, popu
                 meant = truth.get(r.index)
                 if meant is None:
                     continue  # a deictic word the utterance does not use as one
-                extra = {"refers back"} if said.words[r.index].word.text == "it" and \
-                    list(truth.values()).count(meant) > 1 else set()
+                said_it = said.words[r.index].word.text == "it" and r.index > min(truth)
+                extra = set() if not said_it else \
+                    {"refers back" if list(truth.values()).count(meant) > 1 else "it, another thing"}
                 features = () if not found else tuple(
                     (found[k][1].features(key, w, found[k][0]), float(key[1] == meant))
                     for key, w in found[k][1].referents()[:3])
@@ -83,7 +84,8 @@ def population_words(level: str, seeds: range, users: int, utterances: int, popu
     return words
 
 
-GROUPS = ("all", "eye tracking", "no eye tracking", "look only", "crowded", "head pointer", "refers back")
+GROUPS = ("all", "eye tracking", "no eye tracking", "look only", "crowded", "head pointer", "refers back",
+          "it, another thing")
 
 
 def group_table(words_by_level: dict[str, list[Word]], title: str, groups: tuple[str, ...] = ()) -> None:

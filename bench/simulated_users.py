@@ -229,10 +229,12 @@ TEMPLATES = (
     ("swap", None, "and", None),
 )
 DEICTIC = {1: ("that", "this", "it"), 2: ("there", "here", "that")}
-# Utterances that refer back: the slot marked "again" means the referent of the first slot.
+# Utterances with "it" after another deictic word: the slot marked "again" means the
+# referent of the first slot; one marked "IT" is a deictic slot said "it", meaning another.
 REPEATS = (
     ("take", None, "and", "put", "again", None),
     ("pick", "up", None, "and", "give", "again", "to", "me"),
+    ("put", None, "next", "to", "IT"),
 )
 
 
@@ -258,20 +260,25 @@ class Population:
     eye_tracking: float = 1.0  # share of hosts with eye tracking
     pointers: tuple[float, float, float] = (0.5, 0.5, 0.0)  # shares of controller, tracked hand, head
     look_only: tuple[float, float] | None = None  # a user's share of look-only utterances (range); None: the level's
-    bias_deg: tuple[float, float] | None = None  # a user's aim bias, in degrees (range); None: the level's spread
+    # A user's aim bias: the level's spread times a factor drawn from this range, at most
+    # MAX_BIAS_DEG; None: the level's spread as it is.
+    bias_scale: tuple[float, float] | None = None
     rate_hz: tuple[int, ...] = (90,)
     seated: float = 0.0
     left_handed: float = 0.0
     latency_s: tuple[float, float] = (0.0, 0.0)  # the recogniser's per-user lag in word times: mean, sd
     objects: tuple[int, int] | None = None  # objects in a room (range); None: the one room
-    repeats: float = 0.0  # share of utterances that refer back ("take it and put it there")
+    # Share of utterances with "it" after another deictic word: two in three refer back
+    # ("take that and put it there"), one means another thing ("put that next to it").
+    repeats: float = 0.0
 
 
 LEGACY = Population()
 # The broad population: hosts with and without eye tracking, controllers, hands and head
-# pointing, people who only look, rooms of 4-30 things, steady aim errors up to 4 degrees,
+# pointing, people who only look, rooms of 4-30 things, steady aim errors up to 4 degrees
+# (larger the more hurried: a calm user sees the ray or cursor beside the thing and corrects),
 # 30-120 Hz, seated and standing, either hand, recogniser lag; docs/grounding.md gives the sources.
-BROAD = Population(eye_tracking=0.5, pointers=(0.45, 0.4, 0.15), look_only=(0.0, 0.4), bias_deg=(0.0, 4.0),
+BROAD = Population(eye_tracking=0.5, pointers=(0.45, 0.4, 0.15), look_only=(0.0, 0.4), bias_scale=(0.5, 2.0),
                    rate_hz=(30, 45, 60, 72, 90, 120), seated=0.4, left_handed=0.12, latency_s=(0.03, 0.05),
                    objects=(4, 30), repeats=0.15)
 
@@ -311,6 +318,7 @@ HAND_UP: Point = (0.22, 1.3, -0.4)
 HAND_DOWN: Point = (0.25, 0.85, -0.1)
 REST = (0.25, math.radians(-65))  # a controller at rest points at the floor by the feet
 DEG = math.pi / 180
+MAX_BIAS_DEG = 4.0  # the largest steady aim error a broad population's user has
 
 
 class Session:
@@ -338,17 +346,17 @@ class Session:
         level, rng = self.level, self.rng
         repeats = self.population.repeats
         template = rng.choice(REPEATS) if repeats and rng.random() < repeats else rng.choice(TEMPLATES)
-        slots = [i for i, w in enumerate(template) if w is None]
+        slots = [i for i, w in enumerate(template) if w in (None, "IT")]
         referents = rng.sample(self.seen if len(self.seen) >= len(slots) else self.world.referable, len(slots))
         start = self.now_ns / 1e9 + rng.uniform(1.0, 1.6)  # the first word's onset, in seconds
         words, t, deictic = [], start, []
         again: list[tuple[int, str]] = []  # words that refer back, and to what
         for i, w in enumerate(template):
-            k = slots.index(i) if w is None else -1
-            text = rng.choice(DEICTIC[1 if k == 0 else 2]) if w is None else "it" if w == "again" else w
-            length = rng.uniform(*level.word_s) if w in (None, "again") else rng.uniform(0.15, 0.35)
+            k = slots.index(i) if w in (None, "IT") else -1
+            text = rng.choice(DEICTIC[1 if k == 0 else 2]) if w is None else "it" if w in ("again", "IT") else w
+            length = rng.uniform(*level.word_s) if w in (None, "again", "IT") else rng.uniform(0.15, 0.35)
             words.append((text, t, t + length))
-            if w is None:
+            if w in (None, "IT"):
                 deictic.append((len(words) - 1, referents[k].host_id, t, t + length))
             elif w == "again":
                 again.append((len(words) - 1, referents[0].host_id))
@@ -505,11 +513,12 @@ def drawn_user(level: Level, population: Population, rng: random.Random) -> User
     r = rng.random()
     controller_share, hand_share, _ = population.pointers
     head = r >= controller_share + hand_share
-    if population.bias_deg is None:
-        bias = (rng.gauss(0, level.bias_deg) * DEG, rng.gauss(0, level.bias_deg) * DEG)
-    else:
-        size, angle = rng.uniform(*population.bias_deg) * DEG, rng.uniform(0, 2 * math.pi)
-        bias = (size * math.cos(angle), size * math.sin(angle))
+    spread = level.bias_deg * (1.0 if population.bias_scale is None else rng.uniform(*population.bias_scale))
+    bias = (rng.gauss(0, spread), rng.gauss(0, spread))
+    size = math.hypot(*bias)
+    if population.bias_scale is not None and size > MAX_BIAS_DEG:
+        bias = (bias[0] * MAX_BIAS_DEG / size, bias[1] * MAX_BIAS_DEG / size)
+    bias = (bias[0] * DEG, bias[1] * DEG)
     g = level.gaze_bias_deg * DEG
     return User(controller=r < controller_share, bias=bias, gaze_bias=(rng.gauss(0, g), rng.gauss(0, g)),
                 eye_tracking=rng.random() < population.eye_tracking, head=head,

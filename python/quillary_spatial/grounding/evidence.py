@@ -38,7 +38,7 @@ GAZE_PEAK_S, GAZE_SPREAD_S = -0.15, 0.2
 STILL_DEG_S = 40.0
 # A ray aimed this steeply down is a pointer at rest (a controller at the user's side).
 RESTING_PITCH = math.radians(-50.0)
-RESTING_WEIGHT = 0.2
+RESTING_WEIGHT = 0.02
 GAZE_WEIGHT = 0.6  # the eyes also look at what they do not mean
 # Without eye tracking, where the head faces: it turns only part of the way the eyes go, and
 # later (Freedman 2008), so it says less, later and more loosely.

@@ -21,11 +21,16 @@ class GroundingSettings:
     `ask_below`: below this certainty a reference says `ask`, that the agent should ask which
     one was meant before acting (--fit: the least that asks about 87 % of the wrong words of
     the calibration's users).
+
+    `refers_back`: the chance that a word that may refer back ("it") means what the deictic
+    word before it in the utterance means, whatever its own evidence says (--fit, on the
+    coefficients' users).
     """
 
     certainty: tuple[float, ...] = (0.165, 0.2, -0.049, 1.296, 2.578, 2.784, -1.82, 0.67, -1.408)
     calibration: tuple[float, float] = (1.207, 0.098)
     ask_below: float = 0.85
+    refers_back: float = 0.5
 
 
 DEFAULT_SETTINGS = GroundingSettings()

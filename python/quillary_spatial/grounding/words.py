@@ -155,7 +155,7 @@ def ground_from_evidence(timeline: IntentTimeline | ExplainedTimeline, text: str
     """`ground` with the gaze rays' hits from `gaze` (the host's ray cast, or a replay's record)."""
     weighed = weigh_words(timeline, words, timestamp_ns, deictics, gaze, scene, settings)
     chosen = distinct([(found, judged) for _, found, judged in weighed],
-                      [at_onset.word in REFERS_BACK for at_onset, _, _ in weighed])
+                      [at_onset.word in REFERS_BACK for at_onset, _, _ in weighed], settings.refers_back)
     references = (from_evidence(at_onset, found, choice, settings)
                   for (at_onset, found, _), choice in zip(weighed, chosen))
     return GroundedUtterance(text, timestamp_ns, tuple(
@@ -194,7 +194,8 @@ Chances = list[tuple[float, Key, Weighed]]
 REFERS_BACK = frozenset({"it"})
 
 
-def distinct(words: list[tuple[Found, Chances]], back: list[bool] | None = None) -> list[Chances]:
+def distinct(words: list[tuple[Found, Chances]], back: list[bool] | None = None,
+             refers_back: float = 0.0) -> list[Chances]:
     """Each word's candidates with their chances given the others, the one it takes first.
 
     Two deictic words of one utterance mean two things ("put that there"): a word's chances
@@ -202,34 +203,61 @@ def distinct(words: list[tuple[Found, Chances]], back: list[bool] | None = None)
     taking one of its candidates or something else). Each word takes its candidate in the
     likeliest of those ways; so a word sure of the vase leaves the unsure word beside it the
     lamp, and the unsure word's chance is that of the lamp once the vase is ruled out only
-    as far as the sure word is sure."""
+    as far as the sure word is sure.
+
+    A word that may refer back (`back`) may also mean what the word before it means ("take
+    that and put it there": the hand is on its way to "there" during "it"), with the chance
+    `refers_back` of what its own evidence leaves in doubt."""
     open_ = [i for i, (found, judged) in enumerate(words) if judged and found.ranked[0][0][0]]
-    again = [bool(back and back[i]) for i in open_]
     result = [judged for _, judged in words]
+    # A word that refers back may take any candidate of the word before it.
+    before = [w - 1 if w and refers_back > 0 and back and back[i] else None for w, i in enumerate(open_)]
+    for w, v in enumerate(before):
+        if v is not None:
+            mine, theirs = result[open_[w]], result[open_[v]]
+            result[open_[w]] = mine + [(0.0, key, weighed) for _, key, weighed in theirs
+                                       if all(key != k for _, k, _ in mine)]
+    again = [v is not None or bool(back and back[i]) for v, i in zip(before, open_)]
     chances = [[(p / max(1.0, sum(q for q, _, _ in judged)), key) for p, key, _ in judged]
-               for judged in (words[i][1] for i in open_)]
-    if math.prod(len(c) + 1 for c in chances) > JOINT_LIMIT:
-        return result
+               for judged in (result[i] for i in open_)]
+    # A word's ways: each candidate, something else, and for a word that refers back, "the same".
+    options = [len(c) + 1 + (v is not None) for c, v in zip(chances, before)]
+    if math.prod(options) > JOINT_LIMIT:
+        return [judged[:3] for judged in result]
+    # Referring back takes what the word's own evidence leaves in doubt: a word pointed with
+    # at something new means that.
+    doubt = [refers_back * (1 - max((p for p, _ in c), default=0.0)) for c in chances]
     elsewhere = [max(0.0, 1 - sum(p for p, _ in c)) for c in chances]  # the chance of something else
     marginals = [[0.0] * len(c) for c in chances]
     total, best, likeliest = 0.0, -1.0, [0] * len(chances)
-    for ways in itertools.product(*(range(len(c) + 1) for c in chances)):
-        chosen = [(again[w], chances[w][n][1]) for w, n in enumerate(ways) if n < len(chances[w])]
+    for ways in itertools.product(*(range(n) for n in options)):
+        weight, taken = 1.0, list(ways)
+        for w, n in enumerate(ways):
+            if n < len(chances[w]):
+                weight *= chances[w][n][0]
+            elif n == len(chances[w]):
+                weight *= elsewhere[w]
+            else:  # the same as the word before: its candidate, or something else
+                weight *= doubt[w]
+                v = before[w]
+                assert v is not None
+                same = chances[v][taken[v]][1] if taken[v] < len(chances[v]) else None
+                taken[w] = next((k for k, (_, key) in enumerate(chances[w]) if key == same), len(chances[w]))
+        chosen = [(again[w], chances[w][n][1]) for w, n in enumerate(taken) if n < len(chances[w])]
         if not apart(chosen):
             continue  # two words meaning one thing
-        weight = math.prod(chances[w][n][0] if n < len(chances[w]) else elsewhere[w] for w, n in enumerate(ways))
         total += weight
-        for w, n in enumerate(ways):
+        for w, n in enumerate(taken):
             if n < len(chances[w]):
                 marginals[w][n] += weight
         if len(chosen) == len(ways) and weight > best:
-            best, likeliest = weight, list(ways)
+            best, likeliest = weight, taken
     if total <= 0:
-        return result
+        return [judged[:3] for judged in result]
     for w, i in enumerate(open_):
         judged = [(m / total, key, weighed) for m, (_, key, weighed) in zip(marginals[w], result[i])]
         taken = judged.pop(likeliest[w])
-        result[i] = [taken] + sorted(judged, key=lambda j: (-j[0], j[1]))
+        result[i] = [taken] + sorted(judged, key=lambda j: (-j[0], j[1]))[:2]
     return result
 
 
