@@ -87,6 +87,18 @@ CASES = {
                  [("take", -300, -50), ("it", 0, 150), ("and", 200, 350), ("put", 400, 600), ("it", 650, 800),
                   ("there", 1450, 1700)],
                  [("lamp", "lamp", "pointing"), ("lamp", "lamp", "pointing"), ("table", "table", "pointing")]),
+    # "take that and put it there": during "it" the hand is on its way from the lamp to the
+    # table, over the vase for a moment; that is no gesture of its own, so "it" means what
+    # "that" meant.
+    "it on the way": (held("lamp", -300, 250) + sweep(250, 370) + held("vase", 370, 470) + sweep(470, 620) +
+                      held("table", 620, 1500), {},
+                      [("take", -300, -50), ("that", 0, 150), ("and", 200, 260), ("put", 260, 380), ("it", 400, 520),
+                       ("there", 700, 850)],
+                      [("lamp", "lamp", "pointing"), ("vase", "lamp", "pointing"), ("table", "table", "pointing")]),
+    # "put that next to it": "it" has a gesture of its own, held on the vase: it means the vase.
+    "it, another thing": (held("lamp", -300, 400) + sweep(400, 450) + held("vase", 450, 1200), {},
+                          PUT_THAT + [("next", 300, 450), ("to", 450, 550), ("it", 600, 750)],
+                          [("lamp", "lamp", "pointing"), ("vase", "vase", "pointing")]),
     # A glance on the mug long before; during the word the pointer is on nothing.
     "points at nothing": (held("mug", -800, -600) + sweep(-600, -400) + held("sky", -400, 400), {}, PUT_THAT,
                           [(None, None, None)]),
@@ -253,3 +265,27 @@ def test_a_gaze_hit_without_a_finite_place_is_recorded_by_what_it_hit():
     assert (ref.referent, ref.source, ref.position) == ("lamp", "eye_gaze", None)
     (replayed,) = qs.replay(io.BytesIO(log.getvalue().encode()))
     assert replayed.grounded.references == (ref,)
+
+
+def test_it_leans_to_what_the_word_before_meant_as_far_as_its_own_evidence_leaves_in_doubt():
+    frames, _, said, _ = CASES["it on the way"]
+    timeline = qs.IntentTimeline(240, 2_000_000_000)
+    for f in frames:
+        timeline.push(f)
+    words = [qs.Word(text, ONSET + start * MS, ONSET + end * MS) for text, start, end in said]
+
+    def it(settings):
+        return qs.ground(timeline, "take that and put it there", words, ONSET + 900 * MS, settings=settings).references[1]
+
+    on_its_own, leaning = it(qs.GroundingSettings(refers_back=0.0)), it(qs.GroundingSettings())
+    assert (on_its_own.referent, leaning.referent) == ("lamp", "lamp")
+    assert leaning.certainty > on_its_own.certainty + 0.05
+
+
+def test_settings_take_one_coefficient_for_each_input_of_the_certainty():
+    from quillary_spatial.grounding.settings import CERTAINTY_INPUTS
+
+    found = evidence.Found((((True, "lamp"), evidence.Weighed(pointing=0.2, head=0.1)),), 0.33, 0.9)
+    assert len(found.features(*found.ranked[0], None)) == CERTAINTY_INPUTS
+    with pytest.raises(ValueError, match=f"certainty: expected {CERTAINTY_INPUTS} coefficients, got 9"):
+        qs.GroundingSettings(certainty=(0.0,) * 9)  # settings fitted for an older model

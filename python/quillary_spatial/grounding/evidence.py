@@ -163,6 +163,7 @@ class Found:
 
     ranked: tuple[tuple[Key, Weighed], ...]  # strongest first
     total: float  # all evidence weighed, UNSEEN included
+    steadiness: float = 0.0  # how still the pointer was around the onset, 0 to 1 (0: nothing pointed)
 
     def share(self, weighed: Weighed) -> float:
         return weighed.total / self.total
@@ -186,8 +187,11 @@ class Found:
         hit it, its share of the pointing and of the gaze weight, its lead over the strongest
         rival (nothing included), how far from the apex's usual moment its evidence lies on
         average, whether no gaze was seen at all (a host without eye tracking, or the eyes
-        shut); then 1, for the intercept."""
-        pointing = sum(o.pointing for _, o in self.ranked) or 1.0
+        shut), its share of its own weight that is the head's looking, whether nothing pointed
+        (the user only looked), how still the pointer was around the onset (a deliberate point
+        holds; a hurried one is on its way); then 1, for the intercept."""
+        pointed = sum(o.pointing for _, o in self.ranked)
+        pointing = pointed or 1.0
         gazed = sum(o.gaze for _, o in self.ranked)
         gaze = gazed or 1.0
         share = min(max(self.share(w), 1e-6), 1 - 1e-6)
@@ -196,7 +200,7 @@ class Found:
         moment = w.timed / w.total if w.total else 0.0
         return (math.log(share / (1 - share)), math.log(self.total), float(key[1] == onset_referent),
                 w.pointing / pointing, w.gaze / gaze, share - rival, abs(moment - POINTING_PEAK_S),
-                float(not gazed), 1.0)
+                float(not gazed), w.head / w.total if w.total else 0.0, float(not pointed), self.steadiness, 1.0)
 
 
 def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts, next_onset_ns: int | None = None,
@@ -219,6 +223,7 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
     pointed_at: list[tuple[float, Key, Sample, float]] = []
     gazed_in = -1  # the gaze period last cast in
     looked: tuple[int, Ray6] | None = None
+    timely = steady = 0.0  # the pointing frames' weights by time alone, and times their stillness
     for i, sample in enumerate(samples):
         _, at_ns, pointing, target, gaze_ray, select, _, head_ray, eye_tracking = sample
         # Each frame stands for the time until the next (at most 50 ms: a gap is no evidence).
@@ -231,11 +236,14 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
             if previous is not None and at_ns > previous[0]:
                 speed = angle_between(ray, previous[1]) / ((at_ns - previous[0]) / 1e9)
                 still = 1 / (1 + (speed / STILL_DEG_S) ** 2)
-            weight = span * gaussian(since, POINTING_PEAK_S, POINTING_SPREAD_S) * still
+            timed = span * gaussian(since, POINTING_PEAK_S, POINTING_SPREAD_S)
+            weight = timed * still
             if at_ns <= onset_ns < following:
                 weight += ONSET_WEIGHT * still
             if pitch(ray) < RESTING_PITCH:
                 weight *= RESTING_WEIGHT
+            else:
+                timely, steady = timely + timed, steady + timed * still
             if select is not None and onset_ns <= at_ns and (select[0] or onset_ns <= select[1] <= at_ns):
                 weight *= SELECT_WEIGHT
             previous = (at_ns, ray)
@@ -293,7 +301,7 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
     found = {key: w for key, w in found.items() if w.total > 0}
     total = UNSEEN + sum(w.total for w in found.values())
     ranked = tuple(sorted(found.items(), key=lambda item: (-item[1].total, item[0])))
-    return Found(ranked, total)
+    return Found(ranked, total, steady / timely if timely > 0 else 0.0)
 
 
 # The strongest pointing frames of a word whose rays may make a candidate of an object they

@@ -6,6 +6,10 @@ from __future__ import annotations
 from dataclasses import dataclass
 
 
+# How many inputs the certainty's logistic has (evidence.Found.features), the intercept included.
+CERTAINTY_INPUTS = 12
+
+
 @dataclass(frozen=True)
 class GroundingSettings:
     """The fitted and chosen values of the evidence model (docs/grounding.md).
@@ -27,10 +31,17 @@ class GroundingSettings:
     coefficients' users).
     """
 
-    certainty: tuple[float, ...] = (0.165, 0.2, -0.049, 1.296, 2.578, 2.784, -1.82, 0.67, -1.408)
-    calibration: tuple[float, float] = (1.207, 0.098)
+    certainty: tuple[float, ...] = (0.443, -0.072, 0.541, 1.527, 1.547, 2.637, -2.803, 0.381, -1.247, 0.362,
+                                   -0.073, -1.025)
+    calibration: tuple[float, float] = (1.255, 0.175)
     ask_below: float = 0.85
     refers_back: float = 0.5
+
+
+    def __post_init__(self) -> None:
+        # Fewer or more coefficients than inputs would be zipped away without a word.
+        if len(self.certainty) != CERTAINTY_INPUTS:
+            raise ValueError(f"certainty: expected {CERTAINTY_INPUTS} coefficients, got {len(self.certainty)}")
 
 
 DEFAULT_SETTINGS = GroundingSettings()

@@ -256,8 +256,8 @@ def distinct(words: list[tuple[Found, Chances]], back: list[bool] | None = None,
         return [judged[:3] for judged in result]
     for w, i in enumerate(open_):
         judged = [(m / total, key, weighed) for m, (_, key, weighed) in zip(marginals[w], result[i])]
-        taken = judged.pop(likeliest[w])
-        result[i] = [taken] + sorted(judged, key=lambda j: (-j[0], j[1]))[:2]
+        first = judged.pop(likeliest[w])
+        result[i] = [first] + sorted(judged, key=lambda j: (-j[0], j[1]))[:2]
     return result
 
 
