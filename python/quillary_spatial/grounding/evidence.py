@@ -157,6 +157,15 @@ def as_logged(v: Vec3) -> Point:
     return (x, y, z)
 
 
+@dataclass
+class Shared:
+    """What the words of one utterance weigh alike, worked out once: each pointing frame's fit
+    to each place (by frame number and host id), and each look's shares (by frame time)."""
+
+    fits: dict[tuple[int, str], float] = field(default_factory=dict)
+    looks: dict[int, list[tuple[str, float]]] = field(default_factory=dict)
+
+
 @dataclass(frozen=True)
 class Found:
     """The evidence for one word, ranked."""
@@ -204,13 +213,15 @@ class Found:
 
 
 def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts, next_onset_ns: int | None = None,
-          places: Places | None = None, fits: dict[tuple[int, str], float] | None = None,
+          places: Places | None = None, shared: Shared | None = None,
           previous_end_ns: int | None = None) -> Found:
     """The evidence of the frames around a word said from `onset_ns` to `end_ns`: the
     pointer's from the end of the deictic word before (`previous_end_ns`) to the onset of the
     next (`next_onset_ns`), the gaze's until the eyes may have left for the next word's
     referent. With `places`, where the scene's objects are, each pointing frame's weight is
     shared among the candidates by how near its ray passes to each one's middle."""
+    shared = Shared() if shared is None else shared
+    looks, fits = shared.looks, shared.fits
     gaze_until = math.inf if next_onset_ns is None else next_onset_ns - NEXT_GAZE_LEAD_NS
     # One gesture a deictic word: the pointer's hold on the word before and its reach for the
     # word after are theirs.
@@ -222,6 +233,7 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
     previous: tuple[int, Ray6] | None = None
     pointed_at: list[tuple[float, Key, Sample, float]] = []
     gazed_in = -1  # the gaze period last cast in
+    looked_on: set[str] = set()  # what a look hit
     looked: tuple[int, Ray6] | None = None
     timely = steady = 0.0  # the pointing frames' weights by time alone, and times their stillness
     for i, sample in enumerate(samples):
@@ -269,24 +281,36 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
                 fixed = 1 / (1 + (angle_between(look, before[1]) / ((at_ns - before[0]) / 1e9) / FIXATION_DEG_S) ** 2)
             hit = gaze(at_ns, look)
             if hit.referent is not None:
-                weight = GAZE_PERIOD_NS / 1e9 * fixed * (
-                    HEAD_WEIGHT * gaussian(since, HEAD_PEAK_S, HEAD_SPREAD_S) if by_head else
-                    GAZE_WEIGHT * gaussian(since, GAZE_PEAK_S, GAZE_SPREAD_S))
-                w = found.setdefault((True, hit.referent), Weighed())
+                looked_on.add(hit.referent)
+            weight = GAZE_PERIOD_NS / 1e9 * fixed * (
+                HEAD_WEIGHT * gaussian(since, HEAD_PEAK_S, HEAD_SPREAD_S) if by_head else
+                GAZE_WEIGHT * gaussian(since, GAZE_PEAK_S, GAZE_SPREAD_S))
+            # With a scene, the eyes' look is shared as a pointer's is: an eye tracker's error
+            # of a degree or so puts the ray beside a small thing, on what is behind it.
+            if places and not by_head:
+                on = looks.get(at_ns)
+                if on is None:
+                    on = looks[at_ns] = looked_at(look, hit.referent, places)
+            else:
+                on = [(hit.referent, 1.0)] if hit.referent is not None else []
+            for name, share in on:
+                w = found.setdefault((True, name), Weighed())
                 if by_head:
-                    w.head += weight
+                    w.head += weight * share
                 else:
-                    w.gaze += weight
-                w.timed += weight * since
-                if weight > w.best:
-                    w.best, w.sample, w.gaze_hit, w.by_head = weight, sample, hit, by_head
+                    w.gaze += weight * share
+                w.timed += weight * share * since
+                if weight * share > w.best:
+                    seen = hit if name == hit.referent else GazeHit(at_ns, name)  # only beside the ray: no place
+                    w.best, w.sample, w.gaze_hit, w.by_head = weight * share, sample, seen, by_head
     # Pointing is credited once every candidate is known: with places, a frame's weight is
     # shared among them by how well its ray fits each.
-    candidates = [key for key in found if key[0] and places is not None and key[1] in places]
+    # Candidates: what a ray hit, not what a look only passed beside.
     hit_names = {key[1] for _, key, _, _ in pointed_at}
+    candidates = [key for key in found if key[0] and places is not None and key[1] in places
+                  and (key[1] in hit_names or key[1] in looked_on)]
     if places:
         candidates += passed_near(pointed_at, places, candidates)
-    fits = {} if fits is None else fits
     for weight, key, sample, since in pointed_at:
         shares = aimed_at(sample, key, candidates, places, fits) if places and candidates else ((key, 1.0),)
         for share_key, share in shares:
@@ -329,6 +353,32 @@ def passed_near(pointed_at: list[tuple[float, Key, Sample, float]], places: Plac
     return near
 
 
+# An eye tracker's error (degrees): a degree or so of bias, and jitter (Schuetz and Fiehler 2022).
+GAZE_ERROR_DEG = 1.5
+
+
+def looked_at(look: Ray6, hit: str | None, places: Places) -> list[tuple[str, float]]:
+    """How a look is shared among the scene's objects: what it hit, and each object it passed
+    within two errors of, by the likelihood of the look if the eyes were on it. What it hit
+    counts as much as a small thing hit in the middle: fixations land on the part of a large
+    thing that is looked at, and a glance past the vase onto the sofa is on the sofa."""
+    fits: list[tuple[str, float]] = [] if hit is None else [(hit, 1 / GAZE_ERROR_DEG ** 2)]
+    length = math.hypot(*look[3:])
+    if length and math.isfinite(length):
+        # Written out: this runs for every object at every look, the grounding's inner loop.
+        ux, uy, uz = look[3] / length, look[4] / length, look[5] / length
+        for name, (middle, radius) in places.items():
+            vx, vy, vz = middle[0] - look[0], middle[1] - look[1], middle[2] - look[2]
+            reach = math.hypot(vx, vy, vz)
+            if name == hit or not reach or not math.isfinite(reach):
+                continue
+            off = math.degrees(math.acos(min(1.0, max(-1.0, (vx * ux + vy * uy + vz * uz) / reach))))
+            if off - math.degrees(math.atan2(radius, reach)) < 2 * GAZE_ERROR_DEG:
+                fits.append((name, fitness(look, middle, radius, error=GAZE_ERROR_DEG)))
+    total = sum(f for _, f in fits)
+    return [(name, f / total) for name, f in fits if f > 0] if total > 0 else []
+
+
 def aimed_at(sample: Sample, hit: Key, candidates: list[Key], places: Places,
              fits: dict[tuple[int, str], float]) -> list[tuple[Key, float]]:
     """How a pointing frame's weight is shared: each candidate by the likelihood of the ray
@@ -351,21 +401,22 @@ def aimed_at(sample: Sample, hit: Key, candidates: list[Key], places: Places,
     return [(key, f / total) for key, f in shares if f > 0] if total > 0 else [(hit, 1.0)]
 
 
-def fitness(ray: Ray6, middle: Point, radius: float, hit: bool = False) -> float:
+def fitness(ray: Ray6, middle: Point, radius: float, hit: bool = False, error: float = AIM_ERROR_DEG) -> float:
     """The likelihood of a ray aimed at an object around `middle`: a Gaussian of the angle
     from the ray to the middle, as wide as the aim's spread across the object and its error.
     A ray that `hit` the object fits it as one aimed at its middle: a table's top seen from
     above is far from its middle, and still aimed at."""
-    sighted = toward(ray, middle, radius)
-    if sighted is None:
+    # toward() and degrees_between() written out: this runs for every frame and candidate.
+    vx, vy, vz = middle[0] - ray[0], middle[1] - ray[1], middle[2] - ray[2]
+    reach, length = math.hypot(vx, vy, vz), math.hypot(ray[3], ray[4], ray[5])
+    if not reach or not length or not math.isfinite(reach) or not math.isfinite(length):
         return 0.0
-    to_middle, size = sighted
-    spread = math.hypot(AIM_ACROSS * size, AIM_ERROR_DEG)
+    spread = math.hypot(AIM_ACROSS * math.degrees(math.atan2(radius, reach)), error)
     if hit:
         return 1 / (spread * spread)
-    off = degrees_between(ray[3:], to_middle)
-    if off is None:
-        return 0.0
+    # Each scaled to unit length first, so that components as large as 1e300 do not overflow.
+    dot = (vx / reach) * (ray[3] / length) + (vy / reach) * (ray[4] / length) + (vz / reach) * (ray[5] / length)
+    off = math.degrees(math.acos(min(1.0, max(-1.0, dot))))
     return math.exp(-0.5 * (off / spread) ** 2) / (spread * spread)
 
 

@@ -25,7 +25,7 @@ from .. import _native
 from ..log.checks import CONFIDENCE_NAMES, SOURCE_NAMES, like_timeline
 from ..log.records import Scene, SceneObject, Word, checked_word
 from ..timeline import ExplainedTimeline
-from .evidence import NEGLIGIBLE, UNSEEN, Found, GazeCasts, Key, Places, Weighed, as_logged, calibrated, weigh
+from .evidence import NEGLIGIBLE, UNSEEN, Found, GazeCasts, Key, Places, Shared, Weighed, as_logged, calibrated, weigh
 from .settings import DEFAULT_SETTINGS, GroundingSettings
 
 GROUNDED_SCHEMA = "quillary.grounded-utterance"
@@ -173,13 +173,13 @@ def weigh_words(timeline: IntentTimeline | ExplainedTimeline, words: Sequence[Wo
     words = checked_words(words, timestamp_ns)
     wanted = frozenset(d.lower() for d in deictics)
     deictic = [(index, word) for index, word in enumerate(words) if normalise(word.text) in wanted]
-    fits: dict[tuple[int, str], float] = {}  # a frame's fit to a place, the same for every word
+    shared = Shared()  # a frame's fit to a place and a look's shares, the same for every word
     weighed = []
     for index, word in deictic:
         at_onset = reference(plain, word, index)
         following = next((w.start_ns for _, w in deictic if w.start_ns > word.start_ns), None)
         previous = max((w.end_ns for _, w in deictic if w.start_ns < word.start_ns), default=None)
-        found = weigh(plain, word.start_ns, word.end_ns, gaze, following, places, fits, previous)
+        found = weigh(plain, word.start_ns, word.end_ns, gaze, following, places, shared, previous)
         weighed.append((at_onset, found, found.judged(at_onset.referent, settings)))
     return weighed
 
