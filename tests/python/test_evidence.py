@@ -19,7 +19,8 @@ import simulated_users as su  # noqa: E402
 MS = 1_000_000
 ONSET = 2_000 * MS  # the word "that", said from here to 250 ms later
 AIMS = {"lamp": (0.24, 1.0, -1.96), "vase": (0.0, 0.9, -1.93), "mug": (-0.4, 0.8, -1.67), "sky": (0.3, 5.0, 1.0),
-        "clock": (-2.5, 1.65, -3.0), "below the clock": (-2.5, 1.46, -3.05), "table": (-0.1, 0.74, -1.6)}
+        "clock": (-2.5, 1.65, -3.0), "below the clock": (-2.5, 1.46, -3.05), "table": (-0.1, 0.74, -1.6),
+        "above the clock": (-2.5, 1.92, -3.05)}
 HAND = (0.22, 1.3, -0.4)
 
 
@@ -99,6 +100,12 @@ CASES = {
     "it, another thing": (held("lamp", -300, 400) + sweep(400, 450) + held("vase", 450, 1200), {},
                           PUT_THAT + [("next", 300, 450), ("to", 450, 550), ("it", 600, 750)],
                           [("lamp", "lamp", "pointing"), ("vase", "vase", "pointing")]),
+    # The eyes on the clock, the tracker's error scattering the looks: a third on it, a third
+    # on the shelf below, a third over it onto nothing. With the scene, the looks beside the
+    # clock count for it too.
+    "looks scattered around a small object": (
+        [frame(t, gaze=("clock", "below the clock", "above the clock")[(t // 11) % 3]) for t in range(-500, 300, 11)],
+        {"raycast": su.raycast, "scene": su.SCENE}, PUT_THAT, [(None, "clock", "gaze")]),
     # A glance on the mug long before; during the word the pointer is on nothing.
     "points at nothing": (held("mug", -800, -600) + sweep(-600, -400) + held("sky", -400, 400), {}, PUT_THAT,
                           [(None, None, None)]),

@@ -31,10 +31,10 @@ class GroundingSettings:
     coefficients' users).
     """
 
-    certainty: tuple[float, ...] = (0.443, -0.072, 0.541, 1.527, 1.547, 2.637, -2.803, 0.381, -1.247, 0.362,
-                                   -0.073, -1.025)
-    calibration: tuple[float, float] = (1.255, 0.175)
-    ask_below: float = 0.85
+    certainty: tuple[float, ...] = (0.369, -0.111, 0.582, 1.063, 2.415, 3.034, -3.341, 0.62, -1.602, 0.421,
+                                   -0.32, -0.953)
+    calibration: tuple[float, float] = (0.858, 0.251)
+    ask_below: float = 0.76
     refers_back: float = 0.5
 
 
