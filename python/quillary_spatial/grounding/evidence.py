@@ -198,7 +198,8 @@ class Found:
         average, whether no gaze was seen at all (a host without eye tracking, or the eyes
         shut), its share of its own weight that is the head's looking, whether nothing pointed
         (the user only looked), how still the pointer was around the onset (a deliberate point
-        holds; a hurried one is on its way); then 1, for the intercept."""
+        holds; a hurried one is on its way), and that stillness times the share's log odds (a
+        share means more from a steady pointer); then 1, for the intercept."""
         pointed = sum(o.pointing for _, o in self.ranked)
         pointing = pointed or 1.0
         gazed = sum(o.gaze for _, o in self.ranked)
@@ -207,9 +208,11 @@ class Found:
         rival = max((self.share(o) for k, o in self.ranked if k != key), default=0.0)
         # Seen around the onset, or mostly well before or after it (the other word's referent).
         moment = w.timed / w.total if w.total else 0.0
-        return (math.log(share / (1 - share)), math.log(self.total), float(key[1] == onset_referent),
+        odds = math.log(share / (1 - share))
+        return (odds, math.log(self.total), float(key[1] == onset_referent),
                 w.pointing / pointing, w.gaze / gaze, share - rival, abs(moment - POINTING_PEAK_S),
-                float(not gazed), w.head / w.total if w.total else 0.0, float(not pointed), self.steadiness, 1.0)
+                float(not gazed), w.head / w.total if w.total else 0.0, float(not pointed), self.steadiness,
+                self.steadiness * odds, 1.0)
 
 
 def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts, next_onset_ns: int | None = None,

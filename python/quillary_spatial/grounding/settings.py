@@ -7,7 +7,7 @@ from dataclasses import dataclass
 
 
 # How many inputs the certainty's logistic has (evidence.Found.features), the intercept included.
-CERTAINTY_INPUTS = 12
+CERTAINTY_INPUTS = 13
 
 
 @dataclass(frozen=True)
@@ -31,10 +31,10 @@ class GroundingSettings:
     coefficients' users).
     """
 
-    certainty: tuple[float, ...] = (0.369, -0.111, 0.582, 1.063, 2.415, 3.034, -3.341, 0.62, -1.602, 0.421,
-                                   -0.32, -0.953)
-    calibration: tuple[float, float] = (0.858, 0.251)
-    ask_below: float = 0.76
+    certainty: tuple[float, ...] = (0.042, -0.172, 0.514, 0.26, 2.103, 2.928, -3.498, 0.544, -1.575, 0.232,
+                                   0.666, 1.153, -0.882)
+    calibration: tuple[float, float] = (1.368, 0.199)
+    ask_below: float = 0.85
     refers_back: float = 0.5
 
 
