@@ -5,8 +5,9 @@ apex falls near the word's onset (usually a little before, sometimes after), the
 holds there and moves on; the eyes reach the referent some hundreds of milliseconds before
 the word. So no single frame decides. Each frame in a window around the word adds evidence
 for what its pointing ray hit, weighted by when it came and how still the ray was; the gaze
-ray adds evidence for what it hit, when the host's ray cast is at hand; a click during the
-word adds weight to what was clicked. docs/grounding.md gives the model and its sources.
+ray adds evidence for what it hit (with a scene, also for what it passed beside), when the
+host's ray cast is at hand; a click during the word adds weight to what was clicked.
+docs/grounding.md gives the model and its sources.
 """
 
 from __future__ import annotations
