@@ -6,6 +6,7 @@ of the certainty; and what grounding costs a host.
     python3 bench/grounding_bench.py            # the benchmark (seed 1)
     python3 bench/grounding_bench.py --quick    # a small smoke run
     python3 bench/grounding_bench.py --fit      # fit the certainty's logistic on seeds 100+
+    python3 bench/grounding_bench.py --held-out # fit without each condition, measure on it
 """
 
 from __future__ import annotations
@@ -55,14 +56,15 @@ def population_words(level: str, seeds: range, users: int, utterances: int, popu
         for timeline, said, spoken in su.population_corpus(level, seed, users, utterances, population):
             given = [w.word for w in said.words]
             truth = {i: w.referent for i, w in enumerate(said.words) if w.referent}
-            scene = spoken.world.scene
+            scene = spoken.world.scene if spoken.user.scene else None
             grounded = qs.ground(timeline, said.text, given, said.delivered_ns, raycast=spoken.world.raycast,
                                  scene=scene, settings=settings)
             onset = qs.ground_at_onset(timeline, said.text, given, said.delivered_ns).references
             found = [] if not rows else [(at_onset.referent, f) for at_onset, f, _ in grounding.weigh_words(
                 timeline, given, said.delivered_ns, qs.DEICTIC_WORDS, evidence.GazeCasts(spoken.world.raycast), scene,
                 settings)]
-            groups = {"all", "eye tracking" if spoken.user.eye_tracking else "no eye tracking"}
+            groups = {"all", "eye tracking" if spoken.user.eye_tracking else "no eye tracking",
+                      "scene" if spoken.user.scene else "no scene"}
             if said.look_only and spoken.user.eye_tracking:
                 groups.add("look only")
             if len(spoken.world.room) >= 16:
@@ -84,7 +86,7 @@ def population_words(level: str, seeds: range, users: int, utterances: int, popu
     return words
 
 
-GROUPS = ("all", "eye tracking", "no eye tracking", "look only", "crowded", "head pointer", "refers back",
+GROUPS = ("all", "scene", "no scene", "eye tracking", "no eye tracking", "look only", "crowded", "head pointer", "refers back",
           "it, another thing")
 
 
@@ -122,30 +124,56 @@ def calibration_error(words: list[Word]) -> float:
     return error / len(named)
 
 
-def fit(seeds: range) -> qs.GroundingSettings:
+def fit(seeds: range, populations: tuple[su.Population, ...] = FITTED_ON, users: int = 40,
+        quiet: bool = False) -> qs.GroundingSettings:
     """The certainty's coefficients, by logistic regression (Newton's method) of whether a
     candidate is the one meant on its inputs (evidence.Found.features), on users of `seeds` of
-    the broad population and of the one room; then the calibration and the asking threshold
-    (the least that asks about ASKED of their wrong words) on users of the next seeds."""
-    rows = [row for level in su.LEVELS for population in FITTED_ON
-            for word in population_words(level, seeds, 40, 10, population, rows=True) for row in word.rows]
+    `populations` (the broad population and the one room); then the calibration and the
+    asking threshold (the least that asks about ASKED of their wrong words) on users of the
+    next seeds."""
+    rows = [row for level in su.LEVELS for population in populations
+            for word in population_words(level, seeds, users, 10, population, rows=True) for row in word.rows]
     w = newton(rows)
-    fitted = qs.GroundingSettings(certainty=tuple(round(c, 3) for c in w))
-    print(f"fitted on {len(rows)} candidates: certainty=({', '.join(f'{c:.3f}' for c in fitted.certainty)})")
+    # The calibration is fitted on the chances as they come, not through the one in use.
+    fitted = qs.GroundingSettings(certainty=tuple(round(c, 3) for c in w), calibration=(1.0, 0.0))
+    say = (lambda text: None) if quiet else print
+    say(f"fitted on {len(rows)} candidates: certainty=({', '.join(f'{c:.3f}' for c in fitted.certainty)})")
     # The calibration: a logistic of whether a referent is right on its chance's log odds,
     # once the words are weighed together, on users of other seeds.
     others = range(seeds.stop, seeds.stop + len(seeds))
-    named = [word for level in su.LEVELS for population in FITTED_ON
-             for word in population_words(level, others, 40, 10, population, fitted) if word.certainty is not None]
+    named = [word for level in su.LEVELS for population in populations
+             for word in population_words(level, others, users, 10, population, fitted) if word.certainty is not None]
     odds = [(math.log(c / (1 - c)), 1.0) for c in (min(max(word.certainty or 0.0, 1e-3), 1 - 1e-3) for word in named)]
     slope, offset = newton([(x, float(word.right)) for x, word in zip(odds, named)])
     fitted = replace(fitted, calibration=(round(slope, 3), round(offset, 3)))
-    print(f"calibration=({slope:.3f}, {offset:.3f}) on {len(named)} referents of seeds {others.start}-{others.stop - 1}")
-    wrong = sorted(word.certainty or 0.0 for level in su.LEVELS for population in FITTED_ON
-                   for word in population_words(level, others, 40, 10, population, fitted) if not word.right)
+    say(f"calibration=({slope:.3f}, {offset:.3f}) on {len(named)} referents of seeds {others.start}-{others.stop - 1}")
+    wrong = sorted(word.certainty or 0.0 for level in su.LEVELS for population in populations
+                   for word in population_words(level, others, users, 10, population, fitted) if not word.right)
     ask_below = math.ceil(wrong[max(0, math.ceil(ASKED * len(wrong)) - 1)] * 100 + 1e-9) / 100
-    print(f"{len(wrong)} wrong words: ask_below={ask_below:.2f} asks about {ASKED:.0%} of them")
+    say(f"{len(wrong)} wrong words: ask_below={ask_below:.2f} asks about {ASKED:.0%} of them")
     return replace(fitted, ask_below=ask_below)
+
+
+# Leaving one condition out: the settings are fitted on the broad population without it and
+# measured on users who all have it.
+HELD_OUT = {
+    "no eye tracking": (replace(su.BROAD, eye_tracking=1.0), replace(su.BROAD, eye_tracking=0.0)),
+    "crowded": (replace(su.BROAD, objects=(4, 15)), replace(su.BROAD, objects=(16, 30))),
+    "head pointer": (replace(su.BROAD, pointers=(0.5, 0.5, 0.0)), replace(su.BROAD, pointers=(0.0, 0.0, 1.0))),
+    "look only": (replace(su.BROAD, look_only=(0.0, 0.0)), replace(su.BROAD, look_only=(0.4, 0.6))),
+    "no scene": (replace(su.BROAD, scene=1.0), replace(su.BROAD, scene=0.0)),
+}
+
+
+def held_out() -> None:
+    """Per condition, the settings fitted without it (seeds 100-101, calibration 102-103),
+    measured on users of seed 1 who all have it, beside the settings fitted on everything."""
+    for name, (without, only) in HELD_OUT.items():
+        settings = fit(range(100, 102), (without, su.LEGACY), users=30, quiet=True)
+        group_table({level: population_words(level, range(1, 2), 60, 15, only, settings) for level in su.LEVELS},
+                    f"{name}: fitted without it, on users who all have it", ("all",))
+        group_table({level: population_words(level, range(1, 2), 60, 15, only) for level in su.LEVELS},
+                    f"{name}: the package's settings, on the same users", ("all",))
 
 
 def newton(rows: list[tuple[tuple[float, ...], float]]) -> list[float]:
@@ -203,9 +231,13 @@ def main() -> None:
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--quick", action="store_true")
     parser.add_argument("--fit", action="store_true")
+    parser.add_argument("--held-out", action="store_true", help="fit without each condition, measure on it")
     args = parser.parse_args()
     if args.fit:
         fit(range(100, 103))
+        return
+    if args.held_out:
+        held_out()
         return
     users, utterances = (4, 5) if args.quick else (40, 25)
     one = {level: population_words(level, range(1, 2), users, utterances, su.LEGACY) for level in su.LEVELS}

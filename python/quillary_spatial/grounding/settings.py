@@ -33,8 +33,8 @@ class GroundingSettings:
 
     certainty: tuple[float, ...] = (0.042, -0.172, 0.514, 0.26, 2.103, 2.928, -3.498, 0.544, -1.575, 0.232,
                                    0.666, 1.153, -0.882)
-    calibration: tuple[float, float] = (1.368, 0.199)
-    ask_below: float = 0.85
+    calibration: tuple[float, float] = (1.072, 0.343)
+    ask_below: float = 0.79
     refers_back: float = 0.5
 
 
