@@ -271,16 +271,18 @@ class Population:
     # Share of utterances with "it" after another deictic word: two in three refer back
     # ("take that and put it there"), one means another thing ("put that next to it").
     repeats: float = 0.0
+    scene: float = 1.0  # share of hosts that pass ground() the room's objects; the others only ray-cast
 
 
 LEGACY = Population()
 # The broad population: hosts with and without eye tracking, controllers, hands and head
 # pointing, people who only look, rooms of 4-30 things, steady aim errors up to 4 degrees
 # (larger the more hurried: a calm user sees the ray or cursor beside the thing and corrects),
-# 30-120 Hz, seated and standing, either hand, recogniser lag; docs/grounding.md gives the sources.
+# 30-120 Hz, seated and standing, either hand, recogniser lag, hosts with and without a scene
+# to pass; docs/grounding.md gives the sources.
 BROAD = Population(eye_tracking=0.5, pointers=(0.45, 0.4, 0.15), look_only=(0.0, 0.4), bias_scale=(0.5, 2.0),
                    rate_hz=(30, 45, 60, 72, 90, 120), seated=0.4, left_handed=0.12, latency_s=(0.03, 0.05),
-                   objects=(4, 30), repeats=0.15)
+                   objects=(4, 30), repeats=0.15, scene=0.5)
 
 
 @dataclass(frozen=True)
@@ -296,6 +298,7 @@ class User:
     side: float = 1.0  # the pointing hand: right (1) or left (-1)
     latency_s: float = 0.0
     oriented: bool = False  # the head turns toward what the eyes look at (else it faces -z)
+    scene: bool = True  # the host passes ground() its scene
 
 
 def min_jerk(s: float) -> float:
@@ -526,7 +529,7 @@ def drawn_user(level: Level, population: Population, rng: random.Random) -> User
                 tick_ns=1_000_000_000 // rng.choice(population.rate_hz),
                 height=1.2 if rng.random() < population.seated else rng.uniform(1.5, 1.8),
                 side=-1.0 if rng.random() < population.left_handed else 1.0,
-                latency_s=rng.gauss(*population.latency_s), oriented=True)
+                latency_s=rng.gauss(*population.latency_s), oriented=True, scene=rng.random() < population.scene)
 
 
 def visible_point(box: Box, eye: Point, rng: random.Random, spread: float, room: tuple[Box, ...] = ROOM) -> Point:

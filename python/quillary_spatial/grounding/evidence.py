@@ -231,17 +231,16 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
     # word after are theirs.
     pointing_from = -math.inf if previous_end_ns is None else min(previous_end_ns, onset_ns)
     pointing_until = math.inf if next_onset_ns is None else next_onset_ns
-    samples = _native.word_window(timeline, on_clock(onset_ns - BEFORE_ONSET_NS),
-                                  on_clock(max(end_ns, onset_ns) + AFTER_END_NS), SAMPLE_EVERY_NS)
+    samples = word_samples(timeline, onset_ns, end_ns)
+    cast = cast_looks(samples, gaze, gaze_until)
     found: dict[Key, Weighed] = {}
     previous: tuple[int, Ray6] | None = None
     pointed_at: list[tuple[float, Key, Sample, float]] = []
-    gazed_in = -1  # the gaze period last cast in
     looked_on: set[str] = set()  # what a look hit
     looked: tuple[int, Ray6] | None = None
     timely = steady = 0.0  # the pointing frames' weights by time alone, and times their stillness
     for i, sample in enumerate(samples):
-        _, at_ns, pointing, target, gaze_ray, select, _, head_ray, eye_tracking = sample
+        _, at_ns, pointing, target, _, select, _, _, _ = sample
         # Each frame stands for the time until the next (at most 50 ms: a gap is no evidence).
         following = samples[i + 1][1] if i + 1 < len(samples) else at_ns + 11_111_111
         span = min(max(following - at_ns, 0), 50_000_000) / 1e9
@@ -270,15 +269,11 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
             if weight >= NEGLIGIBLE and pointing_from <= at_ns < pointing_until:
                 pointed_at.append((weight, key, sample, since))
                 found.setdefault(key, Weighed())
-        # What the user looked at: the eyes, or without eye tracking where the head faces.
-        by_head = gaze_ray is None and not eye_tracking
-        look = head_ray if by_head else gaze_ray
+        look, by_head = look_of(sample)
         if look is None:
             continue
         before, looked = looked, (at_ns, look)
-        period = at_ns // GAZE_PERIOD_NS
-        if gaze.usable and period != gazed_in and at_ns <= gaze_until:
-            gazed_in = period
+        if i in cast:
             # How still the look is, from the sample before: only where one is cast.
             fixed = 1.0
             if before is not None and at_ns > before[0]:
@@ -330,6 +325,69 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
     total = UNSEEN + sum(w.total for w in found.values())
     ranked = tuple(sorted(found.items(), key=lambda item: (-item[1].total, item[0])))
     return Found(ranked, total, steady / timely if timely > 0 else 0.0)
+
+
+def word_samples(timeline: IntentTimeline, onset_ns: int, end_ns: int) -> list[Sample]:
+    """The frames weighed for a word said from `onset_ns` to `end_ns`: the first of each
+    SAMPLE_EVERY_NS of its window."""
+    return _native.word_window(timeline, on_clock(onset_ns - BEFORE_ONSET_NS),
+                               on_clock(max(end_ns, onset_ns) + AFTER_END_NS), SAMPLE_EVERY_NS)
+
+
+def look_of(sample: Sample) -> tuple[Ray6 | None, bool]:
+    """What the user looked along in a frame, and whether it is the head's: the eyes, or
+    without eye tracking where the head faces."""
+    _, _, _, _, gaze_ray, _, _, head_ray, eye_tracking = sample
+    by_head = gaze_ray is None and not eye_tracking
+    return (head_ray if by_head else gaze_ray), by_head
+
+
+def cast_looks(samples: list[Sample], gaze: GazeCasts, until_ns: float) -> set[int]:
+    """Which samples' looks are cast (by their place in `samples`): the first with a look in
+    each gaze period, up to `until_ns`."""
+    cast: set[int] = set()
+    if not gaze.usable:
+        return cast
+    gazed_in = -1  # the gaze period last cast in
+    for i, sample in enumerate(samples):
+        at_ns = sample[1]
+        if look_of(sample)[0] is not None and at_ns <= until_ns and at_ns // GAZE_PERIOD_NS != gazed_in:
+            gazed_in = at_ns // GAZE_PERIOD_NS
+            cast.add(i)
+    return cast
+
+
+# Without a scene, a thing seen only at one point is taken to be at least this large (metres).
+SEEN_RADIUS = 0.05
+
+
+def seen_places(timeline: IntentTimeline, windows: Sequence[tuple[int, int, int | None]], gaze: GazeCasts) -> Places:
+    """Where the things are, as far as the rays of the words' windows (onset, end, the next
+    deictic word's onset) show without a scene: each thing a pointing ray or a cast look hit,
+    a ball around the points where they hit it. A ray aimed beside the vase hits the table
+    behind it, but the look that hit the vase tells where the vase is."""
+    points: dict[str, list[Point]] = {}
+    for onset_ns, end_ns, next_onset_ns in windows:
+        samples = word_samples(timeline, onset_ns, end_ns)
+        gaze_until = math.inf if next_onset_ns is None else next_onset_ns - NEXT_GAZE_LEAD_NS
+        cast = cast_looks(samples, gaze, gaze_until)
+        for i, sample in enumerate(samples):
+            target = sample[3]
+            if target is not None and target[0] is not None:
+                points.setdefault(target[0], []).append(target[1])
+            if i in cast:
+                look = look_of(sample)[0]
+                assert look is not None
+                hit = gaze(sample[1], look)
+                if hit.referent is not None and hit.position is not None:
+                    points.setdefault(hit.referent, []).append(hit.position)
+    places: Places = {}
+    for name, hits in points.items():
+        n = len(hits)
+        middle = (sum(p[0] for p in hits) / n, sum(p[1] for p in hits) / n, sum(p[2] for p in hits) / n)
+        if all(math.isfinite(c) for c in middle):
+            places[name] = (middle, max([SEEN_RADIUS] + [math.dist(p, middle) for p in hits]))
+    return places
 
 
 # The strongest pointing frames of a word whose rays may make a candidate of an object they

@@ -25,7 +25,8 @@ from .. import _native
 from ..log.checks import CONFIDENCE_NAMES, SOURCE_NAMES, like_timeline
 from ..log.records import Scene, SceneObject, Word, checked_word
 from ..timeline import ExplainedTimeline
-from .evidence import NEGLIGIBLE, UNSEEN, Found, GazeCasts, Key, Places, Shared, Weighed, as_logged, calibrated, weigh
+from .evidence import (NEGLIGIBLE, UNSEEN, Found, GazeCasts, Key, Places, Shared, Weighed, as_logged, calibrated,
+                       seen_places, weigh)
 from .settings import DEFAULT_SETTINGS, GroundingSettings
 
 GROUNDED_SCHEMA = "quillary.grounded-utterance"
@@ -173,12 +174,16 @@ def weigh_words(timeline: IntentTimeline | ExplainedTimeline, words: Sequence[Wo
     words = checked_words(words, timestamp_ns)
     wanted = frozenset(d.lower() for d in deictics)
     deictic = [(index, word) for index, word in enumerate(words) if normalise(word.text) in wanted]
+    # Each word's neighbours: the next deictic word's onset, the end of the one before.
+    around = [(next((w.start_ns for _, w in deictic if w.start_ns > word.start_ns), None),
+               max((w.end_ns for _, w in deictic if w.start_ns < word.start_ns), default=None)) for _, word in deictic]
+    if places is None:
+        places = seen_places(plain, [(word.start_ns, word.end_ns, following)
+                                     for (_, word), (following, _) in zip(deictic, around)], gaze)
     shared = Shared()  # a frame's fit to a place and a look's shares, the same for every word
     weighed = []
-    for index, word in deictic:
+    for (index, word), (following, previous) in zip(deictic, around):
         at_onset = reference(plain, word, index)
-        following = next((w.start_ns for _, w in deictic if w.start_ns > word.start_ns), None)
-        previous = max((w.end_ns for _, w in deictic if w.start_ns < word.start_ns), default=None)
         found = weigh(plain, word.start_ns, word.end_ns, gaze, following, places, shared, previous)
         weighed.append((at_onset, found, found.judged(at_onset.referent, settings)))
     return weighed
