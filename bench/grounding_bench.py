@@ -57,6 +57,7 @@ def population_words(level: str, seeds: range, users: int, utterances: int, popu
             given = [w.word for w in said.words]
             truth = {i: w.referent for i, w in enumerate(said.words) if w.referent}
             scene = spoken.world.scene if spoken.user.scene else None
+            timeline.submit_text(said.text, said.delivered_ns, given)  # as a host does, so "it" may refer back
             grounded = qs.ground(timeline, said.text, given, said.delivered_ns, raycast=spoken.world.raycast,
                                  scene=scene, settings=settings)
             onset = qs.ground_at_onset(timeline, said.text, given, said.delivered_ns).references
@@ -78,6 +79,8 @@ def population_words(level: str, seeds: range, users: int, utterances: int, popu
                 said_it = said.words[r.index].word.text == "it" and r.index > min(truth)
                 extra = set() if not said_it else \
                     {"refers back" if list(truth.values()).count(meant) > 1 else "it, another thing"}
+                if said.follow_up and r.index == min(truth):
+                    extra.add("it, said before")
                 features = () if not found else tuple(
                     (found[k][1].features(key, w, found[k][0]), float(key[1] == meant))
                     for key, w in found[k][1].referents()[:3])
@@ -87,7 +90,7 @@ def population_words(level: str, seeds: range, users: int, utterances: int, popu
 
 
 GROUPS = ("all", "scene", "no scene", "eye tracking", "no eye tracking", "look only", "crowded", "head pointer", "refers back",
-          "it, another thing")
+          "it, another thing", "it, said before")
 
 
 def group_table(words_by_level: dict[str, list[Word]], title: str, groups: tuple[str, ...] = ()) -> None:

@@ -229,6 +229,14 @@ TEMPLATES = (
     ("swap", None, "and", None),
 )
 DEICTIC = {1: ("that", "this", "it"), 2: ("there", "here", "that")}
+# Follow-ups: "it" (the slot marked "before") means the thing the utterance before named last,
+# said without a gesture of its own ("what is that?" "turn it off").
+FOLLOW_UPS = (
+    ("turn", "before", "off"),
+    ("what", "is", "before"),
+    ("give", "me", "before"),
+    ("put", "before", None),
+)
 # Utterances with "it" after another deictic word: the slot marked "again" means the
 # referent of the first slot; one marked "IT" is a deictic slot said "it", meaning another.
 REPEATS = (
@@ -250,6 +258,7 @@ class Utterance:
     words: tuple[SpokenWord, ...]
     delivered_ns: int
     look_only: bool = False
+    follow_up: bool = False  # its "it" means the thing the utterance before named last
 
 
 @dataclass(frozen=True)
@@ -271,6 +280,8 @@ class Population:
     # Share of utterances with "it" after another deictic word: two in three refer back
     # ("take that and put it there"), one means another thing ("put that next to it").
     repeats: float = 0.0
+    # Share of utterances after one that named a thing that refer back to it (FOLLOW_UPS).
+    follow_ups: float = 0.0
     scene: float = 1.0  # share of hosts that pass ground() the room's objects; the others only ray-cast
 
 
@@ -282,7 +293,7 @@ LEGACY = Population()
 # to pass; docs/grounding.md gives the sources.
 BROAD = Population(eye_tracking=0.5, pointers=(0.45, 0.4, 0.15), look_only=(0.0, 0.4), bias_scale=(0.5, 2.0),
                    rate_hz=(30, 45, 60, 72, 90, 120), seated=0.4, left_handed=0.12, latency_s=(0.03, 0.05),
-                   objects=(4, 30), repeats=0.15, scene=0.5)
+                   objects=(4, 30), repeats=0.15, follow_ups=0.1, scene=0.5)
 
 
 @dataclass(frozen=True)
@@ -343,32 +354,45 @@ class Session:
         # People speak of what they can see: in a room of one's own, what some of is in view.
         self.seen = world.referable if world is HOME else \
             tuple(b for b in world.referable if in_view(b, self.head_point(), world.room))
+        self.last_thing: str | None = None  # what the utterance before named last, not a place
 
-    def utterance(self, timeline: qs.IntentTimeline) -> Utterance:
+    def utterance(self, timeline: qs.IntentTimeline | qs.ExplainedTimeline) -> Utterance:
         """Speaks one utterance while pushing its frames; returns what the recogniser gives."""
         level, rng = self.level, self.rng
-        repeats = self.population.repeats
-        template = rng.choice(REPEATS) if repeats and rng.random() < repeats else rng.choice(TEMPLATES)
+        repeats, follow_ups = self.population.repeats, self.population.follow_ups
+        follow_up = self.last_thing is not None and follow_ups > 0 and rng.random() < follow_ups
+        template = rng.choice(FOLLOW_UPS) if follow_up else \
+            rng.choice(REPEATS) if repeats and rng.random() < repeats else rng.choice(TEMPLATES)
         slots = [i for i, w in enumerate(template) if w in (None, "IT")]
-        referents = rng.sample(self.seen if len(self.seen) >= len(slots) else self.world.referable, len(slots))
+        pool = [b for b in (self.seen if len(self.seen) > len(slots) else self.world.referable)
+                if not follow_up or b.host_id != self.last_thing]
+        referents = rng.sample(pool, len(slots))
         start = self.now_ns / 1e9 + rng.uniform(1.0, 1.6)  # the first word's onset, in seconds
         words, t, deictic = [], start, []
         again: list[tuple[int, str]] = []  # words that refer back, and to what
         for i, w in enumerate(template):
             k = slots.index(i) if w in (None, "IT") else -1
-            text = rng.choice(DEICTIC[1 if k == 0 else 2]) if w is None else "it" if w in ("again", "IT") else w
-            length = rng.uniform(*level.word_s) if w in (None, "again", "IT") else rng.uniform(0.15, 0.35)
+            # A follow-up's new slot is where the thing goes: "put it there".
+            first = k == 0 and not follow_up
+            text = rng.choice(DEICTIC[1 if first else 2]) if w is None else "it" if w in ("again", "IT", "before") else w
+            length = rng.uniform(*level.word_s) if w in (None, "again", "IT", "before") else rng.uniform(0.15, 0.35)
             words.append((text, t, t + length))
             if w in (None, "IT"):
                 deictic.append((len(words) - 1, referents[k].host_id, t, t + length))
             elif w == "again":
                 again.append((len(words) - 1, referents[0].host_id))
+            elif w == "before":
+                assert self.last_thing is not None
+                again.append((len(words) - 1, self.last_thing))
             t += length + rng.uniform(0.0, 0.12)
         end = t
         delivered = end + rng.uniform(0.25, 0.6)
         look_only = rng.random() < (level.look_only if self.user.look_only is None else self.user.look_only)
         pointing = self.pointing_plan(deictic, look_only)
-        gaze = self.gaze_plan(deictic, start)
+        # A follow-up's "it" has no gesture; half the time the eyes go to what it means.
+        looked = sorted(deictic + [(i, ref, words[i][1], words[i][2]) for i, ref in again
+                                   if follow_up and rng.random() < 0.5], key=lambda d: d[2])
+        gaze = self.gaze_plan(looked, start, end)
         apexes = [] if look_only else [time for time, _, _ in pointing[2:2 + 2 * len(deictic):2]]
         selects = [(apex, apex + 0.12) for apex in apexes if self.user.controller and rng.random() < level.select]
         self.push_frames(timeline, delivered, pointing, gaze, selects)
@@ -379,13 +403,15 @@ class Session:
             a2, b2 = a + lag + rng.gauss(0, err), b + lag + rng.gauss(0, err)
             a2, b2 = min(a2, b2 - 0.02), max(b2, a2 + 0.02)
             reported.append(SpokenWord(qs.Word(text, ns(a2), ns(b2)), truth.get(i)))
-        return Utterance(" ".join(w for w, *_ in words), tuple(reported), ns(delivered), look_only)
+        things = [truth[i] for i in sorted(truth) if words[i][0] not in ("here", "there")]
+        self.last_thing = things[-1] if things else self.last_thing
+        return Utterance(" ".join(w for w, *_ in words), tuple(reported), ns(delivered), look_only, follow_up)
 
     def pointing_plan(self, deictic: list, look_only: bool) -> list[tuple[float, tuple[float, float], bool]]:
         """Keyframes (time, (yaw, pitch), raised): transits between them are minimum-jerk."""
         level, rng = self.level, self.rng
         plan = [(-math.inf, REST, False)]
-        if look_only:
+        if look_only or not deictic:
             return plan
         apexes = [onset + rng.gauss(*level.apex_s) for _, _, onset, _ in deictic]
         transits = [rng.uniform(*level.transit_s) for _ in deictic]
@@ -406,12 +432,13 @@ class Session:
         plan.append((free_from + rng.uniform(0.3, 0.5), REST, False))
         return plan
 
-    def gaze_plan(self, deictic: list, start: float) -> list[tuple[float, Point]]:
-        """Fixations (from, point): roaming before, on each referent ahead of its word."""
+    def gaze_plan(self, deictic: list, start: float, end: float) -> list[tuple[float, Point]]:
+        """Fixations (from, point): roaming before, on each referent ahead of its word (roaming
+        throughout when none is looked at)."""
         level, rng = self.level, self.rng
         fixations: list[tuple[float, Point]] = []
         t = start - 1.3
-        first = deictic[0][2] - max(0.05, rng.gauss(*level.gaze_lead_s))
+        first = deictic[0][2] - max(0.05, rng.gauss(*level.gaze_lead_s)) if deictic else end + 0.5
         while t < first:
             fixations.append((t, rng.choice(self.world.room[2:]).centre))
             t += rng.uniform(0.2, 0.5)
@@ -421,7 +448,7 @@ class Session:
             box = self.world.box(ref)
             fixations.append((arrive, visible_point(box, self.head_point(), rng, 0.1, self.world.room)))
             after = arrive
-        t = max(after, deictic[-1][3]) + rng.uniform(0.3, 0.7)
+        t = max(after, deictic[-1][3] if deictic else end) + rng.uniform(0.3, 0.7)
         fixations.append((t, rng.choice(self.world.room[2:]).centre))
         return fixations
 
@@ -434,7 +461,7 @@ class Session:
     def hand_down(self) -> Point:
         return (HAND_DOWN[0] * self.user.side, self.user.height - 0.77, HAND_DOWN[2])
 
-    def push_frames(self, timeline: qs.IntentTimeline, until: float, pointing: list, gaze: list,
+    def push_frames(self, timeline: qs.IntentTimeline | qs.ExplainedTimeline, until: float, pointing: list, gaze: list,
                     selects: list[tuple[float, float]]) -> None:
         level, rng, user = self.level, self.rng, self.user
         t_ns = self.now_ns
@@ -572,7 +599,7 @@ def ns(seconds: float) -> int:
     return round(seconds * 1e9)
 
 
-def corpus(level: str, seed: int, users: int, utterances: int) -> Iterator[tuple[qs.IntentTimeline, Utterance]]:
+def corpus(level: str, seed: int, users: int, utterances: int) -> Iterator[tuple[qs.ExplainedTimeline, Utterance]]:
     """`users` users of `level`, each saying `utterances` utterances into a timeline of their
     own (90 Hz, the default capacity), in the one room. Yields the timeline right after each
     utterance is delivered, as a host would ground it then."""
@@ -589,10 +616,11 @@ class Spoken:
 
 
 def population_corpus(level: str, seed: int, users: int, utterances: int, population: Population,
-                      ) -> Iterator[tuple[qs.IntentTimeline, Utterance, Spoken]]:
+                      ) -> Iterator[tuple[qs.ExplainedTimeline, Utterance, Spoken]]:
     rng = random.Random(f"{level}:{seed}" if population is LEGACY else f"{level}:{seed}:{population}")
     for _ in range(users):
-        timeline = qs.IntentTimeline(240, 2_000_000_000)
+        # An ExplainedTimeline: grounding on it remembers what the conversation referred to.
+        timeline = qs.ExplainedTimeline(240, 2_000_000_000)
         user_rng = random.Random(rng.getrandbits(64))
         world = HOME if population.objects is None else random_world(user_rng, population.objects)
         session = Session(LEVELS[level], user_rng, 1_000_000_000_000, population, world)

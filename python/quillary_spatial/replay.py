@@ -144,7 +144,7 @@ class Replay:
 
     def _said(self, number: int, said: Utterance) -> None:
         assert self.timeline is not None
-        event = self.timeline.submit_text(said.text, said.timestamp_ns)
+        event = self.timeline.submit_text(said.text, said.timestamp_ns, said.words)
         pairing, explanation = self.timeline.last_pairing, self.timeline.last_explanation
         assert pairing is not None and explanation is not None
         self._pending = {"line_number": number, "utterance": said, "event": event, "explanation": explanation,

@@ -8,13 +8,22 @@ bounds the history it holds); this turns that into an Explanation for people and
 from __future__ import annotations
 
 import enum
+from collections import deque
 from collections.abc import Callable, Sequence
 from dataclasses import dataclass
+from typing import TYPE_CHECKING
 
 from _spatial import ContextualIntentEvent, IntentTimeline, SpatialIntentFrame
 
 from . import _native
 from .log.records import GazeHit, Scene, Word
+
+if TYPE_CHECKING:
+    from .grounding.words import Earlier
+
+
+# How many of the latest utterances submitted with words a timeline keeps for "it" to refer back to.
+WORDED_KEPT = 16
 
 
 class Outcome(enum.StrEnum):
@@ -118,6 +127,10 @@ class ExplainedTimeline:
         # The scene `ground` weighs pointing against when it is given none: a Recorder's last
         # recorded one.
         self.last_scene: Scene | None = None
+        # The conversation, for an "it" with no gesture of its own: the latest utterances
+        # submitted with words (time, text), and what `ground` found each named last.
+        self.worded: deque[tuple[int, str]] = deque(maxlen=WORDED_KEPT)
+        self.referents: dict[tuple[int, str], Earlier | None] = {}
 
     def describe_settings(self) -> str:
         """The settings it works with, as replay and summary print them."""
@@ -139,6 +152,8 @@ class ExplainedTimeline:
         listeners (a Recorder also records them)."""
         event, pairing = _native.submit(self.timeline, text, timestamp_ns)
         self.last_pairing = pairing
+        if words is not None:
+            self.worded.append((timestamp_ns, text))
         said = explanation(pairing, timestamp_ns, self.settings[1])
         self.last_explanation = said
         for listener in self.listeners:

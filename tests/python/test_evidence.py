@@ -214,10 +214,11 @@ def test_certainty_is_a_chance_and_ask_catches_the_wrong_words_on_simulated_user
 
 # Users whose grounding a replay must repeat: the one room's (eyes, gaze hits); and a room of
 # their own, no eye tracking (the head's rays cast), references back ("put it there").
-# A host without a scene: where things are is only what the rays hit, the replay's from the record.
+# A host without a scene: where things are is only what the rays hit, the replay's from the
+# record; and "it" may mean what the utterance before named.
 REPLAYED = {"one room": (su.LEGACY, None, True), "own room, no eye tracking": (
     su.Population(eye_tracking=0.0, repeats=0.5, objects=(12, 20)), (12, 20), True),
-    "own room, no scene": (su.Population(objects=(12, 20)), (12, 20), False)}
+    "own room, no scene, follow-ups": (su.Population(objects=(12, 20), follow_ups=0.5), (12, 20), False)}
 
 
 @pytest.mark.parametrize("population, objects, scene", REPLAYED.values(), ids=REPLAYED.keys())
@@ -312,3 +313,34 @@ def test_settings_take_one_coefficient_for_each_input_of_the_certainty():
     assert len(found.features(*found.ranked[0], None)) == CERTAINTY_INPUTS
     with pytest.raises(ValueError, match=f"certainty: expected {CERTAINTY_INPUTS} coefficients, got 9"):
         qs.GroundingSettings(certainty=(0.0,) * 9)  # settings fitted for an older model
+
+
+@pytest.mark.parametrize("timeline, gap_s, during_it, expected", [
+    # Nothing shows anything during "it": it means what "that" named seconds before.
+    (qs.ExplainedTimeline, 3, "nothing", "lamp"),
+    # Its own gesture wins.
+    (qs.ExplainedTimeline, 3, "vase", "vase"),
+    # The conversation is over, or the timeline does not keep it (a plain IntentTimeline).
+    (qs.ExplainedTimeline, 31, "nothing", None),
+    (qs.IntentTimeline, 3, "nothing", None),
+])
+def test_it_with_no_gesture_of_its_own_means_what_the_conversation_named_last(timeline, gap_s, during_it, expected):
+    host = timeline(240, 2_000_000_000)
+    later = gap_s * 1000
+
+    def said(text, words, at_ms):
+        words = [qs.Word(w, ONSET + (at_ms + start) * MS, ONSET + (at_ms + end) * MS) for w, start, end in words]
+        if isinstance(host, qs.ExplainedTimeline):
+            host.submit_text(text, ONSET + (at_ms + 900) * MS, words=words)
+        return qs.ground(host, text, words, ONSET + (at_ms + 900) * MS).references
+
+    for f in held("lamp", -300, 400):
+        host.push(f)
+    (that,) = said("what is that", [("what", -400, -250), ("is", -250, -100), ("that", 0, 250)], 0)
+    for f in held("vase", later - 300, later + 400) if during_it == "vase" else [frame(t) for t in range(later - 600, later + 400, 11)]:
+        host.push(f)
+    (it,) = said("turn it off", [("turn", -300, -50), ("it", 0, 150), ("off", 200, 400)], later)
+    assert that.referent == "lamp" and it.referent == expected
+    if expected == "lamp":  # as sure as its own doubt and the lamp's certainty let it be, and shown as the lamp was
+        assert 0 < it.certainty < that.certainty and it.ask
+        assert it.candidates[0] == qs.Candidate("lamp", it.certainty, "pointing")

@@ -92,6 +92,8 @@ class Weighed:
     sample: Sample | None = None
     gaze_hit: GazeHit | None = None
     by_head: bool = False  # the strongest look was the head's, not the eyes'
+    # For what the conversation named before and nothing showed now: what showed it then.
+    earlier: str | None = None
 
     @property
     def total(self) -> float:
@@ -99,6 +101,8 @@ class Weighed:
 
     @property
     def evidence(self) -> str:
+        if self.earlier is not None and not self.total:
+            return self.earlier
         looked = self.gaze or self.head
         return "both" if self.pointing and looked else "pointing" if self.pointing else "gaze"
 
@@ -174,6 +178,7 @@ class Found:
     ranked: tuple[tuple[Key, Weighed], ...]  # strongest first
     total: float  # all evidence weighed, UNSEEN included
     steadiness: float = 0.0  # how still the pointer was around the onset, 0 to 1 (0: nothing pointed)
+    scene: bool = True  # where things are came from a scene, not only from what the rays hit
 
     def share(self, weighed: Weighed) -> float:
         return weighed.total / self.total
@@ -200,7 +205,9 @@ class Found:
         shut), its share of its own weight that is the head's looking, whether nothing pointed
         (the user only looked), how still the pointer was around the onset (a deliberate point
         holds; a hurried one is on its way), and that stillness times the share's log odds (a
-        share means more from a steady pointer); then 1, for the intercept."""
+        share means more from a steady pointer); whether the host gave no scene, and that times
+        the share's log odds (where things are is then only what the rays hit: coarser); then 1,
+        for the intercept."""
         pointed = sum(o.pointing for _, o in self.ranked)
         pointing = pointed or 1.0
         gazed = sum(o.gaze for _, o in self.ranked)
@@ -213,7 +220,7 @@ class Found:
         return (odds, math.log(self.total), float(key[1] == onset_referent),
                 w.pointing / pointing, w.gaze / gaze, share - rival, abs(moment - POINTING_PEAK_S),
                 float(not gazed), w.head / w.total if w.total else 0.0, float(not pointed), self.steadiness,
-                self.steadiness * odds, 1.0)
+                self.steadiness * odds, float(not self.scene), float(not self.scene) * odds, 1.0)
 
 
 def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts, next_onset_ns: int | None = None,

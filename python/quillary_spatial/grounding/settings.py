@@ -7,7 +7,7 @@ from dataclasses import dataclass
 
 
 # How many inputs the certainty's logistic has (evidence.Found.features), the intercept included.
-CERTAINTY_INPUTS = 13
+CERTAINTY_INPUTS = 15
 
 
 @dataclass(frozen=True)
@@ -26,17 +26,21 @@ class GroundingSettings:
     one was meant before acting (--fit: the least that asks about 87 % of the wrong words of
     the calibration's users).
 
-    `refers_back`: the chance that a word that may refer back ("it") means what the deictic
-    word before it in the utterance means, whatever its own evidence says (--fit, on the
-    coefficients' users).
+    `refers_back`: of what its own evidence leaves in doubt, the chance that a word that may
+    refer back ("it") means what the deictic word before it in the utterance means (chosen on
+    simulated users apart from the benchmark's).
+
+    `refers_earlier`: the same for such a word first in an utterance and what the conversation
+    last named (on an ExplainedTimeline or Recorder, within 30 s), as far as that was sure:
+    "what is that?" "turn it off" (chosen likewise).
     """
 
-    certainty: tuple[float, ...] = (0.042, -0.172, 0.514, 0.26, 2.103, 2.928, -3.498, 0.544, -1.575, 0.232,
-                                   0.666, 1.153, -0.882)
-    calibration: tuple[float, float] = (1.072, 0.343)
+    certainty: tuple[float, ...] = (0.302, -0.027, 0.175, 0.777, 2.361, 2.249, -3.112, 0.492, -0.62, 0.169,
+                                   0.291, 0.715, -0.731, -0.425, -0.839)
+    calibration: tuple[float, float] = (1.132, 0.38)
     ask_below: float = 0.79
     refers_back: float = 0.5
-
+    refers_earlier: float = 1.0
 
     def __post_init__(self) -> None:
         # Fewer or more coefficients than inputs would be zipped away without a word.

@@ -24,7 +24,7 @@ from _spatial import IntentTimeline, Ray, SpatialHit, SpatialIntentFrame
 from .. import _native
 from ..log.checks import CONFIDENCE_NAMES, SOURCE_NAMES, like_timeline
 from ..log.records import Scene, SceneObject, Word, checked_word
-from ..timeline import ExplainedTimeline
+from ..timeline import WORDED_KEPT, ExplainedTimeline
 from .evidence import (NEGLIGIBLE, UNSEEN, Found, GazeCasts, Key, Places, Shared, Weighed, as_logged, calibrated,
                        seen_places, weigh)
 from .settings import DEFAULT_SETTINGS, GroundingSettings
@@ -155,13 +155,48 @@ def ground_from_evidence(timeline: IntentTimeline | ExplainedTimeline, text: str
                          settings: GroundingSettings = DEFAULT_SETTINGS) -> GroundedUtterance:
     """`ground` with the gaze rays' hits from `gaze` (the host's ray cast, or a replay's record)."""
     weighed = weigh_words(timeline, words, timestamp_ns, deictics, gaze, scene, settings)
+    explained = timeline if isinstance(timeline, ExplainedTimeline) else None
     chosen = distinct([(found, judged) for _, found, judged in weighed],
-                      [at_onset.word in REFERS_BACK for at_onset, _, _ in weighed], settings.refers_back)
+                      [at_onset.word in REFERS_BACK for at_onset, _, _ in weighed], settings.refers_back,
+                      None if explained is None else referred_before(explained, timestamp_ns), settings.refers_earlier)
     references = (from_evidence(at_onset, found, choice, settings)
                   for (at_onset, found, _), choice in zip(weighed, chosen))
-    return GroundedUtterance(text, timestamp_ns, tuple(
+    grounded = GroundedUtterance(text, timestamp_ns, tuple(
         replace(r, ask=r.referent is None or r.certainty is None or r.certainty < settings.ask_below)
         for r in references))
+    if explained is not None:
+        remember(explained, grounded)
+    return grounded
+
+
+def referred_before(timeline: ExplainedTimeline, timestamp_ns: int) -> Earlier | None:
+    """The thing the conversation last named before `timestamp_ns`: by the latest utterance
+    submitted with words and grounded, no longer ago than CONVERSATION_NS, that named one."""
+    for at, text in reversed(timeline.worded):
+        if at >= timestamp_ns:
+            continue
+        if timestamp_ns - at > CONVERSATION_NS:
+            return None
+        earlier = timeline.referents.get((at, text))
+        if earlier is not None:
+            return earlier
+    return None
+
+
+def remember(timeline: ExplainedTimeline, grounded: GroundedUtterance) -> None:
+    """Keeps the last thing (not place) an utterance named, for the utterances after it; the
+    same utterance grounded again replaces its own. Only the submitted utterances' are
+    looked at: one grounded only to see (an agent's question) is no part of the conversation."""
+    things = [r for r in grounded.references if r.referent is not None and r.certainty is not None
+              and r.candidates and r.word not in PLACE_WORDS]
+    last = things[-1] if things else None
+    timeline.referents[grounded.timestamp_ns, grounded.text] = None if last is None else \
+        Earlier(str(last.referent), last.certainty or 0.0, last.candidates[0].evidence if last.candidates else "pointing")
+    if len(timeline.referents) > 4 * WORDED_KEPT:
+        kept = set(timeline.worded)
+        for key in list(timeline.referents):
+            if key not in kept:
+                timeline.referents.pop(key, None)
 
 
 def weigh_words(timeline: IntentTimeline | ExplainedTimeline, words: Sequence[Word], timestamp_ns: int,
@@ -177,6 +212,7 @@ def weigh_words(timeline: IntentTimeline | ExplainedTimeline, words: Sequence[Wo
     # Each word's neighbours: the next deictic word's onset, the end of the one before.
     around = [(next((w.start_ns for _, w in deictic if w.start_ns > word.start_ns), None),
                max((w.end_ns for _, w in deictic if w.start_ns < word.start_ns), default=None)) for _, word in deictic]
+    given = places is not None
     if places is None:
         places = seen_places(plain, [(word.start_ns, word.end_ns, following)
                                      for (_, word), (following, _) in zip(deictic, around)], gaze)
@@ -184,9 +220,18 @@ def weigh_words(timeline: IntentTimeline | ExplainedTimeline, words: Sequence[Wo
     weighed = []
     for (index, word), (following, previous) in zip(deictic, around):
         at_onset = reference(plain, word, index)
-        found = weigh(plain, word.start_ns, word.end_ns, gaze, following, places, shared, previous)
+        found = replace(weigh(plain, word.start_ns, word.end_ns, gaze, following, places, shared, previous), scene=given)
         weighed.append((at_onset, found, found.judged(at_onset.referent, settings)))
     return weighed
+
+
+@dataclass(frozen=True)
+class Earlier:
+    """What an utterance before named last: the thing, how sure, and what showed it."""
+
+    referent: str
+    certainty: float
+    evidence: str
 
 
 # Words whose candidates are weighed together, at most: beyond, each word takes its likeliest.
@@ -195,12 +240,18 @@ JOINT_LIMIT = 256
 Chances = list[tuple[float, Key, Weighed]]
 
 
-# Words that may mean what a word before them meant ("take it and put it there").
+# Words that may mean what a word before them meant ("take it and put it there"), or, first
+# in an utterance, what the conversation last referred to ("what is that?" "turn it off").
 REFERS_BACK = frozenset({"it"})
+# Words that name a place, not a thing: "it" does not refer back to them.
+PLACE_WORDS = frozenset({"here", "there"})
+# How long what the conversation last referred to stays something "it" may mean.
+CONVERSATION_NS = 30_000_000_000
 
 
 def distinct(words: list[tuple[Found, Chances]], back: list[bool] | None = None,
-             refers_back: float = 0.0) -> list[Chances]:
+             refers_back: float = 0.0, earlier: Earlier | None = None,
+             refers_earlier: float = 0.0) -> list[Chances]:
     """Each word's candidates with their chances given the others, the one it takes first.
 
     Two deictic words of one utterance mean two things ("put that there"): a word's chances
@@ -212,26 +263,36 @@ def distinct(words: list[tuple[Found, Chances]], back: list[bool] | None = None,
 
     A word that may refer back (`back`) may also mean what the word before it means ("take
     that and put it there": the hand is on its way to "there" during "it"), with the chance
-    `refers_back` of what its own evidence leaves in doubt."""
-    open_ = [i for i, (found, judged) in enumerate(words) if judged and found.ranked[0][0][0]]
+    `refers_back` of what its own evidence leaves in doubt; the first such word, with no
+    deictic word before it, what the conversation referred to `earlier`, with the chance
+    `refers_earlier` of that doubt, as far as the earlier one was sure; so too when nothing
+    showed anything during the word."""
+    recalls = bool(words and back and back[0] and refers_earlier > 0 and earlier)
+    open_ = [i for i, (found, judged) in enumerate(words)
+             if judged and found.ranked[0][0][0] or i == 0 and recalls and not found.ranked]
     result = [judged for _, judged in words]
-    # A word that refers back may take any candidate of the word before it.
+    # A word that refers back may take any candidate of the word before it, or the earlier referent.
     before = [w - 1 if w and refers_back > 0 and back and back[i] else None for w, i in enumerate(open_)]
+    first_back = 0 if recalls and open_ and open_[0] == 0 else None
     for w, v in enumerate(before):
+        mine = result[open_[w]]
         if v is not None:
-            mine, theirs = result[open_[w]], result[open_[v]]
-            result[open_[w]] = mine + [(0.0, key, weighed) for _, key, weighed in theirs
+            result[open_[w]] = mine + [(0.0, key, weighed) for _, key, weighed in result[open_[v]]
                                        if all(key != k for _, k, _ in mine)]
+        elif w == first_back and earlier is not None and all(k != (True, earlier.referent) for _, k, _ in mine):
+            result[open_[w]] = mine + [(0.0, (True, earlier.referent), Weighed(earlier=earlier.evidence))]
     again = [v is not None or bool(back and back[i]) for v, i in zip(before, open_)]
     chances = [[(p / max(1.0, sum(q for q, _, _ in judged)), key) for p, key, _ in judged]
                for judged in (result[i] for i in open_)]
     # A word's ways: each candidate, something else, and for a word that refers back, "the same".
-    options = [len(c) + 1 + (v is not None) for c, v in zip(chances, before)]
+    same = [v is not None or w == first_back for w, v in enumerate(before)]
+    options = [len(c) + 1 + s for c, s in zip(chances, same)]
     if math.prod(options) > JOINT_LIMIT:
         return [judged[:3] for judged in result]
     # Referring back takes what the word's own evidence leaves in doubt: a word pointed with
-    # at something new means that.
-    doubt = [refers_back * (1 - max((p for p, _ in c), default=0.0)) for c in chances]
+    # at something new means that. The earlier referent, only as far as it was sure.
+    doubt = [(refers_back if before[w] is not None or earlier is None else refers_earlier * earlier.certainty)
+             * (1 - max((p for p, _ in c), default=0.0)) for w, c in enumerate(chances)]
     elsewhere = [max(0.0, 1 - sum(p for p, _ in c)) for c in chances]  # the chance of something else
     marginals = [[0.0] * len(c) for c in chances]
     total, best, likeliest = 0.0, -1.0, [0] * len(chances)
@@ -242,12 +303,15 @@ def distinct(words: list[tuple[Found, Chances]], back: list[bool] | None = None,
                 weight *= chances[w][n][0]
             elif n == len(chances[w]):
                 weight *= elsewhere[w]
-            else:  # the same as the word before: its candidate, or something else
+            else:  # the same as the word before (its candidate, or something else), or as earlier
                 weight *= doubt[w]
                 v = before[w]
-                assert v is not None
-                same = chances[v][taken[v]][1] if taken[v] < len(chances[v]) else None
-                taken[w] = next((k for k, (_, key) in enumerate(chances[w]) if key == same), len(chances[w]))
+                if v is None:
+                    assert earlier is not None
+                    meant: Key | None = (True, earlier.referent)
+                else:
+                    meant = chances[v][taken[v]][1] if taken[v] < len(chances[v]) else None
+                taken[w] = next((k for k, (_, key) in enumerate(chances[w]) if key == meant), len(chances[w]))
         chosen = [(again[w], chances[w][n][1]) for w, n in enumerate(taken) if n < len(chances[w])]
         if not apart(chosen):
             continue  # two words meaning one thing
@@ -259,6 +323,11 @@ def distinct(words: list[tuple[Found, Chances]], back: list[bool] | None = None,
             best, likeliest = weight, taken
     if total <= 0:
         return [judged[:3] for judged in result]
+    # Each word takes its likeliest candidate, given the others, unless two words would then
+    # mean one thing: then the likeliest way they mean different things.
+    surest = [max(range(len(m)), key=lambda n: (m[n], -n)) if m else 0 for m in marginals]
+    if all(marginals) and apart([(again[w], chances[w][n][1]) for w, n in enumerate(surest)]):
+        likeliest = surest
     for w, i in enumerate(open_):
         judged = [(m / total, key, weighed) for m, (_, key, weighed) in zip(marginals[w], result[i])]
         first = judged.pop(likeliest[w])
@@ -315,12 +384,13 @@ def from_evidence(at_onset: Reference, found: Found, judged: Chances,
     chance, calibrated, as the certainty. The word, its moment, select and the context's age
     stay as at the onset; an empty window (no frames around the word) leaves the onset's
     answer, a referent there as its one candidate, as sure as one frame makes it."""
-    if not found.ranked:
+    if not found.ranked and not judged:
         if at_onset.referent is None:
             return at_onset
         # Only the onset's frame, from before the window, shows it: the onset's answer, with
         # the little that one frame is worth.
-        lone = Found((((True, at_onset.referent), Weighed(pointing=NEGLIGIBLE)),), UNSEEN + NEGLIGIBLE)
+        lone = Found((((True, at_onset.referent), Weighed(pointing=NEGLIGIBLE)),), UNSEEN + NEGLIGIBLE,
+                     scene=found.scene)
         (chance, _, _), = lone.judged(at_onset.referent, settings)
         score, = candidate_scores([chance], settings)
         return replace(at_onset, certainty=score, candidates=(Candidate(at_onset.referent, score, "pointing"),))
@@ -330,8 +400,8 @@ def from_evidence(at_onset: Reference, found: Found, judged: Chances,
     candidates = tuple(Candidate(key[1], score, w.evidence) for score, (_, key, w) in zip(scores, judged))
     said = replace(at_onset, referent=None, position=None, normal=None, source=None, confidence=None,
                    distance_m=None, reason=None, frame=None, candidates=candidates)
-    (is_referent, name), top = found.ranked[0]
-    if not is_referent:  # pointing at nothing outweighed every object
+    if found.ranked and not found.ranked[0][0][0]:  # pointing at nothing outweighed every object
+        (_, name), top = found.ranked[0]
         return replace(said, reason=name, **where(top))
     # The referent is the first candidate, and as sure as its score.
     return replace(said, referent=candidates[0].referent, certainty=candidates[0].score,
