@@ -17,7 +17,7 @@ from collections.abc import Callable, Sequence
 from dataclasses import dataclass, field
 from typing import TYPE_CHECKING
 
-from _spatial import IntentTimeline, Ray, SpatialHit, Vec3
+from _spatial import IntentTimeline, PointingSource, Ray, SpatialHit, Vec3
 
 from .. import _native
 from ..log.checks import INT64_MAX, INT64_MIN
@@ -40,6 +40,8 @@ STILL_DEG_S = 40.0
 # A ray aimed this steeply down is a pointer at rest (a controller at the user's side).
 RESTING_PITCH = math.radians(-50.0)
 RESTING_WEIGHT = 0.02
+# What a head pointer's frames say pointed (no controller, no tracked hand: the head's ray).
+HEAD_SOURCE = int(PointingSource.HEAD)
 GAZE_WEIGHT = 0.6  # the eyes also look at what they do not mean
 # Without eye tracking, where the head faces: it turns only part of the way the eyes go, and
 # later (Freedman 2008), so it says less, later and more loosely.
@@ -169,6 +171,7 @@ class Shared:
 
     fits: dict[tuple[int, str], float] = field(default_factory=dict)
     looks: dict[int, list[tuple[str, float]]] = field(default_factory=dict)
+    windows: dict[tuple[int, int], list[Sample]] = field(default_factory=dict)  # a word's frames, by onset and end
 
 
 @dataclass(frozen=True)
@@ -179,6 +182,7 @@ class Found:
     total: float  # all evidence weighed, UNSEEN included
     steadiness: float = 0.0  # how still the pointer was around the onset, 0 to 1 (0: nothing pointed)
     scene: bool = True  # where things are came from a scene, not only from what the rays hit
+    headed: float = 0.0  # the share of the pointing around the onset that was the head's (a head pointer)
 
     def share(self, weighed: Weighed) -> float:
         return weighed.total / self.total
@@ -206,8 +210,9 @@ class Found:
         (the user only looked), how still the pointer was around the onset (a deliberate point
         holds; a hurried one is on its way), and that stillness times the share's log odds (a
         share means more from a steady pointer); whether the host gave no scene, and that times
-        the share's log odds (where things are is then only what the rays hit: coarser); then 1,
-        for the intercept."""
+        the share's log odds (where things are is then only what the rays hit: coarser); how
+        much of the pointing was the head's (a head pointer points where it looks, and sweeps
+        with every glance); then 1, for the intercept."""
         pointed = sum(o.pointing for _, o in self.ranked)
         pointing = pointed or 1.0
         gazed = sum(o.gaze for _, o in self.ranked)
@@ -220,7 +225,7 @@ class Found:
         return (odds, math.log(self.total), float(key[1] == onset_referent),
                 w.pointing / pointing, w.gaze / gaze, share - rival, abs(moment - POINTING_PEAK_S),
                 float(not gazed), w.head / w.total if w.total else 0.0, float(not pointed), self.steadiness,
-                self.steadiness * odds, float(not self.scene), float(not self.scene) * odds, 1.0)
+                self.steadiness * odds, float(not self.scene), float(not self.scene) * odds, self.headed, 1.0)
 
 
 def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts, next_onset_ns: int | None = None,
@@ -238,14 +243,15 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
     # word after are theirs.
     pointing_from = -math.inf if previous_end_ns is None else min(previous_end_ns, onset_ns)
     pointing_until = math.inf if next_onset_ns is None else next_onset_ns
-    samples = word_samples(timeline, onset_ns, end_ns)
+    samples = word_samples(timeline, onset_ns, end_ns, shared)
     cast = cast_looks(samples, gaze, gaze_until)
     found: dict[Key, Weighed] = {}
     previous: tuple[int, Ray6] | None = None
     pointed_at: list[tuple[float, Key, Sample, float]] = []
     looked_on: set[str] = set()  # what a look hit
     looked: tuple[int, Ray6] | None = None
-    timely = steady = 0.0  # the pointing frames' weights by time alone, and times their stillness
+    # The pointing frames' weights by time alone, times their stillness, and the head's.
+    timely = steady = headed = 0.0
     for i, sample in enumerate(samples):
         _, at_ns, pointing, target, _, select, _, _, _ = sample
         # Each frame stands for the time until the next (at most 50 ms: a gap is no evidence).
@@ -266,6 +272,7 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
                 weight *= RESTING_WEIGHT
             else:
                 timely, steady = timely + timed, steady + timed * still
+                headed += timed if pointing[1] == HEAD_SOURCE else 0.0
             if select is not None and onset_ns <= at_ns and (select[0] or onset_ns <= select[1] <= at_ns):
                 weight *= SELECT_WEIGHT
             previous = (at_ns, ray)
@@ -331,14 +338,18 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
     found = {key: w for key, w in found.items() if w.total > 0}
     total = UNSEEN + sum(w.total for w in found.values())
     ranked = tuple(sorted(found.items(), key=lambda item: (-item[1].total, item[0])))
-    return Found(ranked, total, steady / timely if timely > 0 else 0.0)
+    return Found(ranked, total, steady / timely if timely > 0 else 0.0, headed=headed / timely if timely > 0 else 0.0)
 
 
-def word_samples(timeline: IntentTimeline, onset_ns: int, end_ns: int) -> list[Sample]:
+def word_samples(timeline: IntentTimeline, onset_ns: int, end_ns: int, shared: Shared) -> list[Sample]:
     """The frames weighed for a word said from `onset_ns` to `end_ns`: the first of each
-    SAMPLE_EVERY_NS of its window."""
-    return _native.word_window(timeline, on_clock(onset_ns - BEFORE_ONSET_NS),
-                               on_clock(max(end_ns, onset_ns) + AFTER_END_NS), SAMPLE_EVERY_NS)
+    SAMPLE_EVERY_NS of its window (read once an utterance)."""
+    samples = shared.windows.get((onset_ns, end_ns))
+    if samples is None:
+        samples = shared.windows[onset_ns, end_ns] = _native.word_window(
+            timeline, on_clock(onset_ns - BEFORE_ONSET_NS), on_clock(max(end_ns, onset_ns) + AFTER_END_NS),
+            SAMPLE_EVERY_NS)
+    return samples
 
 
 def look_of(sample: Sample) -> tuple[Ray6 | None, bool]:
@@ -368,14 +379,15 @@ def cast_looks(samples: list[Sample], gaze: GazeCasts, until_ns: float) -> set[i
 SEEN_RADIUS = 0.05
 
 
-def seen_places(timeline: IntentTimeline, windows: Sequence[tuple[int, int, int | None]], gaze: GazeCasts) -> Places:
+def seen_places(timeline: IntentTimeline, windows: Sequence[tuple[int, int, int | None]], gaze: GazeCasts,
+                shared: Shared) -> Places:
     """Where the things are, as far as the rays of the words' windows (onset, end, the next
     deictic word's onset) show without a scene: each thing a pointing ray or a cast look hit,
     a ball around the points where they hit it. A ray aimed beside the vase hits the table
     behind it, but the look that hit the vase tells where the vase is."""
     points: dict[str, list[Point]] = {}
     for onset_ns, end_ns, next_onset_ns in windows:
-        samples = word_samples(timeline, onset_ns, end_ns)
+        samples = word_samples(timeline, onset_ns, end_ns, shared)
         gaze_until = math.inf if next_onset_ns is None else next_onset_ns - NEXT_GAZE_LEAD_NS
         cast = cast_looks(samples, gaze, gaze_until)
         for i, sample in enumerate(samples):

@@ -172,7 +172,8 @@ def ground_from_evidence(timeline: IntentTimeline | ExplainedTimeline, text: str
 def referred_before(timeline: ExplainedTimeline, timestamp_ns: int) -> Earlier | None:
     """The thing the conversation last named before `timestamp_ns`: by the latest utterance
     submitted with words and grounded, no longer ago than CONVERSATION_NS, that named one."""
-    for at, text in reversed(timeline.worded):
+    # A copy: the host's thread may submit while an agent's grounds (MCP).
+    for at, text in reversed(tuple(timeline.worded)):
         if at >= timestamp_ns:
             continue
         if timestamp_ns - at > CONVERSATION_NS:
@@ -190,11 +191,13 @@ def remember(timeline: ExplainedTimeline, grounded: GroundedUtterance) -> None:
     things = [r for r in grounded.references if r.referent is not None and r.certainty is not None
               and r.candidates and r.word not in PLACE_WORDS]
     last = things[-1] if things else None
-    timeline.referents[grounded.timestamp_ns, grounded.text] = None if last is None else \
+    this = (grounded.timestamp_ns, grounded.text)
+    timeline.referents[this] = None if last is None else \
         Earlier(str(last.referent), last.certainty or 0.0, last.candidates[0].evidence if last.candidates else "pointing")
     if len(timeline.referents) > 4 * WORDED_KEPT:
-        kept = set(timeline.worded)
-        for key in list(timeline.referents):
+        # This one stays: a host may ground an utterance just before it submits it.
+        kept = set(tuple(timeline.worded)) | {this}
+        for key in tuple(timeline.referents):
             if key not in kept:
                 timeline.referents.pop(key, None)
 
@@ -212,11 +215,11 @@ def weigh_words(timeline: IntentTimeline | ExplainedTimeline, words: Sequence[Wo
     # Each word's neighbours: the next deictic word's onset, the end of the one before.
     around = [(next((w.start_ns for _, w in deictic if w.start_ns > word.start_ns), None),
                max((w.end_ns for _, w in deictic if w.start_ns < word.start_ns), default=None)) for _, word in deictic]
+    shared = Shared()  # a word's frames, a frame's fit to a place and a look's shares, the same for every word
     given = places is not None
     if places is None:
         places = seen_places(plain, [(word.start_ns, word.end_ns, following)
-                                     for (_, word), (following, _) in zip(deictic, around)], gaze)
-    shared = Shared()  # a frame's fit to a place and a look's shares, the same for every word
+                                     for (_, word), (following, _) in zip(deictic, around)], gaze, shared)
     weighed = []
     for (index, word), (following, previous) in zip(deictic, around):
         at_onset = reference(plain, word, index)
