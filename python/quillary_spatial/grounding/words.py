@@ -386,7 +386,8 @@ def from_evidence(at_onset: Reference, found: Found, judged: Chances,
     """The reference the evidence gives, with the first of `judged` as referent and its
     chance, calibrated, as the certainty. The word, its moment, select and the context's age
     stay as at the onset; an empty window (no frames around the word) leaves the onset's
-    answer, a referent there as its one candidate, as sure as one frame makes it."""
+    answer, a referent there as its one candidate, as sure as one frame makes it, unless the
+    word refers back to what the conversation named before (then `judged` holds that)."""
     if not found.ranked and not judged:
         if at_onset.referent is None:
             return at_onset
