@@ -171,7 +171,8 @@ class Shared:
 
     fits: dict[tuple[int, str], float] = field(default_factory=dict)
     looks: dict[int, list[tuple[str, float]]] = field(default_factory=dict)
-    windows: dict[tuple[int, int], list[Sample]] = field(default_factory=dict)  # a word's frames, by onset and end
+    # A word's frames and which are cast, by its onset, end and the next deictic word's onset.
+    windows: dict[tuple[int, int, int | None], tuple[list[Sample], set[int]]] = field(default_factory=dict)
 
 
 @dataclass(frozen=True)
@@ -230,21 +231,20 @@ class Found:
 
 def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts, next_onset_ns: int | None = None,
           places: Places | None = None, shared: Shared | None = None,
-          previous_end_ns: int | None = None) -> Found:
+          previous_end_ns: int | None = None, scene: bool = True) -> Found:
     """The evidence of the frames around a word said from `onset_ns` to `end_ns`: the
     pointer's from the end of the deictic word before (`previous_end_ns`) to the onset of the
     next (`next_onset_ns`), the gaze's until the eyes may have left for the next word's
-    referent. With `places`, where the scene's objects are, each pointing frame's weight is
-    shared among the candidates by how near its ray passes to each one's middle."""
+    referent. With `places`, where the scene's objects are (from a `scene`, or only from what
+    the rays hit), each pointing frame's weight is shared among the candidates by how near its
+    ray passes to each one's middle."""
     shared = Shared() if shared is None else shared
     looks, fits = shared.looks, shared.fits
-    gaze_until = math.inf if next_onset_ns is None else next_onset_ns - NEXT_GAZE_LEAD_NS
     # One gesture a deictic word: the pointer's hold on the word before and its reach for the
     # word after are theirs.
     pointing_from = -math.inf if previous_end_ns is None else min(previous_end_ns, onset_ns)
     pointing_until = math.inf if next_onset_ns is None else next_onset_ns
-    samples = word_samples(timeline, onset_ns, end_ns, shared)
-    cast = cast_looks(samples, gaze, gaze_until)
+    samples, cast = word_frames(timeline, onset_ns, end_ns, next_onset_ns, gaze, shared)
     found: dict[Key, Weighed] = {}
     previous: tuple[int, Ray6] | None = None
     pointed_at: list[tuple[float, Key, Sample, float]] = []
@@ -338,18 +338,22 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
     found = {key: w for key, w in found.items() if w.total > 0}
     total = UNSEEN + sum(w.total for w in found.values())
     ranked = tuple(sorted(found.items(), key=lambda item: (-item[1].total, item[0])))
-    return Found(ranked, total, steady / timely if timely > 0 else 0.0, headed=headed / timely if timely > 0 else 0.0)
+    return Found(ranked, total, steady / timely if timely > 0 else 0.0, scene,
+                 headed / timely if timely > 0 else 0.0)
 
 
-def word_samples(timeline: IntentTimeline, onset_ns: int, end_ns: int, shared: Shared) -> list[Sample]:
-    """The frames weighed for a word said from `onset_ns` to `end_ns`: the first of each
-    SAMPLE_EVERY_NS of its window (read once an utterance)."""
-    samples = shared.windows.get((onset_ns, end_ns))
-    if samples is None:
-        samples = shared.windows[onset_ns, end_ns] = _native.word_window(
-            timeline, on_clock(onset_ns - BEFORE_ONSET_NS), on_clock(max(end_ns, onset_ns) + AFTER_END_NS),
-            SAMPLE_EVERY_NS)
-    return samples
+def word_frames(timeline: IntentTimeline, onset_ns: int, end_ns: int, next_onset_ns: int | None, gaze: GazeCasts,
+                shared: Shared) -> tuple[list[Sample], set[int]]:
+    """The frames weighed for a word said from `onset_ns` to `end_ns` (the first of each
+    SAMPLE_EVERY_NS of its window), and which of them have their look cast: until the eyes may
+    have left for the next deictic word's referent. Worked out once an utterance."""
+    known = shared.windows.get((onset_ns, end_ns, next_onset_ns))
+    if known is None:
+        samples = _native.word_window(timeline, on_clock(onset_ns - BEFORE_ONSET_NS),
+                                      on_clock(max(end_ns, onset_ns) + AFTER_END_NS), SAMPLE_EVERY_NS)
+        gaze_until = math.inf if next_onset_ns is None else next_onset_ns - NEXT_GAZE_LEAD_NS
+        known = shared.windows[onset_ns, end_ns, next_onset_ns] = (samples, cast_looks(samples, gaze, gaze_until))
+    return known
 
 
 def look_of(sample: Sample) -> tuple[Ray6 | None, bool]:
@@ -387,9 +391,7 @@ def seen_places(timeline: IntentTimeline, windows: Sequence[tuple[int, int, int 
     behind it, but the look that hit the vase tells where the vase is."""
     points: dict[str, list[Point]] = {}
     for onset_ns, end_ns, next_onset_ns in windows:
-        samples = word_samples(timeline, onset_ns, end_ns, shared)
-        gaze_until = math.inf if next_onset_ns is None else next_onset_ns - NEXT_GAZE_LEAD_NS
-        cast = cast_looks(samples, gaze, gaze_until)
+        samples, cast = word_frames(timeline, onset_ns, end_ns, next_onset_ns, gaze, shared)
         for i, sample in enumerate(samples):
             target = sample[3]
             if target is not None and target[0] is not None:

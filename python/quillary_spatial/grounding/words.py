@@ -188,12 +188,13 @@ def remember(timeline: ExplainedTimeline, grounded: GroundedUtterance) -> None:
     """Keeps the last thing (not place) an utterance named, for the utterances after it; the
     same utterance grounded again replaces its own. Only the submitted utterances' are
     looked at: one grounded only to see (an agent's question) is no part of the conversation."""
-    things = [r for r in grounded.references if r.referent is not None and r.certainty is not None
-              and r.candidates and r.word not in PLACE_WORDS]
-    last = things[-1] if things else None
+    earlier = None
+    for r in reversed(grounded.references):
+        if r.referent is not None and r.certainty is not None and r.candidates and r.word not in PLACE_WORDS:
+            earlier = Earlier(r.referent, r.certainty, r.candidates[0].evidence)
+            break
     this = (grounded.timestamp_ns, grounded.text)
-    timeline.referents[this] = None if last is None else \
-        Earlier(str(last.referent), last.certainty or 0.0, last.candidates[0].evidence if last.candidates else "pointing")
+    timeline.referents[this] = earlier
     if len(timeline.referents) > 4 * WORDED_KEPT:
         # This one stays: a host may ground an utterance just before it submits it.
         kept = set(tuple(timeline.worded)) | {this}
@@ -223,7 +224,7 @@ def weigh_words(timeline: IntentTimeline | ExplainedTimeline, words: Sequence[Wo
     weighed = []
     for (index, word), (following, previous) in zip(deictic, around):
         at_onset = reference(plain, word, index)
-        found = replace(weigh(plain, word.start_ns, word.end_ns, gaze, following, places, shared, previous), scene=given)
+        found = weigh(plain, word.start_ns, word.end_ns, gaze, following, places, shared, previous, given)
         weighed.append((at_onset, found, found.judged(at_onset.referent, settings)))
     return weighed
 
