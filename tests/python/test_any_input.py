@@ -74,7 +74,8 @@ def sessions(draw):
                                texts, near, st.integers(-10, 900_000_000)), max_size=5)
     utterances = draw(st.lists(st.tuples(words, near, st.booleans()), min_size=1, max_size=3))
     scene = draw(st.lists(st.builds(qs.SceneObject, host_ids, st.tuples(coordinates, coordinates, coordinates),
-                                    st.tuples(coordinates, coordinates, coordinates)), max_size=4))
+                                    st.tuples(coordinates, coordinates, coordinates),
+                                    st.tuples(coordinates, coordinates, coordinates, coordinates)), max_size=4))
     hits = draw(st.lists(st.one_of(st.none(), st.tuples(hit_ids, vectors, vectors)), min_size=1, max_size=4))
     return dict(capacity=draw(st.sampled_from([1, 2, 240])),
                 max_age=draw(st.sampled_from([0, -1, INT64_MIN, 50_000_000, 2_000_000_000, INT64_MAX])),

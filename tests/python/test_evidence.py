@@ -20,7 +20,9 @@ MS = 1_000_000
 ONSET = 2_000 * MS  # the word "that", said from here to 250 ms later
 AIMS = {"lamp": (0.24, 1.0, -1.96), "vase": (0.0, 0.9, -1.93), "mug": (-0.4, 0.8, -1.67), "sky": (0.3, 5.0, 1.0),
         "clock": (-2.5, 1.65, -3.0), "below the clock": (-2.5, 1.46, -3.05), "table": (-0.1, 0.74, -1.6),
-        "above the clock": (-2.5, 1.92, -3.05), "shelf's foot": (-2.75, 0.4, -3.05)}
+        "above the clock": (-2.5, 1.92, -3.05), "shelf's foot": (-2.75, 0.4, -3.05), "sofa's front": (-0.9, 0.6, -4.1)}
+# A cushion dropped behind the sofa, out of sight: the ray on the sofa passes just beside it.
+BEHIND_THE_SOFA = su.SCENE + [qs.SceneObject("cushion", (-0.9, 0.4, -5.2), (0.3, 0.3, 0.3))]
 HAND = (0.22, 1.3, -0.4)
 
 
@@ -134,6 +136,10 @@ CASES = {
     "beside a small object, no scene": (reach("shelf's foot", "below the clock", -700, -300) +
                                         held("below the clock", -300, 400, gaze="clock"),
                                         {"raycast": su.raycast}, PUT_THAT, [("shelf", "clock", "both")]),
+    # Held on the sofa's front, just beside a small thing the sofa hides from the eyes: what
+    # cannot be seen is not what the ray just missed.
+    "beside a hidden object": (held("sofa's front", -400, 400), {"scene": BEHIND_THE_SOFA}, PUT_THAT,
+                               [("sofa", "sofa", "pointing")]),
     # "put that there": a click on the lamp at "that"; the pointer then lingers on the lamp and
     # is on the vase only briefly, as "there" begins. The two words mean two things, and the
     # surer one, "that", keeps the lamp.
@@ -163,6 +169,38 @@ def test_the_frames_around_the_word_outweigh_a_wrong_onset_frame(frames, options
         assert ref.source == ("hand" if evidence == "pointing" else "eye_gaze" if frames[0].capabilities.eye_gaze else "head")
         assert all(a.score >= b.score for a, b in zip(ref.candidates[1:], ref.candidates[2:]))
         assert 0 < ref.certainty <= 1 and sum(c.score for c in ref.candidates) <= 1
+
+
+def test_a_line_is_blocked_exactly_where_its_points_pass_through_the_turned_box():
+    """Against points along the line, each turned into the box's frame by its quaternion:
+    catches axes taken as rows, a sign turned, a half size taken as a whole."""
+    from quillary_spatial.grounding import sight
+
+    def turned(q, v):  # v by q's conjugate: q* v q
+        x, y, z, w = -q[0], -q[1], -q[2], q[3]
+        c = (y * v[2] - z * v[1], z * v[0] - x * v[2], x * v[1] - y * v[0])
+        cc = (y * c[2] - z * c[1], z * c[0] - x * c[2], x * c[1] - y * c[0])
+        return tuple(v[i] + 2 * w * c[i] + 2 * cc[i] for i in range(3))
+
+    rng = random.Random(5)
+    outcomes = set()
+    for _ in range(120):
+        q = [rng.gauss(0, 1) for _ in range(4)]
+        n = math.sqrt(sum(c * c for c in q))
+        q = tuple(c / n for c in q)
+        middle, size = tuple(rng.uniform(-1, 1) for _ in range(3)), tuple(rng.uniform(0.3, 1.5) for _ in range(3))
+        start, end = (tuple(rng.uniform(-2, 2) for _ in range(3)) for _ in range(2))
+
+        def inside(p):
+            local = turned(q, [a - b for a, b in zip(p, middle)])
+            return all(abs(c) <= s / 2 for c, s in zip(local, size))
+
+        along = [inside([a + i / 1000 * (b - a) for a, b in zip(start, end)]) for i in range(1001)]
+        expected = not along[0] and not along[-1] and any(along)
+        box = sight.box_of(qs.SceneObject("box", middle, size, q))
+        assert sight.crosses(start, end, *box) == expected
+        outcomes.add((expected, along[0] or along[-1]))
+    assert len(outcomes) == 3  # lines through, beside, and from inside
 
 
 @pytest.mark.parametrize("sure, unsure, takes, at_least, below", [

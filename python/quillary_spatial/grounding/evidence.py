@@ -21,8 +21,9 @@ from _spatial import IntentTimeline, PointingSource, Ray, SpatialHit, Vec3
 
 from .. import _native
 from ..log.checks import INT64_MAX, INT64_MIN
-from ..log.records import GazeHit
+from ..log.records import GazeHit, SceneObject
 from .settings import DEFAULT_SETTINGS, GroundingSettings
+from .sight import Box, box_of, hidden
 
 if TYPE_CHECKING:
     from .._native import Point, Ray6, Sample
@@ -173,6 +174,28 @@ class Shared:
     looks: dict[int, list[tuple[str, float]]] = field(default_factory=dict)
     # A word's frames and which are cast, by its onset, end and the next deictic word's onset.
     windows: dict[tuple[int, int, int | None], tuple[list[Sample], set[int]]] = field(default_factory=dict)
+    # The scene's objects by host id (none without a scene), their boxes as far as asked for,
+    # what the utterance's rays hit (all that may hide a thing near them) and what is hidden.
+    objects: dict[str, SceneObject] | None = None
+    boxes: dict[str, Box | None] = field(default_factory=dict)
+    occluders: frozenset[str] = frozenset()
+    hidden: dict[str, bool] = field(default_factory=dict)
+
+    def visible(self, eye: Point, name: str) -> bool:
+        """Whether `name` may be seen from `eye` (the first eye asked for it: the head hardly
+        moves in an utterance), past what the rays hit; with no box for it, it may."""
+        known = self.hidden.get(name)
+        if known is None:
+            box = self.box(name)
+            known = self.hidden[name] = box is not None and hidden(eye, box, (
+                b for b in map(self.box, self.occluders - {name}) if b is not None))
+        return not known
+
+    def box(self, name: str) -> Box | None:
+        if name not in self.boxes:
+            o = None if self.objects is None else self.objects.get(name)
+            self.boxes[name] = None if o is None else box_of(o)
+        return self.boxes[name]
 
 
 @dataclass(frozen=True)
@@ -303,7 +326,7 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
             if places and not by_head:
                 on = looks.get(at_ns)
                 if on is None:
-                    on = looks[at_ns] = looked_at(look, hit.referent, places)
+                    on = looks[at_ns] = looked_at(look, hit.referent, places, shared.visible)
             else:
                 on = [(hit.referent, 1.0)] if hit.referent is not None else []
             for name, share in on:
@@ -323,7 +346,7 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
     candidates = [key for key in found if key[0] and places is not None and key[1] in places
                   and (key[1] in hit_names or key[1] in looked_on)]
     if places:
-        candidates += passed_near(pointed_at, places, candidates)
+        candidates += passed_near(pointed_at, places, candidates, shared.visible)
     for weight, key, sample, since in pointed_at:
         shares = aimed_at(sample, key, candidates, places, fits) if places and candidates else ((key, 1.0),)
         for share_key, share in shares:
@@ -389,6 +412,18 @@ def seen_places(timeline: IntentTimeline, windows: Sequence[tuple[int, int, int 
     deictic word's onset) show without a scene: each thing a pointing ray or a cast look hit,
     a ball around the points where they hit it. A ray aimed beside the vase hits the table
     behind it, but the look that hit the vase tells where the vase is."""
+    places: Places = {}
+    for name, hits in rays_hits(timeline, windows, gaze, shared).items():
+        n = len(hits)
+        middle = (sum(p[0] for p in hits) / n, sum(p[1] for p in hits) / n, sum(p[2] for p in hits) / n)
+        if all(math.isfinite(c) for c in middle):
+            places[name] = (middle, max([SEEN_RADIUS] + [math.dist(p, middle) for p in hits]))
+    return places
+
+
+def rays_hits(timeline: IntentTimeline, windows: Sequence[tuple[int, int, int | None]], gaze: GazeCasts,
+              shared: Shared) -> dict[str, list[Point]]:
+    """Where the pointing rays and the cast looks of the words' windows hit each thing."""
     points: dict[str, list[Point]] = {}
     for onset_ns, end_ns, next_onset_ns in windows:
         samples, cast = word_frames(timeline, onset_ns, end_ns, next_onset_ns, gaze, shared)
@@ -402,13 +437,7 @@ def seen_places(timeline: IntentTimeline, windows: Sequence[tuple[int, int, int 
                 hit = gaze(sample[1], look)
                 if hit.referent is not None and hit.position is not None:
                     points.setdefault(hit.referent, []).append(hit.position)
-    places: Places = {}
-    for name, hits in points.items():
-        n = len(hits)
-        middle = (sum(p[0] for p in hits) / n, sum(p[1] for p in hits) / n, sum(p[2] for p in hits) / n)
-        if all(math.isfinite(c) for c in middle):
-            places[name] = (middle, max([SEEN_RADIUS] + [math.dist(p, middle) for p in hits]))
-    return places
+    return points
 
 
 # The strongest pointing frames of a word whose rays may make a candidate of an object they
@@ -417,9 +446,10 @@ NEAR_FRAMES = 3
 NEAR_ERRORS = 1.0
 
 
-def passed_near(pointed_at: list[tuple[float, Key, Sample, float]], places: Places, known: list[Key]) -> list[Key]:
-    """The objects of the scene the strongest rays passed near but no ray hit: a steady aim
-    error puts the ray beside a small object as often as on it."""
+def passed_near(pointed_at: list[tuple[float, Key, Sample, float]], places: Places, known: list[Key],
+                visible: Callable[[Point, str], bool] = lambda eye, name: True) -> list[Key]:
+    """The objects of the scene the strongest rays passed near but no ray hit, and the eyes
+    can see: a steady aim error puts the ray beside a small object as often as on it."""
     near: list[Key] = []
     seen = {key[1] for key in known}
     for _, _, sample, _ in sorted(pointed_at, key=lambda p: -p[0])[:NEAR_FRAMES]:
@@ -430,7 +460,7 @@ def passed_near(pointed_at: list[tuple[float, Key, Sample, float]], places: Plac
             if sighted is None:
                 continue
             off = degrees_between(ray[3:], sighted[0])
-            if off is not None and off - sighted[1] < NEAR_ERRORS * AIM_ERROR_DEG:
+            if off is not None and off - sighted[1] < NEAR_ERRORS * AIM_ERROR_DEG and visible(sample[6], name):
                 seen.add(name)
                 near.append((True, name))
     return near
@@ -440,9 +470,10 @@ def passed_near(pointed_at: list[tuple[float, Key, Sample, float]], places: Plac
 GAZE_ERROR_DEG = 1.5
 
 
-def looked_at(look: Ray6, hit: str | None, places: Places) -> list[tuple[str, float]]:
+def looked_at(look: Ray6, hit: str | None, places: Places,
+              visible: Callable[[Point, str], bool] = lambda eye, name: True) -> list[tuple[str, float]]:
     """How a look is shared among the scene's objects: what it hit, and each object it passed
-    within two errors of, by the likelihood of the look if the eyes were on it. What it hit
+    within two errors of and the eyes can see, by the likelihood of the look if the eyes were on it. What it hit
     counts as much as a small thing hit in the middle: fixations land on the part of a large
     thing that is looked at, and a glance past the vase onto the sofa is on the sofa."""
     fits: list[tuple[str, float]] = [] if hit is None else [(hit, 1 / GAZE_ERROR_DEG ** 2)]
@@ -456,7 +487,7 @@ def looked_at(look: Ray6, hit: str | None, places: Places) -> list[tuple[str, fl
             if name == hit or not reach or not math.isfinite(reach):
                 continue
             off = math.degrees(math.acos(min(1.0, max(-1.0, (vx * ux + vy * uy + vz * uz) / reach))))
-            if off - math.degrees(math.atan2(radius, reach)) < 2 * GAZE_ERROR_DEG:
+            if off - math.degrees(math.atan2(radius, reach)) < 2 * GAZE_ERROR_DEG and visible(look[:3], name):
                 fits.append((name, fitness(look, middle, radius, error=GAZE_ERROR_DEG)))
     total = sum(f for _, f in fits)
     return [(name, f / total) for name, f in fits if f > 0] if total > 0 else []

@@ -26,7 +26,7 @@ from ..log.checks import CONFIDENCE_NAMES, SOURCE_NAMES, like_timeline
 from ..log.records import Scene, SceneObject, Word, checked_word
 from ..timeline import WORDED_KEPT, ExplainedTimeline
 from .evidence import (NEGLIGIBLE, UNSEEN, Found, GazeCasts, Key, Places, Shared, Weighed, as_logged, calibrated,
-                       seen_places, weigh)
+                       rays_hits, seen_places, weigh)
 from .settings import DEFAULT_SETTINGS, GroundingSettings
 
 GROUNDED_SCHEMA = "quillary.grounded-utterance"
@@ -208,7 +208,8 @@ def weigh_words(timeline: IntentTimeline | ExplainedTimeline, words: Sequence[Wo
                 settings: GroundingSettings) -> list[tuple[Reference, Found, Chances]]:
     """Each deictic word's answer at its onset, the evidence around it, and its candidates'
     chances on their own (before the words are weighed together)."""
-    places = None if scene is None else places_of(scene.objects if isinstance(scene, Scene) else scene)
+    objects = None if scene is None else scene.objects if isinstance(scene, Scene) else scene
+    places = None if objects is None else places_of(objects)
     plain = timeline.timeline if isinstance(timeline, ExplainedTimeline) else timeline
     words = checked_words(words, timestamp_ns)
     wanted = frozenset(d.lower() for d in deictics)
@@ -216,11 +217,15 @@ def weigh_words(timeline: IntentTimeline | ExplainedTimeline, words: Sequence[Wo
     # Each word's neighbours: the next deictic word's onset, the end of the one before.
     around = [(next((w.start_ns for _, w in deictic if w.start_ns > word.start_ns), None),
                max((w.end_ns for _, w in deictic if w.start_ns < word.start_ns), default=None)) for _, word in deictic]
-    shared = Shared()  # a word's frames, a frame's fit to a place and a look's shares, the same for every word
+    # A word's frames, a frame's fit to a place, a look's shares and what is hidden: the same for every word.
+    shared = Shared(objects=None if objects is None else {o.id: o for o in reversed(objects)})
+    windows = [(word.start_ns, word.end_ns, following) for (_, word), (following, _) in zip(deictic, around)]
     given = places is not None
     if places is None:
-        places = seen_places(plain, [(word.start_ns, word.end_ns, following)
-                                     for (_, word), (following, _) in zip(deictic, around)], gaze, shared)
+        places = seen_places(plain, windows, gaze, shared)
+    else:
+        # What may hide a thing near a ray is what the rays hit: the surface in front of it.
+        shared.occluders = frozenset(rays_hits(plain, windows, gaze, shared))
     weighed = []
     for (index, word), (following, previous) in zip(deictic, around):
         at_onset = reference(plain, word, index)
