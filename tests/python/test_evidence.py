@@ -115,6 +115,10 @@ CASES = {
     "looks scattered around a small object": (
         [frame(t, gaze=("clock", "below the clock", "above the clock")[(t // 11) % 3]) for t in range(-500, 300, 11)],
         {"raycast": su.raycast, "scene": su.SCENE}, PUT_THAT, [(None, "clock", "gaze")]),
+    # The eyes' every look a little below the clock, on the shelf: a look on a large thing says
+    # little of which part is meant, and the small thing it passed beside is the likelier.
+    "looks just beside a small object": ([frame(t, gaze="below the clock") for t in range(-500, 300, 11)],
+                                         {"raycast": su.raycast, "scene": su.SCENE}, PUT_THAT, [(None, "clock", "gaze")]),
     # A glance on the mug long before; during the word the pointer is on nothing.
     "points at nothing": (held("mug", -800, -600) + sweep(-600, -400) + held("sky", -400, 400), {}, PUT_THAT,
                           [(None, None, None)]),

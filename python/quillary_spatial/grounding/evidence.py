@@ -455,12 +455,20 @@ def passed_near(pointed_at: list[tuple[float, Key, Sample, float]], places: Plac
     for _, _, sample, _ in sorted(pointed_at, key=lambda p: -p[0])[:NEAR_FRAMES]:
         assert sample[2] is not None
         ray = sample[2][0]
+        length = math.hypot(ray[3], ray[4], ray[5])
+        if not length or not math.isfinite(length):
+            continue
+        # degrees_between() written out: this runs for every place at each of these frames.
+        ux, uy, uz = ray[3] / length, ray[4] / length, ray[5] / length
         for name, (middle, radius) in places.items():
-            sighted = None if name in seen else toward(ray, middle, radius)
-            if sighted is None:
+            if name in seen:
                 continue
-            off = degrees_between(ray[3:], sighted[0])
-            if off is not None and off - sighted[1] < NEAR_ERRORS * AIM_ERROR_DEG and visible(sample[6], name):
+            vx, vy, vz = middle[0] - ray[0], middle[1] - ray[1], middle[2] - ray[2]
+            reach = math.hypot(vx, vy, vz)
+            if not reach or not math.isfinite(reach):
+                continue
+            off = math.degrees(math.acos(min(1.0, max(-1.0, ux * (vx / reach) + uy * (vy / reach) + uz * (vz / reach)))))
+            if off - math.degrees(math.atan2(radius, reach)) < NEAR_ERRORS * AIM_ERROR_DEG and visible(sample[6], name):
                 seen.add(name)
                 near.append((True, name))
     return near
@@ -468,15 +476,25 @@ def passed_near(pointed_at: list[tuple[float, Key, Sample, float]], places: Plac
 
 # An eye tracker's error (degrees): a degree or so of bias, and jitter (Schuetz and Fiehler 2022).
 GAZE_ERROR_DEG = 1.5
+# Fixations land near the middle of what is looked at (Nuthmann and Henderson 2010), across
+# less of it than a pointer's aim: a look on the wall a degree from the vase is on the vase.
+LOOK_ACROSS = 0.3
 
 
 def looked_at(look: Ray6, hit: str | None, places: Places,
               visible: Callable[[Point, str], bool] = lambda eye, name: True) -> list[tuple[str, float]]:
     """How a look is shared among the scene's objects: what it hit, and each object it passed
-    within two errors of and the eyes can see, by the likelihood of the look if the eyes were on it. What it hit
-    counts as much as a small thing hit in the middle: fixations land on the part of a large
-    thing that is looked at, and a glance past the vase onto the sofa is on the sofa."""
-    fits: list[tuple[str, float]] = [] if hit is None else [(hit, 1 / GAZE_ERROR_DEG ** 2)]
+    within two errors of and the eyes can see, by the likelihood of the look if the eyes were
+    on it. What it hit fits as a look at its middle does, as wide as 0.3 of its angular radius
+    and the error together: a small thing hit is surely looked at; a large one, no surer than a small
+    thing the look passed beside (looks on the wall around a small speaker add up for the
+    speaker)."""
+    if hit is None:
+        fits: list[tuple[str, float]] = []
+    elif hit in places:
+        fits = [(hit, fitness(look, *places[hit], hit=True, error=GAZE_ERROR_DEG, across=LOOK_ACROSS))]
+    else:
+        fits = [(hit, 1 / GAZE_ERROR_DEG ** 2)]
     length = math.hypot(*look[3:])
     if length and math.isfinite(length):
         # Written out: this runs for every object at every look, the grounding's inner loop.
@@ -515,34 +533,24 @@ def aimed_at(sample: Sample, hit: Key, candidates: list[Key], places: Places,
     return [(key, f / total) for key, f in shares if f > 0] if total > 0 else [(hit, 1.0)]
 
 
-def fitness(ray: Ray6, middle: Point, radius: float, hit: bool = False, error: float = AIM_ERROR_DEG) -> float:
+def fitness(ray: Ray6, middle: Point, radius: float, hit: bool = False, error: float = AIM_ERROR_DEG,
+            across: float = AIM_ACROSS) -> float:
     """The likelihood of a ray aimed at an object around `middle`: a Gaussian of the angle
     from the ray to the middle, as wide as the aim's spread across the object and its error.
     A ray that `hit` the object fits it as one aimed at its middle: a table's top seen from
     above is far from its middle, and still aimed at."""
-    # toward() and degrees_between() written out: this runs for every frame and candidate.
+    # degrees_between() written out: this runs for every frame and candidate.
     vx, vy, vz = middle[0] - ray[0], middle[1] - ray[1], middle[2] - ray[2]
     reach, length = math.hypot(vx, vy, vz), math.hypot(ray[3], ray[4], ray[5])
     if not reach or not length or not math.isfinite(reach) or not math.isfinite(length):
         return 0.0
-    spread = math.hypot(AIM_ACROSS * math.degrees(math.atan2(radius, reach)), error)
+    spread = math.hypot(across * math.degrees(math.atan2(radius, reach)), error)
     if hit:
         return 1 / (spread * spread)
     # Each scaled to unit length first, so that components as large as 1e300 do not overflow.
     dot = (vx / reach) * (ray[3] / length) + (vy / reach) * (ray[4] / length) + (vz / reach) * (ray[5] / length)
     off = math.degrees(math.acos(min(1.0, max(-1.0, dot))))
     return math.exp(-0.5 * (off / spread) ** 2) / (spread * spread)
-
-
-def toward(ray: Ray6, middle: Point, radius: float) -> tuple[Point, float] | None:
-    """The way from the ray's origin to `middle`, and the angle (degrees) a ball of `radius`
-    there spans from its middle to its edge, seen from the origin; None for a ray without a
-    direction or a middle out of reach."""
-    to_middle = (middle[0] - ray[0], middle[1] - ray[1], middle[2] - ray[2])
-    reach, length = math.hypot(*to_middle), math.hypot(*ray[3:])
-    if not reach or not length or not math.isfinite(reach) or not math.isfinite(length):
-        return None
-    return to_middle, math.degrees(math.atan2(radius, reach))
 
 
 def gaussian(x: float, middle: float, spread: float) -> float:
