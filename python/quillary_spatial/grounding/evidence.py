@@ -68,8 +68,9 @@ UNSEEN = 0.03  # evidence no frame showed (seconds): keeps a single glance from 
 Key = tuple[bool, str]
 # Where the scene's objects are, by host id: the middle and the radius of a ball around it.
 Places = dict[str, tuple[tuple[float, float, float], float]]
-# People aim across the middle half of an object, off by a degree or two of bias and tremor.
-AIM_ACROSS = 0.5
+# People aim and look near the middle of an object (fixations: Nuthmann and Henderson 2010),
+# across 0.3 of its angular radius, off by a degree or two of bias and tremor.
+AIM_ACROSS = 0.3
 AIM_ERROR_DEG = 2.0
 # A ray that hit nothing fits "nothing" as well as one two aim errors off an object.
 NEAR_MISS = math.exp(-2.0) / AIM_ERROR_DEG ** 2
@@ -476,23 +477,20 @@ def passed_near(pointed_at: list[tuple[float, Key, Sample, float]], places: Plac
 
 # An eye tracker's error (degrees): a degree or so of bias, and jitter (Schuetz and Fiehler 2022).
 GAZE_ERROR_DEG = 1.5
-# Fixations land near the middle of what is looked at (Nuthmann and Henderson 2010), across
-# less of it than a pointer's aim: a look on the wall a degree from the vase is on the vase.
-LOOK_ACROSS = 0.3
 
 
 def looked_at(look: Ray6, hit: str | None, places: Places,
               visible: Callable[[Point, str], bool] = lambda eye, name: True) -> list[tuple[str, float]]:
     """How a look is shared among the scene's objects: what it hit, and each object it passed
     within two errors of and the eyes can see, by the likelihood of the look if the eyes were
-    on it. What it hit fits as a look at its middle does, as wide as 0.3 of its angular radius
-    and the error together: a small thing hit is surely looked at; a large one, no surer than a small
+    on it. What it hit fits as a look at its middle does (as a pointing ray fits what it hit):
+    a small thing hit is surely looked at; a large one, no surer than a small
     thing the look passed beside (looks on the wall around a small speaker add up for the
     speaker)."""
     if hit is None:
         fits: list[tuple[str, float]] = []
     elif hit in places:
-        fits = [(hit, fitness(look, *places[hit], hit=True, error=GAZE_ERROR_DEG, across=LOOK_ACROSS))]
+        fits = [(hit, fitness(look, *places[hit], hit=True, error=GAZE_ERROR_DEG))]
     else:
         fits = [(hit, 1 / GAZE_ERROR_DEG ** 2)]
     length = math.hypot(*look[3:])
@@ -533,8 +531,7 @@ def aimed_at(sample: Sample, hit: Key, candidates: list[Key], places: Places,
     return [(key, f / total) for key, f in shares if f > 0] if total > 0 else [(hit, 1.0)]
 
 
-def fitness(ray: Ray6, middle: Point, radius: float, hit: bool = False, error: float = AIM_ERROR_DEG,
-            across: float = AIM_ACROSS) -> float:
+def fitness(ray: Ray6, middle: Point, radius: float, hit: bool = False, error: float = AIM_ERROR_DEG) -> float:
     """The likelihood of a ray aimed at an object around `middle`: a Gaussian of the angle
     from the ray to the middle, as wide as the aim's spread across the object and its error.
     A ray that `hit` the object fits it as one aimed at its middle: a table's top seen from
@@ -544,7 +541,7 @@ def fitness(ray: Ray6, middle: Point, radius: float, hit: bool = False, error: f
     reach, length = math.hypot(vx, vy, vz), math.hypot(ray[3], ray[4], ray[5])
     if not reach or not length or not math.isfinite(reach) or not math.isfinite(length):
         return 0.0
-    spread = math.hypot(across * math.degrees(math.atan2(radius, reach)), error)
+    spread = math.hypot(AIM_ACROSS * math.degrees(math.atan2(radius, reach)), error)
     if hit:
         return 1 / (spread * spread)
     # Each scaled to unit length first, so that components as large as 1e300 do not overflow.
