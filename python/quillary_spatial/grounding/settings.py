@@ -35,10 +35,10 @@ class GroundingSettings:
     "what is that?" "turn it off" (chosen likewise).
     """
 
-    certainty: tuple[float, ...] = (0.288, -0.007, 0.173, 0.741, 2.339, 2.304, -3.098, 0.521, -0.66, 0.161,
-                                   0.331, 0.722, -0.707, -0.428, -0.257, -0.81)
-    calibration: tuple[float, float] = (1.133, 0.39)
-    ask_below: float = 0.79
+    certainty: tuple[float, ...] = (0.274, 0.051, -0.3, 0.835, 2.782, 2.64, -3.408, 0.689, -0.756, 0.071,
+                                   0.181, 0.599, -0.724, -0.482, -0.282, -0.728)
+    calibration: tuple[float, float] = (1.11, 0.424)
+    ask_below: float = 0.81
     refers_back: float = 0.5
     refers_earlier: float = 1.0
 
