@@ -13,7 +13,7 @@ docs/grounding.md gives the model and its sources.
 from __future__ import annotations
 
 import math
-from collections.abc import Callable, Sequence
+from collections.abc import Callable, Container, Sequence
 from dataclasses import dataclass, field
 from typing import TYPE_CHECKING
 
@@ -448,30 +448,37 @@ NEAR_ERRORS = 1.0
 
 
 def passed_near(pointed_at: list[tuple[float, Key, Sample, float]], places: Places, known: list[Key],
-                visible: Callable[[Point, str], bool] = lambda eye, name: True) -> list[Key]:
+                visible: Callable[[Point, str], bool]) -> list[Key]:
     """The objects of the scene the strongest rays passed near but no ray hit, and the eyes
     can see: a steady aim error puts the ray beside a small object as often as on it."""
     near: list[Key] = []
     seen = {key[1] for key in known}
     for _, _, sample, _ in sorted(pointed_at, key=lambda p: -p[0])[:NEAR_FRAMES]:
         assert sample[2] is not None
-        ray = sample[2][0]
-        length = math.hypot(ray[3], ray[4], ray[5])
-        if not length or not math.isfinite(length):
-            continue
-        # degrees_between() written out: this runs for every place at each of these frames.
-        ux, uy, uz = ray[3] / length, ray[4] / length, ray[5] / length
-        for name, (middle, radius) in places.items():
-            if name in seen:
-                continue
-            vx, vy, vz = middle[0] - ray[0], middle[1] - ray[1], middle[2] - ray[2]
-            reach = math.hypot(vx, vy, vz)
-            if not reach or not math.isfinite(reach):
-                continue
-            off = math.degrees(math.acos(min(1.0, max(-1.0, ux * (vx / reach) + uy * (vy / reach) + uz * (vz / reach)))))
-            if off - math.degrees(math.atan2(radius, reach)) < NEAR_ERRORS * AIM_ERROR_DEG and visible(sample[6], name):
+        for name in beside(sample[2][0], places, NEAR_ERRORS * AIM_ERROR_DEG, seen):
+            if visible(sample[6], name):
                 seen.add(name)
                 near.append((True, name))
+    return near
+
+
+def beside(ray: Ray6, places: Places, within_deg: float, skip: Container[str]) -> list[str]:
+    """The places but those in `skip` whose ball the ray passes within `within_deg` of (the
+    angle from the ray to the ball's middle less the angle the ball spans)."""
+    length = math.hypot(ray[3], ray[4], ray[5])
+    if not length or not math.isfinite(length):
+        return []
+    # Written out: this runs for every place at every look, the grounding's inner loop.
+    ux, uy, uz = ray[3] / length, ray[4] / length, ray[5] / length
+    near = []
+    for name, (middle, radius) in places.items():
+        vx, vy, vz = middle[0] - ray[0], middle[1] - ray[1], middle[2] - ray[2]
+        reach = math.hypot(vx, vy, vz)
+        if name in skip or not reach or not math.isfinite(reach):
+            continue
+        off = math.degrees(math.acos(min(1.0, max(-1.0, (vx * ux + vy * uy + vz * uz) / reach))))
+        if off - math.degrees(math.atan2(radius, reach)) < within_deg:
+            near.append(name)
     return near
 
 
@@ -480,7 +487,7 @@ GAZE_ERROR_DEG = 1.5
 
 
 def looked_at(look: Ray6, hit: str | None, places: Places,
-              visible: Callable[[Point, str], bool] = lambda eye, name: True) -> list[tuple[str, float]]:
+              visible: Callable[[Point, str], bool]) -> list[tuple[str, float]]:
     """How a look is shared among the scene's objects: what it hit, and each object it passed
     within two errors of and the eyes can see, by the likelihood of the look if the eyes were
     on it. What it hit fits as a look at its middle does (as a pointing ray fits what it hit):
@@ -493,18 +500,9 @@ def looked_at(look: Ray6, hit: str | None, places: Places,
         fits = [(hit, fitness(look, *places[hit], hit=True, error=GAZE_ERROR_DEG))]
     else:
         fits = [(hit, 1 / GAZE_ERROR_DEG ** 2)]
-    length = math.hypot(*look[3:])
-    if length and math.isfinite(length):
-        # Written out: this runs for every object at every look, the grounding's inner loop.
-        ux, uy, uz = look[3] / length, look[4] / length, look[5] / length
-        for name, (middle, radius) in places.items():
-            vx, vy, vz = middle[0] - look[0], middle[1] - look[1], middle[2] - look[2]
-            reach = math.hypot(vx, vy, vz)
-            if name == hit or not reach or not math.isfinite(reach):
-                continue
-            off = math.degrees(math.acos(min(1.0, max(-1.0, (vx * ux + vy * uy + vz * uz) / reach))))
-            if off - math.degrees(math.atan2(radius, reach)) < 2 * GAZE_ERROR_DEG and visible(look[:3], name):
-                fits.append((name, fitness(look, middle, radius, error=GAZE_ERROR_DEG)))
+    eye = (look[0], look[1], look[2])
+    passed = beside(look, places, 2 * GAZE_ERROR_DEG, () if hit is None else (hit,))
+    fits += [(name, fitness(look, *places[name], error=GAZE_ERROR_DEG)) for name in passed if visible(eye, name)]
     total = sum(f for _, f in fits)
     return [(name, f / total) for name, f in fits if f > 0] if total > 0 else []
 
