@@ -15,13 +15,14 @@ from importlib import resources
 from typing import Any
 
 from .grounding.words import GROUNDED_SCHEMA, GROUNDED_VERSION
-from .log.records import BY_SCHEMA
+from .log.records import BY_SCHEMA, GAZE_HITS_SCHEMA, GAZE_HITS_VERSION
 
 # Schema file name by the record's own `schema` member: every kind of record a log holds, and
 # what grounding writes.
 NAMES = {schema: schema.removeprefix("quillary.") for schema in (*BY_SCHEMA, GROUNDED_SCHEMA)}
 # The version written now, where it is not 1.
-VERSIONS = {GROUNDED_SCHEMA.removeprefix("quillary."): GROUNDED_VERSION}
+VERSIONS = {GROUNDED_SCHEMA.removeprefix("quillary."): GROUNDED_VERSION,
+            GAZE_HITS_SCHEMA.removeprefix("quillary."): GAZE_HITS_VERSION}
 
 
 def schema(name: str) -> dict[str, Any]:

@@ -2,8 +2,10 @@
 wrong and the frames around it are clear; calibration on simulated users; exact replay."""
 
 import io
+import json
 import math
 import random
+import re
 import sys
 from pathlib import Path
 
@@ -12,6 +14,8 @@ import pytest
 import quillary_spatial as qs
 from quillary_spatial import schemas
 from quillary_spatial.grounding import evidence
+from quillary_spatial.log.checks import ReadError
+from quillary_spatial.log.records import record_from_line
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "bench"))
 import simulated_users as su  # noqa: E402
@@ -20,7 +24,8 @@ MS = 1_000_000
 ONSET = 2_000 * MS  # the word "that", said from here to 250 ms later
 AIMS = {"lamp": (0.24, 1.0, -1.96), "vase": (0.0, 0.9, -1.93), "mug": (-0.4, 0.8, -1.67), "sky": (0.3, 5.0, 1.0),
         "clock": (-2.5, 1.65, -3.0), "below the clock": (-2.5, 1.46, -3.05), "table": (-0.1, 0.74, -1.6),
-        "above the clock": (-2.5, 1.92, -3.05), "shelf's foot": (-2.75, 0.4, -3.05), "sofa's front": (-0.9, 0.6, -4.1)}
+        "above the clock": (-2.5, 1.92, -3.05), "shelf's foot": (-2.75, 0.4, -3.05), "sofa's front": (-0.9, 0.6, -4.1),
+        "beside the plant": (2.8, 1.0, -3.1)}
 # A cushion dropped behind the sofa, out of sight: the ray on the sofa passes just beside it.
 BEHIND_THE_SOFA = su.SCENE + [qs.SceneObject("cushion", (-0.9, 0.4, -5.2), (0.3, 0.3, 0.3))]
 HAND = (0.22, 1.3, -0.4)
@@ -140,6 +145,10 @@ CASES = {
     "beside a small object, no scene": (reach("shelf's foot", "below the clock", -700, -300) +
                                         held("below the clock", -300, 400, gaze="clock"),
                                         {"raycast": su.raycast}, PUT_THAT, [("shelf", "clock", "both")]),
+    # Aimed just past the plant's side into nothing, with no scene and no eyes: only the rays
+    # cast around the aim find the plant.
+    "just beside a thing, no scene": (held("beside the plant", -400, 400), {"raycast": su.raycast}, PUT_THAT,
+                                      [(None, "plant", "pointing")]),
     # Held on the sofa's front, just beside a small thing the sofa hides from the eyes: what
     # cannot be seen is not what the ray just missed.
     "beside a hidden object": (held("sofa's front", -400, 400), {"scene": BEHIND_THE_SOFA}, PUT_THAT,
@@ -205,6 +214,23 @@ def test_a_line_is_blocked_exactly_where_its_points_pass_through_the_turned_box(
         assert sight.crosses(start, end, *box) == expected
         outcomes.add((expected, along[0] or along[-1]))
     assert len(outcomes) == 3  # lines through, beside, and from inside
+
+
+@pytest.mark.parametrize("direction", [(0.3, -0.2, -1.0), (0.0, 1.0, 0.0), (0.05, -3.0, 0.02), (-2.0, 0.1, 0.4)])
+def test_the_rays_around_an_aim_lie_on_their_rings_all_around_it(direction):
+    """Each at its ring's angle from the aim, and the ring's directions spread evenly around it
+    (their mean points along the aim): catches a vector across the aim that is not across it."""
+    from quillary_spatial.grounding import sight
+
+    n = math.sqrt(sum(c * c for c in direction))
+    aim = tuple(c / n for c in direction)
+    directions = sight.ring((0.0, 1.6, 0.0, *direction), (2.0, 4.0), 6)
+    assert len(directions) == 12
+    for k, d in enumerate(directions):
+        assert math.degrees(math.acos(min(1.0, sum(a * b for a, b in zip(aim, d))))) == pytest.approx((2.0, 4.0)[k // 6])
+    for ring in (directions[:6], directions[6:]):
+        mean = [sum(d[i] for d in ring) / 6 for i in range(3)]
+        assert math.degrees(math.acos(min(1.0, sum(a * b for a, b in zip(aim, mean)) / math.hypot(*mean)))) < 1e-6
 
 
 @pytest.mark.parametrize("sure, unsure, takes, at_least, below", [
@@ -281,8 +307,9 @@ def test_a_recorded_session_replays_to_the_same_grounding_without_the_ray_cast(p
     recorder.close()
     gaze_records = [line for line in log.getvalue().splitlines() if '"quillary.gaze-hits"' in line]
     assert len(gaze_records) == len(live)
+    assert any('"probe"' in line for line in gaze_records) == (not scene)  # rays around the aim, without a scene
     for line in gaze_records:
-        schemas.validate(__import__("json").loads(line))
+        schemas.validate(json.loads(line))
     assert any(c.evidence != "pointing" for g in live for r in g.references for c in r.candidates)
     replayed = [r.grounded for r in qs.replay(io.BytesIO(log.getvalue().encode()))]
     assert replayed == live
@@ -308,6 +335,24 @@ def test_the_example_agent_asks_which_one_when_unsure(certainty, ask, tool):
     assert call["tool"] == tool
     if tool == "ask":
         assert call["arguments"] == {"word": "that", "question": "which one: the lamp or the vase?"}
+
+
+GAZE_HITS = {"schema": "quillary.gaze-hits", "timestamp_ns": 5, "hits": [{"frame_ns": 3, "referent": "lamp"}]}
+
+
+@pytest.mark.parametrize("version, hit, read", [
+    (1, {}, None), (2, {}, None), (2, {"probe": 13}, 13),
+    (1, {"probe": 13}, "hits[0].probe: unknown member"),  # older logs hold no rays around an aim
+    (2, {"probe": -1}, "hits[0].probe: -1 is out of range"), (2, {"probe": 1.0}, "hits[0].probe: expected an integer"),
+    (3, {}, "version: unsupported version 3 (this library reads versions 1 to 2)")])
+def test_a_gaze_hits_record_of_either_version_reads_with_its_probes(version, hit, read):
+    line = json.dumps(GAZE_HITS | {"version": version, "hits": [GAZE_HITS["hits"][0] | hit]})
+    if isinstance(read, str):
+        with pytest.raises(ReadError, match=re.escape(read)):
+            record_from_line(line)
+    else:
+        (recorded,) = record_from_line(line).hits
+        assert (recorded.frame_ns, recorded.referent, recorded.probe) == (3, "lamp", read)
 
 
 def test_a_gaze_hit_without_a_finite_place_is_recorded_by_what_it_hit():

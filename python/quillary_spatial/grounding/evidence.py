@@ -23,7 +23,7 @@ from .. import _native
 from ..log.checks import INT64_MAX, INT64_MIN
 from ..log.records import GazeHit, SceneObject
 from .settings import DEFAULT_SETTINGS, GroundingSettings
-from .sight import Box, box_of, hidden
+from .sight import Box, box_around, box_of, hidden, ring
 
 if TYPE_CHECKING:
     from .._native import Point, Ray6, Sample
@@ -113,34 +113,36 @@ class Weighed:
 
 @dataclass
 class GazeCasts:
-    """The host's ray cast for gaze rays, once per frame time, each answer kept: `ground` with
-    `raycast=` records them with the utterance, and a replay answers from the record."""
+    """The host's ray cast for gaze rays (once per frame time) and, without a scene, for the
+    rays around an aim (by frame time and `probe`), each answer kept: `ground` with `raycast=`
+    records them with the utterance, and a replay answers from the record."""
 
     raycast: Callable[[Ray], SpatialHit | None] | None = None
-    recorded: dict[int, GazeHit] | None = None
-    made: dict[int, GazeHit] = field(default_factory=dict)
+    recorded: dict[tuple[int, int | None], GazeHit] | None = None
+    made: dict[tuple[int, int | None], GazeHit] = field(default_factory=dict)
 
-    def __call__(self, frame_ns: int, gaze: Ray6) -> GazeHit:
-        known = self.made.get(frame_ns)
+    def __call__(self, frame_ns: int, ray: Ray6, probe: int | None = None) -> GazeHit:
+        key = (frame_ns, probe)
+        known = self.made.get(key)
         if known is not None:
             return known
         if self.recorded is not None:
-            answer = self.recorded.get(frame_ns, GazeHit(frame_ns))
+            answer = self.recorded.get(key, GazeHit(frame_ns, probe=probe))
         else:
             assert self.raycast is not None
-            answer = gaze_hit(frame_ns, self.raycast(Ray(Vec3(*gaze[:3]), Vec3(*gaze[3:]))))
-        self.made[frame_ns] = answer
+            answer = gaze_hit(frame_ns, self.raycast(Ray(Vec3(*ray[:3]), Vec3(*ray[3:]))), probe)
+        self.made[key] = answer
         return answer
 
     @classmethod
     def from_record(cls, hits: Sequence[GazeHit] | None) -> GazeCasts:
-        """A replay's casts: the hits a log recorded, the first for a frame time answering it
-        as the first cast answered it live."""
+        """A replay's casts: the hits a log recorded, the first for a frame time (and probe)
+        answering it as the first cast answered it live."""
         if hits is None:
             return cls()
-        recorded: dict[int, GazeHit] = {}
+        recorded: dict[tuple[int, int | None], GazeHit] = {}
         for hit in hits:
-            recorded.setdefault(hit.frame_ns, hit)
+            recorded.setdefault((hit.frame_ns, hit.probe), hit)
         return cls(recorded=recorded)
 
     @property
@@ -148,16 +150,16 @@ class GazeCasts:
         return self.raycast is not None or self.recorded is not None
 
 
-def gaze_hit(frame_ns: int, hit: object) -> GazeHit:
+def gaze_hit(frame_ns: int, hit: object, probe: int | None = None) -> GazeHit:
     if hit is None:
-        return GazeHit(frame_ns)
+        return GazeHit(frame_ns, probe=probe)
     if not isinstance(hit, SpatialHit):
         raise TypeError(f"raycast: expected a SpatialHit or None, got {type(hit).__name__}")
     position, normal = as_logged(hit.position), as_logged(hit.normal)
     referent = _native.hit_id(hit)
     if not all(math.isfinite(c) for c in position + normal):
-        return GazeHit(frame_ns, referent)  # what was hit, without a place a log can hold
-    return GazeHit(frame_ns, referent, position, normal)
+        return GazeHit(frame_ns, referent, probe=probe)  # what was hit, without a place a log can hold
+    return GazeHit(frame_ns, referent, position, normal, probe)
 
 
 def as_logged(v: Vec3) -> Point:
@@ -177,25 +179,34 @@ class Shared:
     windows: dict[tuple[int, int, int | None], tuple[list[Sample], set[int]]] = field(default_factory=dict)
     # The scene's objects by host id (none without a scene), their boxes as far as asked for,
     # what the utterance's rays hit (all that may hide a thing near them) and what is hidden.
+    # Without a scene, the balls around what the rays hit stand for boxes.
     objects: dict[str, SceneObject] | None = None
+    seen: Places | None = None
     boxes: dict[str, Box | None] = field(default_factory=dict)
     occluders: frozenset[str] = frozenset()
     hidden: dict[str, bool] = field(default_factory=dict)
 
     def visible(self, eye: Point, name: str) -> bool:
         """Whether `name` may be seen from `eye` (the first eye asked for it: the head hardly
-        moves in an utterance), past what the rays hit; with no box for it, it may."""
+        moves in an utterance), past what the rays hit; what a ray hit is seen, and with no
+        box for it, it may be."""
         known = self.hidden.get(name)
+        if known is None and name in self.occluders:
+            known = self.hidden[name] = False  # a ray hit it: it is seen
         if known is None:
             box = self.box(name)
             known = self.hidden[name] = box is not None and hidden(eye, box, (
-                b for b in map(self.box, self.occluders - {name}) if b is not None))
+                b for b in map(self.box, self.occluders) if b is not None))
         return not known
 
     def box(self, name: str) -> Box | None:
         if name not in self.boxes:
-            o = None if self.objects is None else self.objects.get(name)
-            self.boxes[name] = None if o is None else box_of(o)
+            if self.objects is None:
+                ball = None if self.seen is None else self.seen.get(name)
+                self.boxes[name] = None if ball is None else box_around(*ball)
+            else:
+                o = self.objects.get(name)
+                self.boxes[name] = None if o is None else box_of(o)
         return self.boxes[name]
 
 
@@ -284,10 +295,7 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
         since = (at_ns - onset_ns) / 1e9
         if pointing is not None:
             ray = pointing[0]
-            still = 1.0
-            if previous is not None and at_ns > previous[0]:
-                speed = angle_between(ray, previous[1]) / ((at_ns - previous[0]) / 1e9)
-                still = 1 / (1 + (speed / STILL_DEG_S) ** 2)
+            still = stillness(ray, at_ns, previous, STILL_DEG_S)
             timed = span * gaussian(since, POINTING_PEAK_S, POINTING_SPREAD_S)
             weight = timed * still
             if at_ns <= onset_ns < following:
@@ -313,9 +321,7 @@ def weigh(timeline: IntentTimeline, onset_ns: int, end_ns: int, gaze: GazeCasts,
         before, looked = looked, (at_ns, look)
         if i in cast:
             # How still the look is, from the sample before: only where one is cast.
-            fixed = 1.0
-            if before is not None and at_ns > before[0]:
-                fixed = 1 / (1 + (angle_between(look, before[1]) / ((at_ns - before[0]) / 1e9) / FIXATION_DEG_S) ** 2)
+            fixed = stillness(look, at_ns, before, FIXATION_DEG_S)
             hit = gaze(at_ns, look)
             if hit.referent is not None:
                 looked_on.add(hit.referent)
@@ -410,11 +416,17 @@ SEEN_RADIUS = 0.05
 def seen_places(timeline: IntentTimeline, windows: Sequence[tuple[int, int, int | None]], gaze: GazeCasts,
                 shared: Shared) -> Places:
     """Where the things are, as far as the rays of the words' windows (onset, end, the next
-    deictic word's onset) show without a scene: each thing a pointing ray or a cast look hit,
-    a ball around the points where they hit it. A ray aimed beside the vase hits the table
-    behind it, but the look that hit the vase tells where the vase is."""
+    deictic word's onset) show without a scene: each thing a pointing ray, a cast look or a ray
+    cast around the aim hit, a ball around the points where they hit it. A ray aimed beside
+    the vase hits the table behind it, but the look that hit the vase tells where the vase is,
+    and so does a ray cast a little to its side."""
     places: Places = {}
-    for name, hits in rays_hits(timeline, windows, gaze, shared).items():
+    seen = rays_hits(timeline, windows, gaze, shared)
+    # What the rays themselves hit is seen, and may hide what only a ray around an aim hit.
+    shared.occluders, shared.seen = frozenset(seen), places
+    for name, hits in around_aims(timeline, windows, gaze, shared).items():
+        seen.setdefault(name, []).extend(hits)
+    for name, hits in seen.items():
         n = len(hits)
         middle = (sum(p[0] for p in hits) / n, sum(p[1] for p in hits) / n, sum(p[2] for p in hits) / n)
         if all(math.isfinite(c) for c in middle):
@@ -439,6 +451,76 @@ def rays_hits(timeline: IntentTimeline, windows: Sequence[tuple[int, int, int | 
                 if hit.referent is not None and hit.position is not None:
                     points.setdefault(hit.referent, []).append(hit.position)
     return points
+
+
+# Without a scene, what an aim may have just missed is found by casting rays around it: on
+# rings at about one and two aim errors, around the steadiest pointing ray of each word
+# (around its steadiest look when nothing points). The probes around a look are numbered on
+# from those around a pointing ray: one frame may be both.
+PROBE_DEGREES = (2.0, 4.0)
+PROBE_AROUND = 6
+LOOK_PROBES = len(PROBE_DEGREES) * PROBE_AROUND
+
+
+def around_aims(timeline: IntentTimeline, windows: Sequence[tuple[int, int, int | None]], gaze: GazeCasts,
+                shared: Shared) -> dict[str, list[Point]]:
+    """Where the rays cast around each word's steadiest aim hit each thing."""
+    points: dict[str, list[Point]] = {}
+    if not gaze.usable:
+        return points
+    for onset_ns, end_ns, next_onset_ns in windows:
+        samples, cast = word_frames(timeline, onset_ns, end_ns, next_onset_ns, gaze, shared)
+        aim = steadiest(samples, onset_ns, next_onset_ns, cast)
+        if aim is None:
+            continue
+        at_ns, ray, first = aim
+        for k, direction in enumerate(ring(ray, PROBE_DEGREES, PROBE_AROUND), first):
+            hit = gaze(at_ns, (ray[0], ray[1], ray[2], *direction), k)
+            if hit.referent is not None and hit.position is not None:
+                points.setdefault(hit.referent, []).append(hit.position)
+    return points
+
+
+def steadiest(samples: list[Sample], onset_ns: int, next_onset_ns: int | None,
+              cast: set[int]) -> tuple[int, Ray6, int] | None:
+    """The frame time and ray of a word's pointing frame that weighs most by its moment and
+    stillness (as `weigh` weighs them; not a pointer at rest, nor one on the next word), and
+    the first probe number around it; when nothing points, the cast look that does."""
+    best: tuple[float, int, Ray6, int] | None = None
+    previous: tuple[int, Ray6] | None = None
+    for sample in samples:
+        at_ns, pointing = sample[1], sample[2]
+        if pointing is None:
+            continue
+        ray, before, previous = pointing[0], previous, (at_ns, pointing[0])
+        if (next_onset_ns is not None and at_ns >= next_onset_ns) or pitch(ray) < RESTING_PITCH:
+            continue
+        weight = gaussian((at_ns - onset_ns) / 1e9, POINTING_PEAK_S, POINTING_SPREAD_S) * stillness(
+            ray, at_ns, before, STILL_DEG_S)
+        if best is None or weight > best[0]:
+            best = (weight, at_ns, ray, 0)
+    if best is None:
+        looked: tuple[int, Ray6] | None = None
+        for i, sample in enumerate(samples):
+            look, by_head = look_of(sample)
+            if look is None:
+                continue
+            before, looked = looked, (sample[1], look)
+            if i not in cast:
+                continue
+            peak, spread = (HEAD_PEAK_S, HEAD_SPREAD_S) if by_head else (GAZE_PEAK_S, GAZE_SPREAD_S)
+            weight = gaussian((sample[1] - onset_ns) / 1e9, peak, spread) * stillness(look, sample[1], before,
+                                                                                    FIXATION_DEG_S)
+            if best is None or weight > best[0]:
+                best = (weight, sample[1], look, LOOK_PROBES)
+    return None if best is None else best[1:]
+
+
+def stillness(ray: Ray6, at_ns: int, before: tuple[int, Ray6] | None, half_deg_s: float) -> float:
+    """1 / (1 + (speed / half_deg_s)²), the speed from the ray `before` (1 without one)."""
+    if before is None or at_ns <= before[0]:
+        return 1.0
+    return 1 / (1 + (angle_between(ray, before[1]) / ((at_ns - before[0]) / 1e9) / half_deg_s) ** 2)
 
 
 # The strongest pointing frames of a word whose rays may make a candidate of an object they

@@ -35,9 +35,9 @@ class GroundingSettings:
     "what is that?" "turn it off" (chosen likewise).
     """
 
-    certainty: tuple[float, ...] = (0.274, 0.051, -0.3, 0.835, 2.782, 2.64, -3.408, 0.689, -0.756, 0.071,
-                                   0.181, 0.599, -0.724, -0.482, -0.282, -0.728)
-    calibration: tuple[float, float] = (1.11, 0.424)
+    certainty: tuple[float, ...] = (0.1, 0.059, -0.221, 0.773, 2.903, 3.065, -3.467, 0.752, -0.921, 0.042,
+                                   0.19, 0.686, -0.485, -0.285, -0.296, -0.843)
+    calibration: tuple[float, float] = (1.087, 0.414)
     ask_below: float = 0.81
     refers_back: float = 0.5
     refers_earlier: float = 1.0

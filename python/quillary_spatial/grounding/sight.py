@@ -1,6 +1,7 @@
 """What of the scene the user can see: a thing behind another, seen from the eyes, is no
 thing a ray passing near it was aimed at. People point at and look at what they see; a
-bottle on a bench behind the shelf the ray hits is not what the ray just missed."""
+bottle on a bench behind the shelf the ray hits is not what the ray just missed. And,
+without a scene, the rays around an aim that show what it may have just missed."""
 
 from __future__ import annotations
 
@@ -22,6 +23,12 @@ def box_of(o: SceneObject) -> Box | None:
     if axes is None or not all(math.isfinite(c) for c in middle + half):
         return None
     return middle, half, axes
+
+
+def box_around(middle: Point, radius: float) -> Box:
+    """The box around a ball (a thing seen only where rays hit it, without a scene)."""
+    half = radius
+    return middle, (half, half, half), ((1.0, 0.0, 0.0), (0.0, 1.0, 0.0), (0.0, 0.0, 1.0))
 
 
 def rotation_axes(x: float, y: float, z: float, w: float) -> tuple[Point, Point, Point] | None:
@@ -86,3 +93,26 @@ def crosses(start: Point, end: Point, middle: Point, half: Point, axes: tuple[Po
         if near > far:
             return False
     return True
+
+
+def ring(ray: tuple[float, ...], degrees: Iterable[float], around: int) -> list[Point]:
+    """Directions `around` to a ring, at each of `degrees` from the ray's direction, each ring
+    turned half a step from the one inside it; none for a ray without a direction."""
+    x, y, z = ray[3], ray[4], ray[5]
+    n = math.sqrt(x * x + y * y + z * z)
+    if not n or not math.isfinite(n):
+        return []
+    x, y, z = x / n, y / n, z / n
+    # Two unit vectors across the ray: the level one, unless the ray is near vertical.
+    ux, uy, uz = (-z, 0.0, x) if abs(y) < 0.9 else (1.0 - x * x, -x * y, -x * z)  # x, less its part along the ray
+    m = math.sqrt(ux * ux + uy * uy + uz * uz)
+    ux, uy, uz = ux / m, uy / m, uz / m
+    vx, vy, vz = y * uz - z * uy, z * ux - x * uz, x * uy - y * ux
+    directions = []
+    for step, off in enumerate(degrees):
+        c, s = math.cos(math.radians(off)), math.sin(math.radians(off))
+        for j in range(around):
+            phi = 2 * math.pi * (j + step / 2) / around
+            a, b = s * math.cos(phi), s * math.sin(phi)
+            directions.append((c * x + a * ux + b * vx, c * y + a * uy + b * vy, c * z + a * uz + b * vz))
+    return directions

@@ -108,12 +108,14 @@ def members(record: object, path: str, name: str, required: frozenset[str],
     fail(where + sorted(keys - (allowed or required))[0], "unknown member")
 
 
-def schema_and_version(record: Mapping[str, Any], path: str, schema: str) -> None:
+def schema_and_version(record: Mapping[str, Any], path: str, schema: str, newest: int = 1) -> None:
+    """The record's schema is `schema`, in a version from 1 to `newest`."""
     if record["schema"] != schema:
         fail(path + "schema", f"expected {json.dumps(schema)}, got {describe(record['schema'])}")
     version = record["version"]
-    if type(version) is not int or version != 1:
-        fail(path + "version", f"unsupported version {describe(version)} (this library reads version 1)")
+    if type(version) is not int or not 1 <= version <= newest:
+        known = "version 1" if newest == 1 else f"versions 1 to {newest}"
+        fail(path + "version", f"unsupported version {describe(version)} (this library reads {known})")
 
 
 def integer(value: object, path: str, name: str = "", low: int = INT64_MIN, high: int = INT64_MAX) -> int:

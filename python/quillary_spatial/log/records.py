@@ -42,6 +42,8 @@ SESSION_SCHEMA = "quillary.session"
 UTTERANCE_SCHEMA = "quillary.utterance"
 SCENE_SCHEMA = "quillary.scene"
 GAZE_HITS_SCHEMA = "quillary.gaze-hits"
+GAZE_HITS_VERSION = 2
+MAX_PROBE = 2**31 - 1
 
 
 @dataclass(frozen=True)
@@ -90,12 +92,15 @@ class Scene:
 
 @dataclass(frozen=True)
 class GazeHit:
-    """What the host's ray cast found along a frame's gaze ray, as a log records it."""
+    """What the host's ray cast found along a frame's gaze ray, as a log records it; with
+    `probe`, along the probe-th ray cast around the frame's aim (without a scene: what the aim
+    may have just missed)."""
 
     frame_ns: int
     referent: str | None = None
     position: tuple[float, float, float] | None = None
     normal: tuple[float, float, float] | None = None
+    probe: int | None = None
 
 
 @dataclass(frozen=True)
@@ -151,9 +156,11 @@ def gaze_hits_line(gaze: GazeHits) -> str:
             d["referent"] = h.referent
         if h.position is not None and h.normal is not None:
             d.update(position=list(h.position), normal=list(h.normal))
+        if h.probe is not None:
+            d["probe"] = h.probe
         return d
 
-    return dumps({"schema": GAZE_HITS_SCHEMA, "version": 1, "timestamp_ns": gaze.timestamp_ns,
+    return dumps({"schema": GAZE_HITS_SCHEMA, "version": GAZE_HITS_VERSION, "timestamp_ns": gaze.timestamp_ns,
                   "hits": [hit(h) for h in gaze.hits]})
 
 
@@ -227,19 +234,22 @@ HIT_MEMBERS = frozenset({"frame_ns"})
 
 def gaze_hits_from_dict(record: object) -> GazeHits:
     d = members(record, "", "", GAZE_HITS_MEMBERS)
-    schema_and_version(d, "", GAZE_HITS_SCHEMA)
+    schema_and_version(d, "", GAZE_HITS_SCHEMA, GAZE_HITS_VERSION)
+    # Version 1 held only the gaze rays' hits; version 2 adds the rays cast around an aim.
+    optional = {"referent", "position", "normal"} | ({"probe"} if d["version"] >= 2 else set())
     if type(d["hits"]) is not list:
         fail("hits", "expected an array")
     hits = []
     for i, h in enumerate(d["hits"]):
         path = f"hits[{i}]"
-        m = members(h, "", path, HIT_MEMBERS, HIT_MEMBERS | {"referent", "position", "normal"})
+        m = members(h, "", path, HIT_MEMBERS, HIT_MEMBERS | optional)
         if ("position" in m) != ("normal" in m):
             fail(path, "a hit has both a position and a normal, or neither")
         where = {k: tuple(finite(vec3(m[k], path, "." + k), f"{path}.{k}")) for k in ("position", "normal") if k in m}
         hits.append(GazeHit(integer(m["frame_ns"], path, ".frame_ns"),
                             string(m["referent"], path, ".referent") if "referent" in m else None,
-                            where.get("position"), where.get("normal")))  # type: ignore[arg-type]
+                            where.get("position"), where.get("normal"),  # type: ignore[arg-type]
+                            integer(m["probe"], path, ".probe", 0, MAX_PROBE) if "probe" in m else None))
     return GazeHits(integer(d["timestamp_ns"], "timestamp_ns"), tuple(hits))
 
 
