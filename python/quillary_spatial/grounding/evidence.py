@@ -413,24 +413,21 @@ def cast_looks(samples: list[Sample], gaze: GazeCasts, until_ns: float) -> set[i
 SEEN_RADIUS = 0.05
 
 
-def seen_places(timeline: IntentTimeline, windows: Sequence[tuple[int, int, int | None]], gaze: GazeCasts,
-                shared: Shared) -> Places:
-    """Where the things are, as far as the rays of the words' windows (onset, end, the next
-    deictic word's onset) show without a scene: each thing a pointing ray, a cast look or a ray
-    cast around the aim hit, a ball around the points where they hit it. A ray aimed beside
-    the vase hits the table behind it, but the look that hit the vase tells where the vase is,
-    and so does a ray cast a little to its side."""
+def seen_places(hits: dict[str, list[Point]], around: dict[str, list[Point]]) -> Places:
+    """Where the things are, as far as the rays of the words' windows show without a scene:
+    each thing a pointing ray or a cast look hit (`hits`, of rays_hits) or a ray cast around
+    the aim hit (`around`, of around_aims), a ball around the points where they hit it. A ray
+    aimed beside the vase hits the table behind it, but the look that hit the vase tells where
+    the vase is, and so does a ray cast a little to its side."""
+    seen = {name: list(points) for name, points in hits.items()}
+    for name, points in around.items():
+        seen.setdefault(name, []).extend(points)
     places: Places = {}
-    seen = rays_hits(timeline, windows, gaze, shared)
-    # What the rays themselves hit is seen, and may hide what only a ray around an aim hit.
-    shared.occluders, shared.seen = frozenset(seen), places
-    for name, hits in around_aims(timeline, windows, gaze, shared).items():
-        seen.setdefault(name, []).extend(hits)
-    for name, hits in seen.items():
-        n = len(hits)
-        middle = (sum(p[0] for p in hits) / n, sum(p[1] for p in hits) / n, sum(p[2] for p in hits) / n)
+    for name, points in seen.items():
+        n = len(points)
+        middle = (sum(p[0] for p in points) / n, sum(p[1] for p in points) / n, sum(p[2] for p in points) / n)
         if all(math.isfinite(c) for c in middle):
-            places[name] = (middle, max([SEEN_RADIUS] + [math.dist(p, middle) for p in hits]))
+            places[name] = (middle, max([SEEN_RADIUS] + [math.dist(p, middle) for p in points]))
     return places
 
 

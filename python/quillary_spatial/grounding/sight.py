@@ -27,8 +27,7 @@ def box_of(o: SceneObject) -> Box | None:
 
 def box_around(middle: Point, radius: float) -> Box:
     """The box around a ball (a thing seen only where rays hit it, without a scene)."""
-    half = radius
-    return middle, (half, half, half), ((1.0, 0.0, 0.0), (0.0, 1.0, 0.0), (0.0, 0.0, 1.0))
+    return middle, (radius, radius, radius), ((1.0, 0.0, 0.0), (0.0, 1.0, 0.0), (0.0, 0.0, 1.0))
 
 
 def rotation_axes(x: float, y: float, z: float, w: float) -> tuple[Point, Point, Point] | None:

@@ -25,8 +25,8 @@ from .. import _native
 from ..log.checks import CONFIDENCE_NAMES, SOURCE_NAMES, like_timeline
 from ..log.records import Scene, SceneObject, Word, checked_word
 from ..timeline import WORDED_KEPT, ExplainedTimeline
-from .evidence import (NEGLIGIBLE, UNSEEN, Found, GazeCasts, Key, Places, Shared, Weighed, as_logged, calibrated,
-                       rays_hits, seen_places, weigh)
+from .evidence import (NEGLIGIBLE, UNSEEN, Found, GazeCasts, Key, Places, Shared, Weighed, around_aims, as_logged,
+                       calibrated, rays_hits, seen_places, weigh)
 from .settings import DEFAULT_SETTINGS, GroundingSettings
 
 GROUNDED_SCHEMA = "quillary.grounded-utterance"
@@ -221,11 +221,12 @@ def weigh_words(timeline: IntentTimeline | ExplainedTimeline, words: Sequence[Wo
     shared = Shared(objects=None if objects is None else {o.id: o for o in reversed(objects)})
     windows = [(word.start_ns, word.end_ns, following) for (_, word), (following, _) in zip(deictic, around)]
     given = places is not None
+    # What may hide a thing near a ray is what the rays hit: the surface in front of it. Without
+    # a scene, it hides what only a ray cast around an aim hit.
+    hits = rays_hits(plain, windows, gaze, shared)
+    shared.occluders = frozenset(hits)
     if places is None:
-        places = seen_places(plain, windows, gaze, shared)
-    else:
-        # What may hide a thing near a ray is what the rays hit: the surface in front of it.
-        shared.occluders = frozenset(rays_hits(plain, windows, gaze, shared))
+        places = shared.seen = seen_places(hits, around_aims(plain, windows, gaze, shared))
     weighed = []
     for (index, word), (following, previous) in zip(deictic, around):
         at_onset = reference(plain, word, index)
